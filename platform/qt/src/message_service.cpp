@@ -1,0 +1,40 @@
+#include "platform/message_service.h"
+
+#include <QMessageBox>
+
+namespace platform {
+namespace {
+
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
+} // namespace
+
+Answer QtMessageService::show(const Message &message, QWidget *owner)
+{
+    const bool yesNo = message.buttons == MessageButtons::YesNo;
+    QMessageBox box(boxIcon(message.icon),
+                    message.title,
+                    message.text,
+                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    owner);
+    const int pressed = box.exec();
+    if (!yesNo) {
+        return Answer::Ok;
+    }
+    return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+} // namespace platform

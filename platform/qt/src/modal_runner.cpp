@@ -1,0 +1,12 @@
+#include "platform/modal_runner.h"
+
+#include <QDialog>
+
+namespace platform {
+
+int QtModalRunner::run(QDialog &dialog)
+{
+    return dialog.exec();
+}
+
+} // namespace platform
