@@ -13,7 +13,8 @@
 
 namespace fs = std::filesystem;
 
-namespace {
+namespace
+{
 
 // Runs each test with its own HOME-like sandbox and a clean environment for the two variables we read.
 class ExchangeFilesTest : public ::testing::Test
@@ -21,8 +22,9 @@ class ExchangeFilesTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        root = fs::temp_directory_path() / ("kovalin-platform-" + std::to_string(::getpid()) + "-"
-                                            + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        root = fs::temp_directory_path()
+            / ("kovalin-platform-" + std::to_string(::getpid()) + "-"
+                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(root);
         fs::create_directories(root);
         saveVariable(platform::exchangeDirVariable, savedExchange);
@@ -73,7 +75,8 @@ TEST_F(ExchangeFilesTest, ThePrivateDirectoryIsMadeOwnerOnlyInTheRuntimeDirector
     const auto files = platform::exchangeFiles();
     ASSERT_TRUE(files);
     EXPECT_EQ(files->request.parent_path(), root / "kovalin");
-    struct stat st {};
+    struct stat st {
+    };
     ASSERT_EQ(::lstat((root / "kovalin").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u);
 }

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -12,7 +11,8 @@
 #include <unistd.h>
 #endif
 
-namespace {
+namespace
+{
 
 class SingleInstanceTest : public ::testing::Test
 {

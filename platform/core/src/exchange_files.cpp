@@ -12,15 +12,17 @@
 #include <unistd.h>
 #endif
 
-namespace platform {
-namespace {
+namespace platform
+{
+namespace
+{
 
 constexpr const char *requestName = "TEMP_ZERO.DAT";
 constexpr const char *answerName = "TEMP_ZERO.OUT";
 
 ExchangeFiles filesIn(const std::filesystem::path &dir)
 {
-    return {dir / requestName, dir / answerName};
+    return { dir / requestName, dir / answerName };
 }
 
 void explain(std::string *why, std::string text)
@@ -41,7 +43,8 @@ std::optional<std::filesystem::path> privateDirectory(std::string *)
 
 bool isDirectory(const char *path)
 {
-    struct stat st {};
+    struct stat st {
+    };
     return ::stat(path, &st) == 0 && S_ISDIR(st.st_mode);
 }
 
@@ -52,7 +55,8 @@ bool makePrivate(const std::filesystem::path &dir, std::string *why)
         explain(why, "cannot create " + dir.string());
         return false;
     }
-    struct stat st {};
+    struct stat st {
+    };
     if (::lstat(dir.c_str(), &st) != 0) {
         explain(why, "cannot inspect " + dir.string());
         return false;

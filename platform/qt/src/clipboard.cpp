@@ -4,7 +4,8 @@
 #include <QGuiApplication>
 #include <QImage>
 
-namespace platform {
+namespace platform
+{
 
 void QtClipboard::setText(const QString &text)
 {

@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 #include <QDir>
 
-namespace platform {
-namespace {
+namespace platform
+{
+namespace
+{
 
 const QString engineName = QStringLiteral("VX_KOVALIN");
 

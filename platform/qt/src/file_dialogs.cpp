@@ -2,8 +2,10 @@
 
 #include <QFileDialog>
 
-namespace platform {
-namespace {
+namespace platform
+{
+namespace
+{
 
 std::optional<QString> run(QFileDialog &dialog)
 {

@@ -2,7 +2,8 @@
 
 #include <QDialog>
 
-namespace platform {
+namespace platform
+{
 
 int QtModalRunner::run(QDialog &dialog)
 {

@@ -3,7 +3,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
-namespace platform {
+namespace platform
+{
 
 SingleInstance::SingleInstance(const QString &name)
     : m_lock(std::make_unique<QLockFile>(lockPath(name)))

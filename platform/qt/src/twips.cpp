@@ -4,8 +4,10 @@
 
 #include <cmath>
 
-namespace platform {
-namespace {
+namespace platform
+{
+namespace
+{
 
 double pixelsPerTwip(const QWidget *widget)
 {

@@ -2,7 +2,8 @@
 
 #include <QDialog>
 
-namespace platform::testing {
+namespace platform::testing
+{
 
 Answer RecordingMessageService::show(const Message &message, QWidget *)
 {
@@ -32,7 +33,8 @@ void FakeClipboard::setImage(const QImage &value)
     image = value;
 }
 
-namespace {
+namespace
+{
 
 std::optional<QString> next(std::deque<std::optional<QString>> &queue)
 {

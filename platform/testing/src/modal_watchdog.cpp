@@ -3,7 +3,8 @@
 #include <QApplication>
 #include <QDialog>
 
-namespace platform::testing {
+namespace platform::testing
+{
 
 ModalWatchdog::ModalWatchdog(QObject *parent)
     : QObject(parent)

@@ -7,7 +7,8 @@
 #include <optional>
 #include <string>
 
-namespace platform {
+namespace platform
+{
 
 struct ExchangeFiles {
     std::filesystem::path request; // TEMP_ZERO.DAT, written by the solver, read by the engine

@@ -4,7 +4,8 @@
 
 class QImage;
 
-namespace platform {
+namespace platform
+{
 
 class Clipboard
 {

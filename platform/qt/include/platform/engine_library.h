@@ -3,7 +3,8 @@
 
 #include <QLibrary>
 
-namespace platform {
+namespace platform
+{
 
 class EngineLibrary
 {

@@ -7,7 +7,8 @@
 
 class QWidget;
 
-namespace platform {
+namespace platform
+{
 
 struct FileDialogRequest {
     QString title;

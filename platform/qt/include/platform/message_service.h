@@ -5,7 +5,8 @@
 
 class QWidget;
 
-namespace platform {
+namespace platform
+{
 
 enum class MessageIcon { Critical, Question, Exclamation, Information };
 enum class MessageButtons { Ok, YesNo };

@@ -4,7 +4,8 @@
 
 class QDialog;
 
-namespace platform {
+namespace platform
+{
 
 class ModalRunner
 {

@@ -1,7 +1,8 @@
 #pragma once
 // The desktop services a window may use, handed to it by the application (or by a test).
 
-namespace platform {
+namespace platform
+{
 
 class MessageService;
 class Clipboard;

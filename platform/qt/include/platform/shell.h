@@ -3,7 +3,8 @@
 
 #include <QString>
 
-namespace platform {
+namespace platform
+{
 
 class Shell
 {

@@ -3,7 +3,8 @@
 
 class QWidget;
 
-namespace platform {
+namespace platform
+{
 
 int twipsToPixels(double twips, const QWidget *widget);
 double pixelsToTwips(int pixels, const QWidget *widget);

@@ -17,7 +17,8 @@
 #include <functional>
 #include <optional>
 
-namespace platform::testing {
+namespace platform::testing
+{
 
 /// Records every message; answers Yes/No questions from `answers` (No when the script has run out,
 /// counted in `unscripted` so a test can insist it never happened).
@@ -97,7 +98,7 @@ struct FakeServices {
     FakeModalRunner modal;
     FakeEngineLibrary engine;
 
-    Services services() { return {messages, clipboard, fileDialogs, shell, modal, engine}; }
+    Services services() { return { messages, clipboard, fileDialogs, shell, modal, engine }; }
 };
 
 } // namespace platform::testing

@@ -6,7 +6,8 @@
 #include <QStringList>
 #include <QTimer>
 
-namespace platform::testing {
+namespace platform::testing
+{
 
 class ModalWatchdog : public QObject
 {

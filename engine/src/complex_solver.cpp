@@ -1,0 +1,348 @@
+// Roots of complex polynomials: the three-stage variable-shift method of Jenkins and Traub for complex
+// coefficients (ACM algorithm 419): a no-shift stage, a fixed-shift stage and a variable-shift (Newton-like)
+// stage find one root at a time, which is then deflated.
+//
+// Arrays are indexed from 1 as in the published method (element 0 unused), highest power first.
+
+#include "kernel.h"
+#include "scale.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace engine::KOVALIN_KERNEL_TAG
+{
+namespace
+{
+
+constexpr int maxDegree = 49;
+constexpr int capacity = maxDegree + 1;
+using Vector = std::array<Complex, capacity + 1>;
+
+// x*y + z in plain double arithmetic (std::complex's operator* checks for infinities on every call, which the
+// Horner loops do not need).
+inline Complex mulAdd(Complex x, Complex y, Complex z)
+{
+    return { x.real() * y.real() - x.imag() * y.imag() + z.real(),
+        x.real() * y.imag() + x.imag() * y.real() + z.imag() };
+}
+
+// Horner's rule: partial values into q, value returned.
+Complex DZ8OCC(int nn, Complex s, const Vector &p, Vector &q)
+{
+    Complex pv = p[1];
+    q[1] = pv;
+    for (int i = 2; i <= nn; ++i) {
+        pv = mulAdd(pv, s, p[i]);
+        q[i] = pv;
+    }
+    return pv;
+}
+
+// Bound on the rounding error of the evaluation whose partial values are q.
+double DZ9OCC(int nn, const Vector &q, double ms, double mp, double are, double mre)
+{
+    double e = modulus(q[1]) * mre / (are + mre);
+    for (int i = 1; i <= nn; ++i) {
+        e = e * ms + modulus(q[i]);
+    }
+    return e * (are + mre) - mp * mre;
+}
+
+// Lower bound on the moduli of the roots (as for real coefficients, on the moduli).
+double DZ10CC(int nn, const Vector &p)
+{
+    std::array<double, capacity + 1> pt {};
+    std::array<double, capacity + 1> q {};
+    const int n = nn - 1;
+    for (int i = 1; i <= nn; ++i) {
+        pt[static_cast<std::size_t>(i)] = modulus(p[i]);
+    }
+    pt[nn] = -pt[nn];
+    double x = std::exp((std::log(-pt[nn]) - std::log(pt[1])) / n);
+    if (pt[n] != 0.0) {
+        const double xm = -pt[nn] / pt[n];
+        if (xm < x) {
+            x = xm;
+        }
+    }
+    for (;;) {
+        const double xm = x * 0.1;
+        double f = pt[1];
+        for (int i = 2; i <= nn; ++i) {
+            f = f * xm + pt[i];
+        }
+        // Written so that a value that is not a number ends the chopping too.
+        if (!(f > 0.0)) {
+            break;
+        }
+        x = xm;
+    }
+    double dx = x;
+    while (x != 0.0 && std::fabs(dx / x) > 0.005) {
+        q[1] = pt[1];
+        for (int i = 2; i <= nn; ++i) {
+            q[i] = q[i - 1] * x + pt[i];
+        }
+        const double f = q[nn];
+        double df = q[1];
+        for (int i = 2; i <= n; ++i) {
+            df = df * x + q[i];
+        }
+        dx = f / df;
+        x -= dx;
+    }
+    return x;
+}
+
+// Scale factor base^l that brings the coefficients' moduli into a safe range (1 when they already are).
+double DZ11CC(int nn, const Vector &p, double eta, double infin, double smalno, double base)
+{
+    double max = 0.0;
+    double min = infin;
+    for (int i = 1; i <= nn; ++i) {
+        const double x = modulus(p[i]);
+        if (x > max) {
+            max = x;
+        }
+        if (x != 0.0 && x < min) {
+            min = x;
+        }
+    }
+    const double hi = std::sqrt(infin);
+    const double lo = smalno / eta;
+    if (min >= lo && max <= hi) {
+        return 1.0;
+    }
+    const double x = lo / min;
+    double sc;
+    if (x > 1.0) {
+        sc = infin / x < max ? 1.0 : x;
+    } else {
+        sc = 1.0 / (std::sqrt(max) * std::sqrt(min));
+    }
+    return std::pow(base, scaleExponent(sc, base));
+}
+
+// The working state of one solve. Per call, so the solver is re-entrant.
+struct DZ13CC {
+    Vector P {}; // current polynomial
+    Vector QP {}; // partial values of the last evaluation of P (also the deflated polynomial)
+    Vector H {}; // shift polynomial
+    Vector QH {}; // partial values of the last evaluation of H
+    Vector SH {}; // H saved before a third-stage attempt
+    Complex s; // shift point
+    Complex t; // correction -P(s)/H(s)
+    Complex pv; // P(s)
+    double eta = 0, are = 0, mre = 0, infin = 0;
+    int nn = 0;
+
+    void DZ3OCC(int l1);
+    bool DZ4OCC(int l2, Complex &z);
+    bool DZ5OCC(int l3, Complex &z);
+    bool DZ6OCC();
+    void DZ7OCC(bool bol);
+};
+
+// First stage: H starts as the scaled derivative and gets l1 steps without shift.
+void DZ13CC::DZ3OCC(int l1)
+{
+    const int n = nn - 1;
+    for (int i = 1; i <= n; ++i) {
+        H[i] = P[i] * (static_cast<double>(nn - i) / n);
+    }
+    for (int jj = 1; jj <= l1; ++jj) {
+        if (modulus(H[n]) > eta * 10.0 * modulus(P[n])) {
+            t = -P[nn] / H[n];
+            for (int j = n; j >= 2; --j) {
+                H[j] = mulAdd(t, H[j - 1], P[j]);
+            }
+            H[1] = P[1];
+        } else {
+            for (int j = n; j >= 2; --j) {
+                H[j] = H[j - 1];
+            }
+            H[1] = Complex(0.0, 0.0);
+        }
+    }
+}
+
+// Second stage: fixed shift s; when the corrections settle twice in a row, the third stage takes over.
+// Returns true with the root in z when the third stage converged.
+bool DZ13CC::DZ4OCC(int l2, Complex &z)
+{
+    pv = DZ8OCC(nn, s, P, QP);
+    bool test = true;
+    bool pasd = false;
+    bool bol = DZ6OCC();
+    for (int j = 1; j <= l2; ++j) {
+        const Complex ot = t;
+        DZ7OCC(bol);
+        bol = DZ6OCC();
+        z = s + t;
+        if (bol || !test || j == l2) {
+            continue;
+        }
+        if (modulus(t - ot) >= 0.5 * modulus(z)) {
+            pasd = false;
+            continue;
+        }
+        if (!pasd) {
+            pasd = true;
+            continue;
+        }
+        // The weak convergence test passed twice in a row: try the third stage from here.
+        SH = H;
+        const Complex svs = s;
+        if (DZ5OCC(10, z)) {
+            return true;
+        }
+        // Not yet: go on with the second stage, without the test this time.
+        test = false;
+        H = SH;
+        s = svs;
+        pv = DZ8OCC(nn, s, P, QP);
+        bol = DZ6OCC();
+    }
+    // One last attempt with the final H of the second stage.
+    return DZ5OCC(10, z);
+}
+
+// Third stage: variable-shift iterations from z. Returns true with the root in z on convergence.
+bool DZ13CC::DZ5OCC(int l3, Complex &z)
+{
+    bool b = false;
+    s = z;
+    double omp = 0.0;
+    double relstp = 1.0;
+    for (int i = 1; i <= l3; ++i) {
+        pv = DZ8OCC(nn, s, P, QP);
+        const double mp = modulus(pv);
+        const double ms = modulus(s);
+        if (mp <= 20.0 * DZ9OCC(nn, QP, ms, mp, are, mre)) {
+            z = s;
+            return true;
+        }
+        bool afterCluster = false;
+        if (i != 1) {
+            if (!b && mp >= omp && relstp < 0.05) {
+                // The iteration stalls near a cluster of roots: a small step off the line, then five
+                // fixed-shift steps to refresh H.
+                const double r1 = std::sqrt(std::max(relstp, eta));
+                const double x = s.real();
+                const double y = s.imag();
+                s = Complex(x * (r1 + 1.0) - y * r1, x * r1 + y * (r1 + 1.0));
+                pv = DZ8OCC(nn, s, P, QP);
+                for (int j = 1; j <= 5; ++j) {
+                    DZ7OCC(DZ6OCC());
+                }
+                omp = infin;
+                b = true;
+                afterCluster = true;
+            } else if (mp * 0.1 > omp) {
+                // The value grew markedly: this start does not lead to a root.
+                return false;
+            }
+        }
+        if (!afterCluster) {
+            omp = mp;
+        }
+        DZ7OCC(DZ6OCC());
+        if (!DZ6OCC()) {
+            relstp = modulus(t) / modulus(s);
+            s += t;
+        }
+    }
+    return false;
+}
+
+// t = -P(s)/H(s); true (and t = 0) when H(s) is essentially zero.
+bool DZ13CC::DZ6OCC()
+{
+    const int n = nn - 1;
+    const Complex hv = DZ8OCC(n, s, H, QH);
+    const bool bol = modulus(hv) <= are * 10.0 * modulus(H[n]);
+    t = bol ? Complex(0.0, 0.0) : -pv / hv;
+    return bol;
+}
+
+// The next shift polynomial H.
+void DZ13CC::DZ7OCC(bool bol)
+{
+    const int n = nn - 1;
+    if (!bol) {
+        for (int j = 2; j <= n; ++j) {
+            H[j] = mulAdd(t, QH[j - 1], QP[j]);
+        }
+        H[1] = QP[1];
+        return;
+    }
+    for (int j = 2; j <= n; ++j) {
+        H[j] = QH[j - 1];
+    }
+    H[1] = Complex(0.0, 0.0);
+}
+
+} // namespace
+
+int findComplexRoots(const Complex *coeff, int degree, Complex *root, const MachineConstants &machine)
+{
+    DZ13CC state;
+    state.eta = machine.eta;
+    state.are = state.eta;
+    state.mre = 2.0 * std::sqrt(2.0) * state.eta;
+    state.infin = machine.infin;
+    double xx = std::sqrt(0.5);
+    double yy = -xx;
+    const double cosr = -0.06975647;
+    const double sinr = 0.9975641;
+    int next = 0;
+
+    int nn = degree + 1;
+    while (coeff[nn - 1] == Complex(0.0, 0.0)) {
+        root[next++] = Complex(0.0, 0.0);
+        --nn;
+        if (nn == 1) {
+            return next;
+        }
+    }
+    state.nn = nn;
+    for (int i = 1; i <= nn; ++i) {
+        state.P[i] = coeff[i - 1];
+    }
+    const double factor = DZ11CC(nn, state.P, state.eta, state.infin, machine.smalno, machine.base);
+    if (factor != 1.0) {
+        for (int i = 1; i <= nn; ++i) {
+            state.P[i] *= factor;
+        }
+    }
+
+    while (state.nn >= 3) {
+        const double bnd = DZ10CC(state.nn, state.P);
+        bool converged = false;
+        Complex z;
+        for (int pass = 1; pass <= 2 && !converged; ++pass) {
+            state.DZ3OCC(5);
+            for (int cnt2 = 1; cnt2 <= 9 && !converged; ++cnt2) {
+                const double xxx = cosr * xx - sinr * yy;
+                yy = sinr * xx + cosr * yy;
+                xx = xxx;
+                state.s = Complex(bnd * xx, bnd * yy);
+                converged = state.DZ4OCC(10 * cnt2, z);
+            }
+        }
+        if (!converged) {
+            return next;
+        }
+        root[next++] = z;
+        --state.nn;
+        for (int i = 1; i <= state.nn; ++i) {
+            state.P[i] = state.QP[i];
+        }
+    }
+    root[next++] = -state.P[2] / state.P[1];
+    return next;
+}
+
+} // namespace engine::KOVALIN_KERNEL_TAG
