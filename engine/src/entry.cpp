@@ -1,0 +1,153 @@
+#include "engine/entry.h"
+
+#include "answer_writer.h"
+#include "arc_length.h"
+#include "engine/error_service.h"
+#include "engine/roots.h"
+#include "list_input.h"
+#include "platform/exchange_files.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+#include <new>
+#include <vector>
+
+namespace engine
+{
+namespace
+{
+
+// A request of the largest degree is a few kilobytes; anything far larger is not a request.
+constexpr std::size_t maxRequestSize = 16u << 20;
+
+void solveReal(ListReader &input, std::int32_t n, std::string &answer, ErrorService &errors)
+{
+    // Read as many values as the degree asks for, but grow with what is actually there: a false degree in a
+    // broken file must not reserve gigabytes before the read fails.
+    std::vector<double> coeff;
+    for (std::int64_t k = n; k >= 0; --k) {
+        coeff.push_back(input.readReal());
+    }
+    std::reverse(coeff.begin(), coeff.end()); // leading coefficient read first, stored last
+    std::vector<Complex> roots(static_cast<std::size_t>(std::max(n, 0)));
+    DZPORC(n, coeff, roots, errors);
+    for (const Complex &root : roots) {
+        appendAnswerLine(answer, { root.real(), root.imag() });
+    }
+}
+
+void solveComplex(ListReader &input, std::int32_t n, std::string &answer, ErrorService &errors)
+{
+    std::vector<Complex> coeff;
+    for (std::int64_t k = n; k >= 0; --k) {
+        coeff.push_back(input.readComplex());
+    }
+    std::reverse(coeff.begin(), coeff.end());
+    std::vector<Complex> roots(static_cast<std::size_t>(std::max(n, 0)));
+    DZPOCC(n, coeff, roots, errors);
+    for (const Complex &root : roots) {
+        appendAnswerLine(answer, { root.real(), root.imag() });
+    }
+}
+
+bool readFile(const std::filesystem::path &path, std::string &text)
+{
+    std::FILE *file = platform::openExchangeFile(path, platform::FileMode::Read);
+    if (!file) {
+        return false;
+    }
+    char buffer[8192];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0 && text.size() <= maxRequestSize) {
+        text.append(buffer, got);
+    }
+    const bool ok = !std::ferror(file) && text.size() <= maxRequestSize;
+    std::fclose(file);
+    return ok;
+}
+
+bool writeFile(const std::filesystem::path &path, const std::string &text)
+{
+    std::FILE *file = platform::openExchangeFile(path, platform::FileMode::Write);
+    if (!file) {
+        return false;
+    }
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    return std::fclose(file) == 0 && written;
+}
+
+ErrorService &engineErrors()
+{
+    // The error service prints on the library's standard output; one per thread, kept while loaded.
+    static thread_local ErrorService errors(std::cout);
+    return errors;
+}
+
+} // namespace
+
+RequestOutcome handleRequest(std::string_view request, std::string &answer, ErrorService &errors)
+{
+    std::string lines;
+    try {
+        ListReader input(request);
+        const char command = input.readLetter();
+        if (command == 'S') {
+            const char type = input.readLetter();
+            const std::int32_t n = input.readInteger();
+            if (type == 'R') {
+                solveReal(input, n, lines, errors);
+            } else if (type == 'C') {
+                solveComplex(input, n, lines, errors);
+            } else {
+                return RequestOutcome::UnknownType;
+            }
+        } else if (command == 'L') {
+            appendAnswerLine(lines, { ARCLENGTH(input) });
+        } else {
+            return RequestOutcome::UnknownCommand;
+        }
+    } catch (const InputError &error) {
+        errors.reset();
+        std::cout << " *** Input error in the request: " << error.what() << '\n';
+        return RequestOutcome::Unreadable;
+    } catch (const TerminalError &) {
+        return RequestOutcome::Stopped; // already printed by the error service
+    } catch (const std::bad_alloc &) {
+        errors.reset();
+        std::cout << " *** Not enough memory for the request.\n";
+        return RequestOutcome::Unreadable;
+    }
+    answer += lines;
+    return RequestOutcome::Answered;
+}
+
+void serveExchange()
+{
+    // Whatever happens, control returns to the caller: the host program may hold its user's unsaved work.
+    try {
+        std::string why;
+        const auto files = platform::exchangeFiles(&why);
+        if (!files) {
+            std::cout << " *** No exchange directory: " << why << '\n';
+            return;
+        }
+        std::string request;
+        const bool readable = readFile(files->request, request);
+        std::string answer;
+        if (!readable) {
+            std::cout << " *** The request file cannot be read.\n";
+        } else {
+            handleRequest(request, answer, engineErrors());
+        }
+        // The answer file always holds exactly this call's lines, possibly none.
+        if (!writeFile(files->answer, answer)) {
+            std::cout << " *** The answer file cannot be written.\n";
+        }
+        std::cout.flush();
+    } catch (...) {
+        std::cout << " *** The request could not be handled.\n";
+    }
+}
+
+} // namespace engine
