@@ -1,6 +1,7 @@
 #include "frontend/core/state.h"
 
 #include "frontend/core/number_text.h"
+#include "frontend/core/text_file.h"
 
 namespace frontend::core
 {
@@ -72,7 +73,7 @@ EquationCheck checkBoxes(KovalinState &state, const CoefficientTexts &boxTexts)
 
 EquationCheck checkFile(KovalinState &state)
 {
-    CoefficientFileRead read = ReadCoefficientFile(state.FilePath);
+    CoefficientFileRead read = ReadCoefficientFile(PathFromUtf8(state.FilePath));
     EquationCheck check;
     check.passed = !read.FileError && !read.ConversionFailed;
     check.notices = std::move(read.notices);

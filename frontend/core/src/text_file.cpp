@@ -33,6 +33,11 @@ std::optional<LoadProblem> problemWith(const std::filesystem::path &path)
 
 } // namespace
 
+std::filesystem::path PathFromUtf8(const std::string &path)
+{
+    return std::filesystem::path(std::u8string(path.begin(), path.end()));
+}
+
 LoadedText LoadFileText(const std::filesystem::path &path)
 {
     if (const auto problem = problemWith(path)) {

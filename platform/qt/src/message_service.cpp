@@ -2,8 +2,10 @@
 
 #include <QMessageBox>
 
-namespace platform {
-namespace {
+namespace platform
+{
+namespace
+{
 
 QMessageBox::Icon boxIcon(MessageIcon icon)
 {
@@ -14,6 +16,8 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
         return QMessageBox::Question;
     case MessageIcon::Exclamation:
         return QMessageBox::Warning;
+    case MessageIcon::None:
+        return QMessageBox::NoIcon;
     case MessageIcon::Information:
         break;
     }
@@ -26,10 +30,10 @@ Answer QtMessageService::show(const Message &message, QWidget *owner)
 {
     const bool yesNo = message.buttons == MessageButtons::YesNo;
     QMessageBox box(boxIcon(message.icon),
-                    message.title,
-                    message.text,
-                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    owner);
+        message.title,
+        message.text,
+        yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+        owner);
     const int pressed = box.exec();
     if (!yesNo) {
         return Answer::Ok;

@@ -47,6 +47,7 @@ struct GraphSettings {
 
 /// What the equation creator is asked to build from (filled by the new-equation dialog).
 struct CreatorRequest {
+    bool Creating = false; // the new-equation dialog's create branch is under way
     bool fromFile = false;
     int CreateDegree = 0;
     ComplexValue LeadingCoef;

@@ -25,6 +25,9 @@ struct LoadedText {
     LoadProblem problem = LoadProblem::Unreadable; // why `text` is empty
 };
 
+/// A path held as UTF-8 text (as the state keeps it), in the file system's own form.
+std::filesystem::path PathFromUtf8(const std::string &path);
+
 /// The whole file as bytes, or why it could not be had.
 LoadedText LoadFileText(const std::filesystem::path &path);
 
