@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 #include <string>
 
@@ -160,19 +159,6 @@ INSTANTIATE_TEST_SUITE_P(Patterns,
         FormatCase { 9.999e-300, 2, "1.E-299" },
         FormatCase { 1e15, 15, "1.E+15" },
         FormatCase { 123456789012345.0, 15, "123,456,789,012,345" }));
-
-TEST(FormatNumber, IgnoresTheUsersLocale)
-{
-    const char *previous = std::setlocale(LC_ALL, nullptr);
-    const std::string saved = previous ? previous : "C";
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
-        GTEST_SKIP() << "no German locale on this machine";
-    }
-    EXPECT_EQ(FormatNumber(1234.5, 2), "1,234.5");
-    EXPECT_EQ(FormatRequestNumber(0.5), "0.5");
-    EXPECT_TRUE(IsNumeric("0.5"));
-    std::setlocale(LC_ALL, saved.c_str());
-}
 
 TEST(FormatRequestNumber, AlwaysKeepsThePointAndNineteenDecimalsAtMost)
 {
