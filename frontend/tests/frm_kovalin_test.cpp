@@ -34,22 +34,15 @@ const QString complexRefusal =
 
 } // namespace
 
-class FrmKovalinTest : public QObject
+class FrmKovalinTest : public WindowTest
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        fakes = std::make_unique<platform::testing::FakeServices>();
-        launcher = std::make_unique<RecordingLauncher>();
-        state = std::make_unique<frontend::core::KovalinState>();
-        watchdog = std::make_unique<platform::testing::ModalWatchdog>();
-    }
+    void init() { resetDoubles(); }
     void cleanup()
     {
-        QVERIFY(watchdog->intruders().isEmpty());
-        QCOMPARE(fakes->messages.unscripted, 0);
+        QVERIFY(endedClean());
         window.reset();
     }
 
@@ -534,15 +527,9 @@ private:
         fakes->fileDialogs.openAnswers.push_back(path);
         click("btnOpen");
     }
-    QString writeFile(const QByteArray &bytes, QString path = QString())
+    QString writeFile(const QByteArray &bytes, const QString &path = QString())
     {
-        if (path.isEmpty()) {
-            path = files.filePath(QStringLiteral("file%1.txt").arg(++fileCount));
-        }
-        QFile file(path);
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        file.write(bytes);
-        return path;
+        return ::writeFile(files, bytes, path);
     }
     void type(std::initializer_list<std::pair<const char *, const char *>> texts)
     {
@@ -555,21 +542,9 @@ private:
     QString label(const char *name) { return child<QLabel>(window.get(), QLatin1String(name))->text(); }
     bool visible(const char *name) { return child<QWidget>(window.get(), QLatin1String(name))->isVisible(); }
     void click(const char *name) { child<QPushButton>(window.get(), QLatin1String(name))->click(); }
-    QStringList shownTexts() const
-    {
-        QStringList out;
-        for (const platform::Message &message : fakes->messages.shown) {
-            out.append(message.text);
-        }
-        return out;
-    }
+    QStringList shownTexts() const { return ::shownTexts(fakes->messages); }
 
     QTemporaryDir files;
-    int fileCount = 0;
-    std::unique_ptr<platform::testing::FakeServices> fakes;
-    std::unique_ptr<RecordingLauncher> launcher;
-    std::unique_ptr<frontend::core::KovalinState> state;
-    std::unique_ptr<platform::testing::ModalWatchdog> watchdog;
     std::unique_ptr<FrmKovalin> window;
 };
 

@@ -15,24 +15,20 @@ using frontend::core::CoefKind;
 using frontend::core::FileKind;
 using platform::MessageIcon;
 
-class FrmNewTest : public QObject
+class FrmNewTest : public WindowTest
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void init()
     {
-        fakes = std::make_unique<platform::testing::FakeServices>();
-        launcher = std::make_unique<RecordingLauncher>();
-        state = std::make_unique<frontend::core::KovalinState>();
-        watchdog = std::make_unique<platform::testing::ModalWatchdog>();
+        resetDoubles();
         dialog = std::make_unique<FrmNew>(*state, fakes->services(), *launcher);
         QVERIFY(showActive(dialog.get()));
     }
     void cleanup()
     {
-        QVERIFY(watchdog->intruders().isEmpty());
-        QCOMPARE(fakes->messages.unscripted, 0);
+        QVERIFY(endedClean());
         dialog.reset();
     }
 
@@ -284,14 +280,7 @@ private:
     void click(const char *name) { child<QAbstractButton>(dialog.get(), QLatin1String(name))->click(); }
     bool visible(const char *name) { return child<QWidget>(dialog.get(), QLatin1String(name))->isVisible(); }
     QString text(const char *name) { return child<QLineEdit>(dialog.get(), QLatin1String(name))->text(); }
-    QStringList shownTexts() const
-    {
-        QStringList out;
-        for (const platform::Message &message : fakes->messages.shown) {
-            out.append(message.text);
-        }
-        return out;
-    }
+    QStringList shownTexts() const { return ::shownTexts(fakes->messages); }
     void chooseRoots(int count, const QString &re, const QString &im)
     {
         click("optCreate");
@@ -300,21 +289,12 @@ private:
         child<QLineEdit>(dialog.get(), QStringLiteral("txtLeadingB"))->setText(im);
         click("btnOK");
     }
-    QString writeFile(const QByteArray &bytes)
+    QString writeFile(const QByteArray &bytes, const QString &path = QString())
     {
-        const QString path = files.filePath(QStringLiteral("file%1.txt").arg(++fileCount));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return path;
+        return ::writeFile(files, bytes, path);
     }
 
     QTemporaryDir files;
-    int fileCount = 0;
-    std::unique_ptr<platform::testing::FakeServices> fakes;
-    std::unique_ptr<RecordingLauncher> launcher;
-    std::unique_ptr<frontend::core::KovalinState> state;
-    std::unique_ptr<platform::testing::ModalWatchdog> watchdog;
     std::unique_ptr<FrmNew> dialog;
 };
 

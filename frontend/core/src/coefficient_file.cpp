@@ -80,18 +80,13 @@ bool lowerTextPasses(std::string &text, FileCheck &check)
 bool readCoefficientLines(LineReader &reader, CoefficientFile &file)
 {
     const auto count = static_cast<std::size_t>(file.degree) + 1;
-    file.lines.assign(count, std::string());
-    for (std::size_t k = 0; k < count; ++k) {
-        const auto line = reader.next();
-        if (!line) {
-            return false;
-        }
-        std::string cut = CutAtBlank(*line);
-        if (cut.empty()) {
-            break;
-        }
-        file.lines[count - 1 - k] = std::move(cut);
+    auto lines = ReadValueLines(reader, count);
+    if (!lines) {
+        return false;
     }
+    // Read leading first; held by power, the missing ones empty.
+    lines->resize(count);
+    file.lines.assign(lines->rbegin(), lines->rend());
     return true;
 }
 

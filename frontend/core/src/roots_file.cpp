@@ -30,25 +30,6 @@ std::optional<double> readPart(const std::string &text, RootsFileRead &read)
     return outcome.value.toDouble();
 }
 
-/// Reads the value lines 0..n; stops early at an empty line. False on a read error (the end of the
-/// file before the lines were all there included).
-bool readValueLines(LineReader &reader, RootsFile &file)
-{
-    file.lines.clear();
-    for (int i = 0; i <= file.count; ++i) {
-        const auto line = reader.next();
-        if (!line) {
-            return false;
-        }
-        std::string cut = CutAtBlank(*line);
-        if (cut.empty()) {
-            break;
-        }
-        file.lines.push_back(std::move(cut));
-    }
-    return true;
-}
-
 } // namespace
 
 bool CheckRootsFileValues(RootsFile &file, int i, RootsFileRead &read)
@@ -89,9 +70,11 @@ RootsFileRead ReadRootsFile(const std::filesystem::path &path)
     }
     read.file.count = static_cast<int>(*count);
     read.file.roots.assign(static_cast<std::size_t>(read.file.count), ComplexValue {});
-    if (!readValueLines(reader, read.file)) {
+    auto lines = ReadValueLines(reader, static_cast<std::size_t>(read.file.count) + 1);
+    if (!lines) {
         return failWith(std::move(read), Notice::RootsFileRead);
     }
+    read.file.lines = std::move(*lines);
     for (int i = 0; i < static_cast<int>(read.file.lines.size()); ++i) {
         CheckRootsFileValues(read.file, i, read);
     }

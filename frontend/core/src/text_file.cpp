@@ -98,6 +98,23 @@ std::string CutAtBlank(std::string_view line)
     return trimmed.substr(0, trimmed.find_first_of(" \t"));
 }
 
+std::optional<std::vector<std::string>> ReadValueLines(LineReader &reader, std::size_t count)
+{
+    std::vector<std::string> lines;
+    for (std::size_t k = 0; k < count; ++k) {
+        const auto line = reader.next();
+        if (!line) {
+            return std::nullopt;
+        }
+        std::string cut = CutAtBlank(*line);
+        if (cut.empty()) {
+            break;
+        }
+        lines.push_back(std::move(cut));
+    }
+    return lines;
+}
+
 bool WriteLines(const std::filesystem::path &path, const std::vector<std::string> &lines)
 {
     std::ofstream stream(path, std::ios::binary | std::ios::trunc);

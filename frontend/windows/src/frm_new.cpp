@@ -124,7 +124,19 @@ QWidget *FrmNew::buildSolveFrame()
     auto *layout = new QVBoxLayout(m_frmEnter);
     layout->addLayout(from);
     layout->addWidget(buildProgramPanel());
-    layout->addWidget(buildFilePanel());
+    m_picFile =
+        buildFileChooser({ "picFile",
+                             tr("Select the file to open which contains the coefficients of the equation so solve."),
+                             "lblOpen",
+                             "btnOpen",
+                             "lblSelected",
+                             "txtFile",
+                             "btnInstructions",
+                             &FrmNew::btnOpen_Click,
+                             &FrmNew::btnInstructions_Click },
+            m_btnOpen,
+            m_txtFile);
+    layout->addWidget(m_picFile);
     return m_frmEnter;
 }
 
@@ -149,29 +161,6 @@ QWidget *FrmNew::buildProgramPanel()
     return m_picProgram;
 }
 
-QWidget *FrmNew::buildFilePanel()
-{
-    m_picFile = new QWidget;
-    m_picFile->setObjectName(QStringLiteral("picFile"));
-    m_btnOpen = button(tr("&Open File..."), "btnOpen");
-    m_txtFile = pathBox("txtFile");
-    auto *instructions = button(tr("&Instructions!"), "btnInstructions");
-    connect(m_btnOpen, &QPushButton::clicked, this, &FrmNew::btnOpen_Click);
-    connect(instructions, &QPushButton::clicked, this, &FrmNew::btnInstructions_Click);
-    auto *grid = new QGridLayout(m_picFile);
-    grid->addWidget(
-        label(tr("Select the file to open which contains the coefficients of the equation so solve."), "lblOpen"),
-        0,
-        0,
-        1,
-        3);
-    grid->addWidget(m_btnOpen, 1, 0);
-    grid->addWidget(label(tr("Selected file:"), "lblSelected"), 1, 1);
-    grid->addWidget(m_txtFile, 1, 2);
-    grid->addWidget(instructions, 2, 0);
-    return m_picFile;
-}
-
 QWidget *FrmNew::buildCreateFrame()
 {
     m_frmCreate2 = new QGroupBox;
@@ -188,7 +177,18 @@ QWidget *FrmNew::buildCreateFrame()
     auto *layout = new QVBoxLayout(m_frmCreate2);
     layout->addLayout(from);
     layout->addWidget(buildProgram2Panel());
-    layout->addWidget(buildFile2Panel());
+    m_picFile2 = buildFileChooser({ "picFile2",
+                                      tr("Select the file to open which contains the roots of the equation to create."),
+                                      "lblOpen2",
+                                      "btnOpen2",
+                                      "Label2",
+                                      "txtFilepath2",
+                                      "btnInstructions2",
+                                      &FrmNew::btnOpen2_Click,
+                                      &FrmNew::btnInstructions2_Click },
+        m_btnOpen2,
+        m_txtFilepath2);
+    layout->addWidget(m_picFile2);
     return m_frmCreate2;
 }
 
@@ -219,27 +219,22 @@ QWidget *FrmNew::buildProgram2Panel()
     return m_picProgram2;
 }
 
-QWidget *FrmNew::buildFile2Panel()
+QWidget *FrmNew::buildFileChooser(const FileChooser &chooser, QPushButton *&open, QLineEdit *&path)
 {
-    m_picFile2 = new QWidget;
-    m_picFile2->setObjectName(QStringLiteral("picFile2"));
-    m_btnOpen2 = button(tr("&Open File..."), "btnOpen2");
-    m_txtFilepath2 = pathBox("txtFilepath2");
-    auto *instructions = button(tr("&Instructions!"), "btnInstructions2");
-    connect(m_btnOpen2, &QPushButton::clicked, this, &FrmNew::btnOpen2_Click);
-    connect(instructions, &QPushButton::clicked, this, &FrmNew::btnInstructions2_Click);
-    auto *grid = new QGridLayout(m_picFile2);
-    grid->addWidget(
-        label(tr("Select the file to open which contains the roots of the equation to create."), "lblOpen2"),
-        0,
-        0,
-        1,
-        3);
-    grid->addWidget(m_btnOpen2, 1, 0);
-    grid->addWidget(label(tr("Selected file:"), "Label2"), 1, 1);
-    grid->addWidget(m_txtFilepath2, 1, 2);
+    auto *panel = new QWidget;
+    panel->setObjectName(QLatin1String(chooser.panel));
+    open = button(tr("&Open File..."), chooser.openName);
+    path = pathBox(chooser.pathName);
+    auto *instructions = button(tr("&Instructions!"), chooser.instructionsName);
+    connect(open, &QPushButton::clicked, this, chooser.onOpen);
+    connect(instructions, &QPushButton::clicked, this, chooser.onInstructions);
+    auto *grid = new QGridLayout(panel);
+    grid->addWidget(label(chooser.prompt, chooser.promptName), 0, 0, 1, 3);
+    grid->addWidget(open, 1, 0);
+    grid->addWidget(label(tr("Selected file:"), chooser.selectedName), 1, 1);
+    grid->addWidget(path, 1, 2);
     grid->addWidget(instructions, 2, 0);
-    return m_picFile2;
+    return panel;
 }
 
 QWidget *FrmNew::buildButtons()

@@ -40,9 +40,20 @@ private:
     QWidget *buildCreateFrame();
     QWidget *buildButtons();
     QWidget *buildProgramPanel();
-    QWidget *buildFilePanel();
     QWidget *buildProgram2Panel();
-    QWidget *buildFile2Panel();
+    /// The names, texts and handlers of a file-choosing panel.
+    struct FileChooser {
+        const char *panel;
+        QString prompt;
+        const char *promptName;
+        const char *openName;
+        const char *selectedName;
+        const char *pathName;
+        const char *instructionsName;
+        void (FrmNew::*onOpen)();
+        void (FrmNew::*onInstructions)();
+    };
+    QWidget *buildFileChooser(const FileChooser &chooser, QPushButton *&open, QLineEdit *&path);
 
     void Form_Load();
     void optSolve_Click();

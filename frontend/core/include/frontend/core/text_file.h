@@ -49,6 +49,10 @@ private:
     bool m_failed = false;
 };
 
+/// Reads up to `count` value lines, each trimmed and cut at its first blank; an empty line ends them
+/// early. Nothing on a read error, the end of the file before the lines included.
+std::optional<std::vector<std::string>> ReadValueLines(LineReader &reader, std::size_t count);
+
 /// The line trimmed of blanks and cut at its first blank or tab (what follows is a comment).
 std::string CutAtBlank(std::string_view line);
 
