@@ -16,6 +16,8 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
         return QMessageBox::Question;
     case MessageIcon::Exclamation:
         return QMessageBox::Warning;
+    case MessageIcon::None:
+        return QMessageBox::NoIcon;
     case MessageIcon::Information:
         break;
     }

@@ -8,7 +8,7 @@ class QWidget;
 namespace platform
 {
 
-enum class MessageIcon { Critical, Question, Exclamation, Information };
+enum class MessageIcon { Critical, Question, Exclamation, Information, None };
 enum class MessageButtons { Ok, YesNo };
 enum class Answer { Ok, Yes, No };
 

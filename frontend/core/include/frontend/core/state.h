@@ -1,0 +1,120 @@
+#pragma once
+// The solver's shared state for one run: the current equation and what every window reads of it. One
+// object, owned by the application and handed to the windows that need it.
+
+#include "frontend/core/coefficient_file.h"
+#include "frontend/core/equation.h"
+#include "frontend/core/notice.h"
+#include "frontend/core/number_text.h"
+#include "frontend/core/roots_file.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace frontend::core
+{
+
+/// The graph settings, kept for the whole run.
+struct GraphSettings {
+    double GraphXMin = 0.0;
+    double GraphXMax = 0.0;
+    double GraphYMin = 0.0;
+    double GraphYMax = 0.0;
+    int GraphQuality = 100;
+    bool GraphTicks = true;
+    bool GraphGrid = false;
+    bool GraphDer1 = false;
+    bool GraphDer2 = false;
+    bool GraphInt = false;
+    double GraphTickFreq = 5.0;
+    double GraphGridFreq = 10.0;
+    bool GraphRemembered = false;
+    bool GraphZoomed = false;
+    // the texts of the last accepted parameters
+    std::string xMinText = "-100";
+    std::string xMaxText = "100";
+    std::string yMinText = "-100";
+    std::string yMaxText = "100";
+    int qualityValue = 100;
+    std::string tickText = "5";
+    std::string gridText = "10";
+
+    /// The switches' values each time the main window is loaded.
+    void resetSwitches();
+};
+
+/// What the equation creator is asked to build from (filled by the new-equation dialog).
+struct CreatorRequest {
+    bool Creating = false; // the new-equation dialog's create branch is under way
+    bool fromFile = false;
+    int CreateDegree = 0;
+    ComplexValue LeadingCoef;
+    std::string leadingTextA; // as typed, for the roots frame's caption
+    std::string leadingTextB;
+    std::string RootsFilePath;
+    std::optional<std::string> viewText; // the roots file's text for the creator's view
+    RootsFileRead roots; // the roots file as read (RootsFileError, ConversionFailed, values)
+};
+
+struct KovalinState {
+    CoefKind CoefType = CoefKind::Real;
+    FileKind FileCoefType = FileKind::Real;
+    int Degree = 0;
+    int BoxDegree = 0;
+    std::string PrecisionPattern = MakePrecisionPattern(15);
+    std::string EquationText;
+    std::string FileEquationText;
+    std::string FilePath;
+    bool FromFile = false;
+    CoefficientTexts boxes; // the coefficient boxes' texts as last checked
+    CoefficientFile file; // the coefficient file as last read
+    bool NewRequested = false;
+    bool NewConfirmed = false;
+    GraphSettings graph;
+    CreatorRequest creator;
+
+    std::size_t decimals() const { return PrecisionPattern.size(); }
+    /// The texts of the current equation (boxes or file) as last checked.
+    const CoefficientTexts &coefficients() const;
+    /// True for complex coefficients, typed or read from a file.
+    bool isComplex() const;
+};
+
+/// Entry in the program's boxes: the kind, degree and precision chosen in the new-equation dialog.
+void StartProgramEntry(KovalinState &state, CoefKind kind, int degree, std::size_t decimals);
+/// The equation is the coefficient file at `path`, whose text is `viewText`.
+void StartFileEntry(KovalinState &state, const std::string &path, std::string_view viewText);
+
+/// True when a real-only tool must refuse the current equation.
+bool ComplexGateRefuses(const KovalinState &state);
+
+/// The outcome of the check every action on the equation runs first.
+struct EquationCheck {
+    bool passed = false;
+    Notices notices;
+    std::optional<BoxRef> focus;
+    std::vector<BoxRef> filledWithZero;
+    CoefficientTexts boxTexts; // the boxes' texts after the check (empty lower boxes filled)
+    bool markFile = false;
+    std::optional<std::string> viewText; // the reloaded file text
+    std::string equationText; // EquationText or FileEquationText when passed
+};
+
+/// Checks the typed boxes (their texts given) or re-reads the file, and on success builds the
+/// equation's one-line text. Updates the state with what was checked or read.
+EquationCheck CheckEquation(KovalinState &state, const CoefficientTexts &boxTexts);
+
+/// Actions started from the main window that use the current equation.
+enum class Action { Solve, Create, Evaluate, Table, Graph, Calculus, Length };
+
+struct ActionRule {
+    bool complexGate; // refused for complex coefficients
+    bool equationCheck; // the equation must pass its check first
+    std::string_view prefix; // put before the equation text in the target window
+};
+
+ActionRule RuleFor(Action action);
+
+} // namespace frontend::core

@@ -1,0 +1,181 @@
+#include "frontend/core/equation.h"
+
+#include "frontend/core/number_text.h"
+
+namespace frontend::core
+{
+namespace
+{
+
+/// Reads one text, noting a division by zero the way every check must.
+ReadOutcome readNoting(const std::string &text, Notices &notices, bool &conversionFailed)
+{
+    ReadOutcome read = ReadNumber(text);
+    if (read.ConversionFailed) {
+        notices.push_back(Notice::DivisionByZero);
+        conversionFailed = true;
+    }
+    return read;
+}
+
+void fail(EntryCheck &check, Notice notice, BoxRef box)
+{
+    check.notices.push_back(notice);
+    check.focus = box;
+    check.EntryError = true;
+}
+
+/// Fills an empty lower box with "0" and reports whether its text is numeric.
+bool fillAndCheck(EntryCheck &check, std::string &text, BoxRef box)
+{
+    if (text.empty()) {
+        text = "0";
+        check.filledWithZero.push_back(box);
+    }
+    return readNoting(text, check.notices, check.ConversionFailed).value.isNumeric();
+}
+
+void checkReal(EntryCheck &check)
+{
+    auto &re = check.texts.re;
+    const int n = check.texts.degree();
+    const NumberValue leading = readNoting(re[n], check.notices, check.ConversionFailed).value;
+    if (leading.isFailed() || leading.readsAsZero()) {
+        fail(check, leading.isFailed() ? Notice::LeadingNotNumeric : Notice::LeadingZero, { BoxRef::Array::CR, n });
+        return;
+    }
+    for (int i = n - 1; i >= 0; --i) {
+        const BoxRef box { BoxRef::Array::CR, i };
+        if (!fillAndCheck(check, re[i], box)) {
+            fail(check, Notice::CoefficientInput, box);
+            return;
+        }
+    }
+}
+
+void checkComplex(EntryCheck &check)
+{
+    auto &re = check.texts.re;
+    auto &im = check.texts.im;
+    const int n = check.texts.degree();
+    // Both parts are read (and may each report a division by zero) before the leading pair is judged.
+    const NumberValue a = readNoting(re[n], check.notices, check.ConversionFailed).value;
+    const NumberValue b = readNoting(im[n], check.notices, check.ConversionFailed).value;
+    if (a.isFailed() || b.isFailed()) {
+        fail(check, Notice::ComplexLeadingNotNumeric, { BoxRef::Array::CCA, n });
+        return;
+    }
+    if (a.readsAsZero() && b.readsAsZero()) {
+        fail(check, Notice::ComplexLeadingZero, { BoxRef::Array::CCA, n });
+        return;
+    }
+    for (int i = n - 1; i >= 0; --i) {
+        const BoxRef real { BoxRef::Array::CCA, i };
+        const BoxRef imaginary { BoxRef::Array::CCB, i };
+        if (re[i].empty()) {
+            re[i] = "0";
+            check.filledWithZero.push_back(real);
+        }
+        if (im[i].empty()) {
+            im[i] = "0";
+            check.filledWithZero.push_back(imaginary);
+        }
+        if (!readNoting(re[i], check.notices, check.ConversionFailed).value.isNumeric()) {
+            fail(check, Notice::CoefficientInput, real);
+            return;
+        }
+        if (!readNoting(im[i], check.notices, check.ConversionFailed).value.isNumeric()) {
+            fail(check, Notice::CoefficientInput, imaginary);
+            return;
+        }
+    }
+}
+
+std::string realTerm(const std::string &text)
+{
+    return "(" + Trim(text) + ")";
+}
+
+std::string complexTerm(const std::string &re, const std::string &im)
+{
+    return "[(" + Trim(re) + ")+(" + Trim(im) + ")i]";
+}
+
+} // namespace
+
+char code(CoefKind kind)
+{
+    switch (kind) {
+    case CoefKind::Real:
+        return 'R';
+    case CoefKind::Complex:
+        return 'C';
+    case CoefKind::File:
+        break;
+    }
+    return 'F';
+}
+
+char code(FileKind kind)
+{
+    return kind == FileKind::Complex ? 'C' : 'R';
+}
+
+CoefficientTexts CoefficientTexts::real(std::vector<std::string> re)
+{
+    return { false, std::move(re), {} };
+}
+
+CoefficientTexts CoefficientTexts::complexPairs(std::vector<std::string> re, std::vector<std::string> im)
+{
+    im.resize(re.size());
+    return { true, std::move(re), std::move(im) };
+}
+
+std::string BuildEquationText(const CoefficientTexts &texts)
+{
+    std::string text;
+    for (int i = texts.degree(); i >= 0; --i) {
+        const auto power = static_cast<std::size_t>(i);
+        text += texts.complex ? complexTerm(texts.re[power], texts.im[power]) : realTerm(texts.re[power]);
+        if (i > 0) {
+            text += "*x^" + std::to_string(i) + " + ";
+        }
+    }
+    return text;
+}
+
+EntryCheck CheckNumericValues(CoefficientTexts texts)
+{
+    EntryCheck check;
+    check.texts = std::move(texts);
+    if (check.texts.re.empty()) { // no boxes: nothing that could be used
+        check.EntryError = true;
+        return check;
+    }
+    if (check.texts.complex) {
+        check.texts.im.resize(check.texts.re.size());
+        checkComplex(check);
+    } else {
+        checkReal(check);
+    }
+    return check;
+}
+
+std::optional<std::vector<ComplexValue>> CoefficientValues(const CoefficientTexts &texts)
+{
+    std::vector<ComplexValue> values;
+    values.reserve(texts.re.size());
+    for (std::size_t i = 0; i < texts.re.size(); ++i) {
+        const NumberValue re = ReadNumber(texts.re[i]).value;
+        const NumberValue im =
+            texts.complex && i < texts.im.size() ? ReadNumber(texts.im[i]).value : NumberValue::zero();
+        if (!re.isNumeric() || !im.isNumeric()) {
+            return std::nullopt;
+        }
+        values.push_back({ re.toDouble(), im.toDouble() });
+    }
+    return values;
+}
+
+} // namespace frontend::core

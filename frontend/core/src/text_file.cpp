@@ -1,0 +1,128 @@
+#include "frontend/core/text_file.h"
+
+#include "frontend/core/number_text.h"
+
+#include <iterator>
+#include <system_error>
+
+namespace frontend::core
+{
+namespace
+{
+
+std::optional<LoadProblem> problemWith(const std::filesystem::path &path)
+{
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (error || !std::filesystem::exists(status)) {
+        return LoadProblem::Missing;
+    }
+    // Directories, devices and pipes would block or never end.
+    if (!std::filesystem::is_regular_file(status)) {
+        return LoadProblem::NotAFile;
+    }
+    const auto size = std::filesystem::file_size(path, error);
+    if (error) {
+        return LoadProblem::Unreadable;
+    }
+    if (size > maxEquationFileBytes) {
+        return LoadProblem::TooLarge;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::filesystem::path PathFromUtf8(const std::string &path)
+{
+    return std::filesystem::path(std::u8string(path.begin(), path.end()));
+}
+
+LoadedText LoadFileText(const std::filesystem::path &path)
+{
+    if (const auto problem = problemWith(path)) {
+        return { std::nullopt, *problem };
+    }
+    std::ifstream stream(path, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+    if (!stream.is_open() || stream.bad()) {
+        return { std::nullopt, LoadProblem::Unreadable };
+    }
+    return { std::move(text), LoadProblem::Unreadable };
+}
+
+LineReader::LineReader(const std::filesystem::path &path)
+{
+    if (problemWith(path)) {
+        return;
+    }
+    m_stream.open(path, std::ios::binary);
+    m_open = m_stream.is_open();
+}
+
+std::optional<std::string> LineReader::next()
+{
+    if (!m_open || m_failed) {
+        return std::nullopt;
+    }
+    std::string line;
+    int c = 0;
+    bool any = false;
+    while ((c = m_stream.get()) != std::char_traits<char>::eof()) {
+        any = true;
+        if (c == '\n') {
+            break;
+        }
+        if (line.size() >= maxLineLength) {
+            m_failed = true;
+            return std::nullopt;
+        }
+        line.push_back(static_cast<char>(c));
+    }
+    if (m_stream.bad()) {
+        m_failed = true;
+        return std::nullopt;
+    }
+    if (!any) {
+        return std::nullopt;
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return line;
+}
+
+std::string CutAtBlank(std::string_view line)
+{
+    const std::string trimmed = Trim(line);
+    return trimmed.substr(0, trimmed.find_first_of(" \t"));
+}
+
+std::optional<std::vector<std::string>> ReadValueLines(LineReader &reader, std::size_t count)
+{
+    std::vector<std::string> lines;
+    for (std::size_t k = 0; k < count; ++k) {
+        const auto line = reader.next();
+        if (!line) {
+            return std::nullopt;
+        }
+        std::string cut = CutAtBlank(*line);
+        if (cut.empty()) {
+            break;
+        }
+        lines.push_back(std::move(cut));
+    }
+    return lines;
+}
+
+bool WriteLines(const std::filesystem::path &path, const std::vector<std::string> &lines)
+{
+    std::ofstream stream(path, std::ios::binary | std::ios::trunc);
+    for (const std::string &line : lines) {
+        stream << line << "\r\n";
+    }
+    stream.close();
+    return !stream.fail();
+}
+
+} // namespace frontend::core

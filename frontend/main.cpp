@@ -1,0 +1,41 @@
+// VT_Kovalin: the polynomial equation solver.
+
+#include "frontend/action_launcher.h"
+#include "frontend/kovalin_app.h"
+#include "platform/clipboard.h"
+#include "platform/engine_library.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_service.h"
+#include "platform/modal_runner.h"
+#include "platform/shell.h"
+#include "platform/single_instance.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kovalin"));
+    // The run ends on Exit only: between the main window closing for New and the dialog showing, no
+    // window is open.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    platform::SingleInstance instance(QStringLiteral("VT_Kovalin"));
+    if (!instance.acquire()) {
+        return 0; // another copy runs: end at once, without a window
+    }
+
+    platform::QtMessageService messages;
+    platform::QtClipboard clipboard;
+    platform::QtFileDialogs fileDialogs;
+    platform::QtShell shell;
+    platform::QtModalRunner modal;
+    platform::QtEngineLibrary engine;
+    const platform::Services services { messages, clipboard, fileDialogs, shell, modal, engine };
+
+    frontend::NoActions actions;
+    frontend::KovalinApp kovalin(services, actions);
+    QObject::connect(&kovalin, &frontend::KovalinApp::finished, &application, &QApplication::quit);
+    kovalin.start();
+    return QApplication::exec();
+}

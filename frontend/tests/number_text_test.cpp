@@ -1,0 +1,193 @@
+#include "frontend/core/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+using namespace frontend::core;
+
+namespace
+{
+
+struct ReadCase {
+    const char *text;
+    NumberValue::Kind kind;
+    double value; // for numbers, texts and zero
+    bool divisionByZero;
+};
+
+class ReadNumberCases : public ::testing::TestWithParam<ReadCase>
+{
+};
+
+TEST_P(ReadNumberCases, GivesTheLooselyTypedResult)
+{
+    const ReadCase &c = GetParam();
+    const ReadOutcome read = ReadNumber(c.text);
+    EXPECT_EQ(read.value.kind(), c.kind) << c.text;
+    EXPECT_EQ(read.ConversionFailed, c.divisionByZero) << c.text;
+    if (c.kind == NumberValue::Kind::Failed) {
+        EXPECT_EQ(read.value.toText(), "abc");
+    } else {
+        EXPECT_DOUBLE_EQ(read.value.toDouble(), c.value) << c.text;
+    }
+}
+
+using K = NumberValue::Kind;
+INSTANTIATE_TEST_SUITE_P(Forms,
+    ReadNumberCases,
+    ::testing::Values(ReadCase { "", K::Zero, 0.0, false },
+        ReadCase { "123.45678", K::Text, 123.45678, false },
+        ReadCase { "12.345678E-5", K::Text, 12.345678e-5, false },
+        ReadCase { " 12 ", K::Text, 12.0, false },
+        ReadCase { "-.5", K::Text, -0.5, false },
+        ReadCase { "+5.", K::Text, 5.0, false },
+        ReadCase { "1/0", K::Failed, 0.0, true },
+        ReadCase { "0/0", K::Failed, 0.0, true },
+        ReadCase { "0/5", K::Number, 0.0, false },
+        ReadCase { "1.5E-3/2", K::Number, 0.00075, false },
+        ReadCase { " 1 / 4 ", K::Number, 0.25, false },
+        ReadCase { "1/2/3", K::Failed, 0.0, false },
+        ReadCase { "/2", K::Failed, 0.0, false },
+        ReadCase { "2/", K::Failed, 0.0, false },
+        ReadCase { "abc/0", K::Failed, 0.0, false },
+        ReadCase { "12abc", K::Failed, 0.0, false },
+        ReadCase { "abc", K::Failed, 0.0, false },
+        ReadCase { "   ", K::Failed, 0.0, false },
+        ReadCase { "1,5", K::Failed, 0.0, false },
+        ReadCase { "1E", K::Failed, 0.0, false },
+        ReadCase { "..5", K::Failed, 0.0, false },
+        ReadCase { "inf", K::Failed, 0.0, false },
+        ReadCase { "nan", K::Failed, 0.0, false },
+        ReadCase { "0x10", K::Failed, 0.0, false },
+        ReadCase { "1E400", K::Failed, 0.0, false },
+        ReadCase { "1E300/1E-300", K::Failed, 0.0, false },
+        ReadCase { "1E-400", K::Text, 0.0, false },
+        ReadCase { "1E99999999999999999999", K::Failed, 0.0, false }));
+
+TEST(ReadNumber, APlainNumberIsReturnedAsTypedBlanksIncluded)
+{
+    EXPECT_EQ(ReadNumber(" 12 ").value.toText(), " 12 ");
+    EXPECT_EQ(ReadNumber("0.0").value.toText(), "0.0");
+}
+
+TEST(ReadNumber, EveryFractionFailureAsksForTheFileViewToBeMarked)
+{
+    EXPECT_TRUE(ReadNumber("1/0").conversionError);
+    EXPECT_TRUE(ReadNumber("x/2").conversionError);
+    EXPECT_TRUE(ReadNumber("1E308/1E-308").conversionError);
+    // A plain text that is not a number is refused without an error being raised.
+    EXPECT_FALSE(ReadNumber("12abc").conversionError);
+}
+
+TEST(ReadNumberStrict, EmptyTextIsAFailureOtherwiseAsReadNumber)
+{
+    EXPECT_TRUE(ReadNumberStrict("").value.isFailed());
+    EXPECT_EQ(ReadNumberStrict("3").value.kind(), NumberValue::Kind::Text);
+    EXPECT_DOUBLE_EQ(ReadNumberStrict("3/4").value.toDouble(), 0.75);
+    EXPECT_TRUE(ReadNumberStrict("1/0").ConversionFailed);
+}
+
+TEST(ZeroComparison, TextsCompareAsTextNumbersNumerically)
+{
+    EXPECT_TRUE(ReadNumber("0").value.readsAsZero());
+    EXPECT_TRUE(ReadNumber("").value.readsAsZero());
+    EXPECT_TRUE(ReadNumber("0/1").value.readsAsZero());
+    EXPECT_TRUE(ReadNumber("-0/1").value.readsAsZero());
+    EXPECT_FALSE(ReadNumber("0.0").value.readsAsZero());
+    EXPECT_FALSE(ReadNumber(" 0").value.readsAsZero());
+    EXPECT_FALSE(ReadNumber("abc").value.readsAsZero());
+    EXPECT_FALSE(ReadNumber("1/3").value.readsAsZero());
+}
+
+TEST(NumericTest, AcceptsThePlainFormsOnly)
+{
+    for (const char *yes : { "1", "-1", "+1", "1.", ".1", "1e5", "1E+05", "\t7\t", "0.000" }) {
+        EXPECT_TRUE(IsNumeric(yes)) << yes;
+    }
+    for (const char *no : { "", "abc", "1/2", "1 2", "- 1", "1e", "e5", "1.2.3", "1,000", "1d5", "--1" }) {
+        EXPECT_FALSE(IsNumeric(no)) << no;
+    }
+}
+
+TEST(LeadingNumber, TakesTheNumberAtTheStart)
+{
+    EXPECT_DOUBLE_EQ(LeadingNumber("3\tdegree"), 3.0);
+    EXPECT_DOUBLE_EQ(LeadingNumber("  -2.5e1x"), -25.0);
+    EXPECT_DOUBLE_EQ(LeadingNumber("12E"), 12.0);
+    EXPECT_DOUBLE_EQ(LeadingNumber("x12"), 0.0);
+    EXPECT_DOUBLE_EQ(LeadingNumber(""), 0.0);
+}
+
+struct FormatCase {
+    double value;
+    std::size_t decimals;
+    const char *text;
+};
+
+class FormatNumberCases : public ::testing::TestWithParam<FormatCase>
+{
+};
+
+TEST_P(FormatNumberCases, ShowsTheValueAtThePrecision)
+{
+    const FormatCase &c = GetParam();
+    EXPECT_EQ(FormatNumber(c.value, c.decimals), c.text) << c.value;
+}
+
+INSTANTIATE_TEST_SUITE_P(Patterns,
+    FormatNumberCases,
+    ::testing::Values(FormatCase { 2.0, 15, "2" },
+        FormatCase { -0.5, 15, "-0.5" },
+        FormatCase { 12345.678, 15, "12,345.678" },
+        FormatCase { 3.0, 2, "3" },
+        FormatCase { 1.0 / 3.0, 2, "0.33" },
+        FormatCase { 2.0 / 3.0, 2, "0.67" },
+        FormatCase { 1234567.0, 15, "1,234,567" },
+        FormatCase { -1234567.891, 1, "-1,234,567.9" },
+        FormatCase { 0.125, 2, "0.13" }, // half away from zero
+        FormatCase { -0.125, 2, "-0.13" },
+        FormatCase { 0.9999, 2, "1" },
+        FormatCase { 999.9996, 3, "1,000" },
+        FormatCase { -0.0001, 3, "0" }, // no "-0"
+        FormatCase { 0.0, 15, "0" },
+        FormatCase { 100.0, 15, "100" },
+        FormatCase { 1e-20, 15, "1.E-20" }, // exponent form keeps its point
+        FormatCase { -2.5e-7, 15, "-2.5E-07" },
+        FormatCase { 1.23456e20, 2, "1.23E+20" },
+        FormatCase { 9.999e-300, 2, "1.E-299" },
+        FormatCase { 1e15, 15, "1.E+15" },
+        FormatCase { 123456789012345.0, 15, "123,456,789,012,345" }));
+
+TEST(FormatRequestNumber, AlwaysKeepsThePointAndNineteenDecimalsAtMost)
+{
+    EXPECT_EQ(FormatRequestNumber(5.0), "5.");
+    EXPECT_EQ(FormatRequestNumber(0.5), "0.5");
+    EXPECT_EQ(FormatRequestNumber(-1.25), "-1.25");
+    EXPECT_EQ(FormatRequestNumber(-3.0), "-3.");
+    EXPECT_EQ(FormatRequestNumber(1.0 / 3.0), "0.3333333333333333");
+    EXPECT_EQ(FormatRequestNumber(0.1), "0.1");
+    EXPECT_EQ(FormatRequestNumber(4e-20), "0.");
+    EXPECT_EQ(FormatRequestNumber(6e-20), "0.0000000000000000001");
+    EXPECT_EQ(FormatRequestNumber(1234567.0), "1234567.");
+    EXPECT_EQ(FormatRequestNumber(1e22), "10000000000000000000000.");
+}
+
+TEST(GeneralNumberText, FifteenSignificantDigitsThenExponentForm)
+{
+    EXPECT_EQ(GeneralNumberText(0.5), "0.5");
+    EXPECT_EQ(GeneralNumberText(-3.0), "-3");
+    EXPECT_EQ(GeneralNumberText(1.0 / 3.0), "0.333333333333333");
+    EXPECT_EQ(GeneralNumberText(1e20), "1E+20");
+    EXPECT_EQ(GeneralNumberText(-0.0), "0");
+}
+
+TEST(FilterKey, LetsEveryKeyThrough)
+{
+    for (int key : { 0, 8, 13, int('/'), int('a'), int('E'), 0x20AC }) {
+        EXPECT_EQ(FilterKey(key), key);
+    }
+}
+
+} // namespace

@@ -1,0 +1,45 @@
+#pragma once
+// Every fixed message of the solver's front end, in one place to be read against the texts they must
+// match word for word.
+
+#include "frontend/core/notice.h"
+#include "frontend/core/text_file.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_service.h"
+
+#include <QString>
+
+namespace frontend::msg
+{
+
+/// The message for a check's notice.
+platform::Message forNotice(core::Notice notice);
+
+platform::Message divisionByZero();
+platform::Message complexCoefficients();
+platform::Message unexpectedError();
+
+// main window
+platform::Message confirmClear();
+platform::Message confirmExit();
+platform::Message confirmNew();
+platform::Message confirmOpen();
+platform::Message fileUnusable(const QString &path, core::LoadProblem problem);
+platform::Message saveFailed(const QString &path);
+
+// new-equation dialog
+platform::Message coefficientsFileInstructions();
+platform::Message rootsFileInstructions();
+platform::Message selectDegree();
+platform::Message selectEquationFile();
+platform::Message selectNumberOfRoots();
+platform::Message selectRootsFile();
+platform::Message leadingCoefficientNotNumeric();
+platform::Message leadingCoefficientZero();
+
+// file dialogs
+platform::FileDialogRequest openCoefficientsFile();
+platform::FileDialogRequest openRootsFile();
+platform::FileDialogRequest saveCoefficientsFile();
+
+} // namespace frontend::msg

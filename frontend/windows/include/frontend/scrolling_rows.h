@@ -1,0 +1,50 @@
+#pragma once
+// A panel of entry rows that pages inside a fixed viewport with a vertical scroll bar, in steps of
+// 20 twips. Used by the coefficient panels and the creator's roots.
+
+#include <QWidget>
+
+class QScrollBar;
+
+namespace frontend
+{
+
+class ScrollingRows : public QWidget
+{
+    Q_OBJECT
+public:
+    /// `names`: object names of the viewport, the scrolling panel and the scroll bar.
+    struct Names {
+        QString viewport;
+        QString panel;
+        QString bar;
+    };
+    ScrollingRows(const Names &names, int viewportHeightTwips, QWidget *parent = nullptr);
+
+    /// The parent of the rows.
+    QWidget *panel() const { return m_panel; }
+    QWidget *viewport() const { return m_viewport; }
+    QScrollBar *bar() const { return m_bar; }
+
+    /// Sizes the panel (twips high, pixels wide).
+    void setPanelSize(int heightTwips, int widthPixels);
+    /// Sizes the scroll bar for the panel: maximum and visibility.
+    void LoadBars();
+    /// Scrolls so that a row's box shows whenever it gets the focus.
+    void followFocus(QWidget *box);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void scr_Change(int value);
+    void scrollTo(const QWidget *box);
+
+    QWidget *m_viewport;
+    QWidget *m_panel;
+    QScrollBar *m_bar;
+    int m_viewportTwips;
+    int m_panelTwips = 0;
+};
+
+} // namespace frontend

@@ -1,0 +1,98 @@
+#include "frontend/feedback.h"
+
+#include "frontend/messages.h"
+#include "frontend/qt_text.h"
+#include "platform/message_service.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+
+namespace frontend
+{
+namespace
+{
+
+core::ReadOutcome told(platform::MessageService &messages, QWidget *owner, core::ReadOutcome read)
+{
+    if (read.ConversionFailed) {
+        messages.show(msg::divisionByZero(), owner);
+    }
+    return read;
+}
+
+class NumberBoxFilter final : public QObject
+{
+public:
+    explicit NumberBoxFilter(QLineEdit *box)
+        : QObject(box)
+        , m_box(box)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_box) {
+            return false;
+        }
+        if (event->type() == QEvent::FocusIn) {
+            selectAll();
+        } else if (event->type() == QEvent::KeyPress) {
+            return swallowed(*static_cast<QKeyEvent *>(event));
+        }
+        return false;
+    }
+
+private:
+    void selectAll()
+    {
+        m_box->selectAll();
+        // A mouse click that gave the focus places the cursor afterwards; select once more after it.
+        QPointer<QLineEdit> box(m_box);
+        QTimer::singleShot(0, m_box, [box] {
+            if (box && box->hasFocus()) {
+                box->selectAll();
+            }
+        });
+    }
+
+    static bool swallowed(const QKeyEvent &event)
+    {
+        const QString text = event.text();
+        if (text.isEmpty()) {
+            return false;
+        }
+        return core::FilterKey(text.front().unicode()) == 0;
+    }
+
+    QLineEdit *m_box;
+};
+
+} // namespace
+
+void showNotices(platform::MessageService &messages, QWidget *owner, const core::Notices &notices)
+{
+    for (const core::Notice notice : notices) {
+        messages.show(msg::forNotice(notice), owner);
+    }
+}
+
+core::ReadOutcome readNumber(platform::MessageService &messages, QWidget *owner, const QString &text)
+{
+    return told(messages, owner, core::ReadNumber(toStd(text)));
+}
+
+core::ReadOutcome readNumberStrict(platform::MessageService &messages, QWidget *owner, const QString &text)
+{
+    return told(messages, owner, core::ReadNumberStrict(toStd(text)));
+}
+
+void makeNumberBox(QLineEdit *box)
+{
+    box->installEventFilter(new NumberBoxFilter(box));
+}
+
+} // namespace frontend

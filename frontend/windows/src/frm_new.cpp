@@ -1,0 +1,457 @@
+#include "frontend/frm_new.h"
+
+#include "frontend/action_launcher.h"
+#include "frontend/core/text_file.h"
+#include "frontend/feedback.h"
+#include "frontend/messages.h"
+#include "frontend/qt_text.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_service.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace frontend
+{
+namespace
+{
+
+constexpr int precisionChoices = 15;
+const QString none = QStringLiteral("none");
+
+QRadioButton *radio(const QString &text, const char *name)
+{
+    auto *button = new QRadioButton(text);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+QLabel *label(const QString &text, const char *name)
+{
+    auto *out = new QLabel(text);
+    out->setObjectName(QLatin1String(name));
+    out->setWordWrap(true);
+    return out;
+}
+
+QPushButton *button(const QString &text, const char *name)
+{
+    auto *out = new QPushButton(text);
+    out->setObjectName(QLatin1String(name));
+    out->setAutoDefault(false);
+    return out;
+}
+
+QLineEdit *pathBox(const char *name)
+{
+    auto *box = new QLineEdit(none);
+    box->setObjectName(QLatin1String(name));
+    box->setReadOnly(true);
+    return box;
+}
+
+QComboBox *numberList(const char *name)
+{
+    auto *list = new QComboBox;
+    list->setObjectName(QLatin1String(name));
+    return list;
+}
+
+void fill(QComboBox *list, int count)
+{
+    list->clear();
+    for (int i = 1; i <= count; ++i) {
+        list->addItem(QString::number(i));
+    }
+    list->setCurrentIndex(-1);
+}
+
+/// A pair of options that exclude each other, whatever their parents.
+void pair(QObject *owner, QRadioButton *first, QRadioButton *second)
+{
+    auto *group = new QButtonGroup(owner);
+    group->addButton(first);
+    group->addButton(second);
+}
+
+} // namespace
+
+FrmNew::FrmNew(core::KovalinState &state, platform::Services services, ActionLauncher &actions)
+    : m_state(state)
+    , m_services(services)
+    , m_actions(actions)
+{
+    setObjectName(QStringLiteral("frmNew"));
+    setWindowTitle(tr("Kovalin -  [New Equation to Solve or Create]"));
+    m_optSolve = radio(tr("&Solve New Equation"), "optSolve");
+    m_optCreate = radio(tr("&Create New Equation"), "optCreate");
+    pair(this, m_optSolve, m_optCreate);
+    auto *choice = new QHBoxLayout;
+    choice->addWidget(m_optSolve);
+    choice->addWidget(m_optCreate);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(choice);
+    layout->addWidget(buildSolveFrame());
+    layout->addWidget(buildCreateFrame());
+    layout->addWidget(buildButtons());
+    connect(m_optSolve, &QRadioButton::clicked, this, &FrmNew::optSolve_Click);
+    connect(m_optCreate, &QRadioButton::clicked, this, &FrmNew::optSolve_Click);
+    Form_Load();
+}
+
+QWidget *FrmNew::buildSolveFrame()
+{
+    m_frmEnter = new QGroupBox;
+    m_frmEnter->setObjectName(QStringLiteral("frmEnter"));
+    m_optProgram = radio(tr("This &Program"), "optProgram");
+    m_optFile = radio(tr("&File"), "optFile");
+    pair(this, m_optProgram, m_optFile);
+    connect(m_optProgram, &QRadioButton::clicked, this, &FrmNew::optProgram_Click);
+    connect(m_optFile, &QRadioButton::clicked, this, &FrmNew::optProgram_Click);
+    auto *from = new QHBoxLayout;
+    from->addWidget(label(tr("Enter coefficients from:"), "lblFrom"));
+    from->addWidget(m_optProgram);
+    from->addWidget(m_optFile);
+    auto *layout = new QVBoxLayout(m_frmEnter);
+    layout->addLayout(from);
+    layout->addWidget(buildProgramPanel());
+    m_picFile =
+        buildFileChooser({ "picFile",
+                             tr("Select the file to open which contains the coefficients of the equation so solve."),
+                             "lblOpen",
+                             "btnOpen",
+                             "lblSelected",
+                             "txtFile",
+                             "btnInstructions",
+                             &FrmNew::btnOpen_Click,
+                             &FrmNew::btnInstructions_Click },
+            m_btnOpen,
+            m_txtFile);
+    layout->addWidget(m_picFile);
+    return m_frmEnter;
+}
+
+QWidget *FrmNew::buildProgramPanel()
+{
+    m_picProgram = new QWidget;
+    m_picProgram->setObjectName(QStringLiteral("picProgram"));
+    m_optReal = radio(tr("&Real"), "optReal");
+    m_optComplex = radio(tr("C&omplex"), "optComplex");
+    pair(this, m_optReal, m_optComplex);
+    connect(m_optReal, &QRadioButton::clicked, this, &FrmNew::optReal_Click);
+    connect(m_optComplex, &QRadioButton::clicked, this, &FrmNew::optComplex_Click);
+    m_cboDegree = numberList("cboDegree");
+    auto *grid = new QGridLayout(m_picProgram);
+    grid->addWidget(label(tr("Coefficient type:"), "lblType"), 0, 0);
+    grid->addWidget(m_optReal, 0, 1);
+    grid->addWidget(label(tr("(maximum degree is 100)"), "lblMax_0"), 0, 2);
+    grid->addWidget(m_optComplex, 1, 1);
+    grid->addWidget(label(tr("(maximum degree is 50)"), "lblMax_1"), 1, 2);
+    grid->addWidget(label(tr("Degree of equation:"), "lblDegree"), 2, 0);
+    grid->addWidget(m_cboDegree, 2, 1);
+    return m_picProgram;
+}
+
+QWidget *FrmNew::buildCreateFrame()
+{
+    m_frmCreate2 = new QGroupBox;
+    m_frmCreate2->setObjectName(QStringLiteral("frmCreate2"));
+    m_optProgram2 = radio(tr("This &Program"), "optProgram2");
+    m_optFile2 = radio(tr("&File"), "optFile2");
+    pair(this, m_optProgram2, m_optFile2);
+    connect(m_optProgram2, &QRadioButton::clicked, this, &FrmNew::optProgram2_Click);
+    connect(m_optFile2, &QRadioButton::clicked, this, &FrmNew::optProgram2_Click);
+    auto *from = new QHBoxLayout;
+    from->addWidget(label(tr("Enter roots from:"), "Label8"));
+    from->addWidget(m_optProgram2);
+    from->addWidget(m_optFile2);
+    auto *layout = new QVBoxLayout(m_frmCreate2);
+    layout->addLayout(from);
+    layout->addWidget(buildProgram2Panel());
+    m_picFile2 = buildFileChooser({ "picFile2",
+                                      tr("Select the file to open which contains the roots of the equation to create."),
+                                      "lblOpen2",
+                                      "btnOpen2",
+                                      "Label2",
+                                      "txtFilepath2",
+                                      "btnInstructions2",
+                                      &FrmNew::btnOpen2_Click,
+                                      &FrmNew::btnInstructions2_Click },
+        m_btnOpen2,
+        m_txtFilepath2);
+    layout->addWidget(m_picFile2);
+    return m_frmCreate2;
+}
+
+QWidget *FrmNew::buildProgram2Panel()
+{
+    m_picProgram2 = new QWidget;
+    m_picProgram2->setObjectName(QStringLiteral("picProgram2"));
+    m_cboNumRoots = numberList("cboNumRoots");
+    m_txtLeadingA = new QLineEdit(QStringLiteral("1"));
+    m_txtLeadingA->setObjectName(QStringLiteral("txtLeadingA"));
+    m_txtLeadingB = new QLineEdit(QStringLiteral("0"));
+    m_txtLeadingB->setObjectName(QStringLiteral("txtLeadingB"));
+    makeNumberBox(m_txtLeadingA);
+    makeNumberBox(m_txtLeadingB);
+    auto *leading = new QHBoxLayout;
+    leading->addWidget(label(QStringLiteral("("), "lblLeading_0"));
+    leading->addWidget(m_txtLeadingA);
+    leading->addWidget(label(QStringLiteral(" + "), "lblLeading_1"));
+    leading->addWidget(m_txtLeadingB);
+    leading->addWidget(label(QStringLiteral("i)"), "lblLeading_2"));
+    auto *grid = new QGridLayout(m_picProgram2);
+    grid->addWidget(label(tr("(An equation will be created by specifying its roots.)"), "Label1"), 0, 0, 1, 2);
+    grid->addWidget(label(tr("Number of roots to enter:"), "lblCreateNew_0"), 1, 0);
+    grid->addWidget(m_cboNumRoots, 1, 1);
+    grid->addWidget(label(tr("Leading coefficient:"), "lblCreateNew_1"), 2, 0);
+    grid->addLayout(leading, 2, 1);
+    grid->addWidget(label(tr("(of highest power of 'x')"), "lblCreateNew_2"), 3, 0);
+    return m_picProgram2;
+}
+
+QWidget *FrmNew::buildFileChooser(const FileChooser &chooser, QPushButton *&open, QLineEdit *&path)
+{
+    auto *panel = new QWidget;
+    panel->setObjectName(QLatin1String(chooser.panel));
+    open = button(tr("&Open File..."), chooser.openName);
+    path = pathBox(chooser.pathName);
+    auto *instructions = button(tr("&Instructions!"), chooser.instructionsName);
+    connect(open, &QPushButton::clicked, this, chooser.onOpen);
+    connect(instructions, &QPushButton::clicked, this, chooser.onInstructions);
+    auto *grid = new QGridLayout(panel);
+    grid->addWidget(label(chooser.prompt, chooser.promptName), 0, 0, 1, 3);
+    grid->addWidget(open, 1, 0);
+    grid->addWidget(label(tr("Selected file:"), chooser.selectedName), 1, 1);
+    grid->addWidget(path, 1, 2);
+    grid->addWidget(instructions, 2, 0);
+    return panel;
+}
+
+QWidget *FrmNew::buildButtons()
+{
+    auto *frame = new QGroupBox;
+    frame->setObjectName(QStringLiteral("frmButtons"));
+    m_lstPrecision = new QListWidget;
+    m_lstPrecision->setObjectName(QStringLiteral("lstPrecision"));
+    m_lstPrecision->setMaximumHeight(m_lstPrecision->fontMetrics().height() * 5);
+    auto *ok = button(tr("OK"), "btnOK");
+    ok->setDefault(true);
+    auto *exit = button(tr("Exit"), "btnExit");
+    connect(ok, &QPushButton::clicked, this, &FrmNew::btnOK_Click);
+    connect(exit, &QPushButton::clicked, this, &FrmNew::btnExit_Click);
+    auto *grid = new QGridLayout(frame);
+    grid->addWidget(label(tr("Precision of solutions:"), "lblPrecision"), 0, 0);
+    grid->addWidget(label(tr("(f.p. accuracy)"), "lblPrecision2"), 1, 0);
+    grid->addWidget(m_lstPrecision, 0, 1, 2, 1);
+    grid->addWidget(ok, 0, 2);
+    grid->addWidget(exit, 1, 2);
+    return frame;
+}
+
+void FrmNew::Form_Load()
+{
+    fill(m_cboDegree, core::maxRealDegree);
+    fill(m_cboNumRoots, core::maxRoots);
+    for (int precision = precisionChoices; precision >= 1; --precision) {
+        m_lstPrecision->addItem(QString::number(precision));
+    }
+    m_lstPrecision->setCurrentRow(0);
+    m_optSolve->setChecked(true);
+    m_optProgram->setChecked(true);
+    m_optReal->setChecked(true);
+    m_optProgram2->setChecked(true);
+    optSolve_Click();
+    optProgram_Click();
+    optProgram2_Click();
+}
+
+void FrmNew::optSolve_Click()
+{
+    m_frmEnter->setVisible(m_optSolve->isChecked());
+    m_frmCreate2->setVisible(!m_optSolve->isChecked());
+}
+
+void FrmNew::optProgram_Click()
+{
+    m_picProgram->setVisible(m_optProgram->isChecked());
+    m_picFile->setVisible(!m_optProgram->isChecked());
+}
+
+void FrmNew::optProgram2_Click()
+{
+    m_picProgram2->setVisible(m_optProgram2->isChecked());
+    m_picFile2->setVisible(!m_optProgram2->isChecked());
+}
+
+void FrmNew::fillDegrees(int count)
+{
+    fill(m_cboDegree, count);
+}
+
+void FrmNew::optReal_Click()
+{
+    if (m_cboDegree->count() == core::maxComplexDegree) {
+        fillDegrees(core::maxRealDegree);
+    }
+}
+
+void FrmNew::optComplex_Click()
+{
+    if (m_cboDegree->count() == core::maxRealDegree) {
+        fillDegrees(core::maxComplexDegree);
+    }
+}
+
+void FrmNew::btnInstructions_Click()
+{
+    m_services.messages.show(msg::coefficientsFileInstructions(), this);
+}
+
+void FrmNew::btnInstructions2_Click()
+{
+    m_services.messages.show(msg::rootsFileInstructions(), this);
+}
+
+void FrmNew::btnOpen_Click()
+{
+    const auto path = m_services.fileDialogs.openFile(this, msg::openCoefficientsFile());
+    if (path && !path->isEmpty()) {
+        m_txtFile->setText(*path);
+    }
+}
+
+void FrmNew::btnOpen2_Click()
+{
+    const auto path = m_services.fileDialogs.openFile(this, msg::openRootsFile());
+    if (path && !path->isEmpty()) {
+        m_txtFilepath2->setText(*path);
+    }
+}
+
+std::size_t FrmNew::chosenPrecision() const
+{
+    const QListWidgetItem *item = m_lstPrecision->currentItem();
+    const int chosen = item ? item->text().toInt() : precisionChoices;
+    return static_cast<std::size_t>(chosen > 0 ? chosen : precisionChoices);
+}
+
+bool FrmNew::solveFromProgram()
+{
+    if (m_cboDegree->currentText().isEmpty()) {
+        m_services.messages.show(msg::selectDegree(), this);
+        m_cboDegree->setFocus();
+        return false;
+    }
+    const core::CoefKind kind = m_optReal->isChecked() ? core::CoefKind::Real : core::CoefKind::Complex;
+    core::StartProgramEntry(m_state, kind, m_cboDegree->currentText().toInt(), chosenPrecision());
+    return true;
+}
+
+bool FrmNew::solveFromFile()
+{
+    const QString path = m_txtFile->text();
+    if (path == none) {
+        m_services.messages.show(msg::selectEquationFile(), this);
+        m_btnOpen->setFocus();
+        return false;
+    }
+    // A file gone since it was chosen keeps the dialog open rather than showing an empty equation.
+    const core::LoadedText loaded = core::LoadFileText(toPath(path));
+    if (!loaded.text) {
+        m_services.messages.show(msg::fileUnusable(path, loaded.problem), this);
+        m_btnOpen->setFocus();
+        return false;
+    }
+    core::StartFileEntry(m_state, toStd(path), *loaded.text);
+    m_state.PrecisionPattern = core::MakePrecisionPattern(chosenPrecision());
+    return true;
+}
+
+void FrmNew::createFromProgram()
+{
+    if (m_cboNumRoots->currentText().isEmpty()) {
+        m_services.messages.show(msg::selectNumberOfRoots(), this);
+        m_cboNumRoots->setFocus();
+        return;
+    }
+    const core::NumberValue a = readNumber(m_services.messages, this, m_txtLeadingA->text()).value;
+    const core::NumberValue b = readNumber(m_services.messages, this, m_txtLeadingB->text()).value;
+    if (a.isFailed() || b.isFailed()) {
+        m_services.messages.show(msg::leadingCoefficientNotNumeric(), this);
+        (a.isFailed() ? m_txtLeadingA : m_txtLeadingB)->setFocus();
+        return;
+    }
+    if (a.readsAsZero() && b.readsAsZero()) {
+        m_services.messages.show(msg::leadingCoefficientZero(), this);
+        m_txtLeadingA->setFocus();
+        return;
+    }
+    core::CreatorRequest &creator = m_state.creator;
+    creator.fromFile = false;
+    creator.CreateDegree = m_cboNumRoots->currentText().toInt();
+    creator.LeadingCoef = { a.toDouble(), b.toDouble() };
+    creator.leadingTextA = toStd(m_txtLeadingA->text());
+    creator.leadingTextB = toStd(m_txtLeadingB->text());
+    m_actions.openCreator(this);
+}
+
+void FrmNew::createFromFile()
+{
+    const QString path = m_txtFilepath2->text();
+    if (path == none) {
+        m_services.messages.show(msg::selectRootsFile(), this);
+        m_btnOpen2->setFocus();
+        return;
+    }
+    core::CreatorRequest &creator = m_state.creator;
+    creator.fromFile = true;
+    creator.RootsFilePath = toStd(path);
+    creator.viewText = core::LoadFileText(toPath(path)).text;
+    creator.roots = core::ReadRootsFile(toPath(path));
+    showNotices(m_services.messages, this, creator.roots.notices);
+    m_actions.openCreator(this);
+}
+
+void FrmNew::btnOK_Click()
+{
+    if (m_optCreate->isChecked()) {
+        m_state.creator.Creating = true;
+        m_state.PrecisionPattern = core::MakePrecisionPattern(chosenPrecision());
+        if (m_optProgram2->isChecked()) {
+            createFromProgram();
+        } else {
+            createFromFile();
+        }
+        return;
+    }
+    m_state.creator.Creating = false;
+    if (!(m_optProgram->isChecked() ? solveFromProgram() : solveFromFile())) {
+        return;
+    }
+    m_state.graph.GraphRemembered = false;
+    accept();
+    Q_EMIT solveChosen();
+}
+
+void FrmNew::btnExit_Click()
+{
+    QDialog::reject();
+    Q_EMIT exitChosen();
+}
+
+void FrmNew::reject()
+{
+    btnExit_Click();
+}
+
+} // namespace frontend

@@ -1,0 +1,98 @@
+#include "frontend/scrolling_rows.h"
+
+#include "frontend/core/rows.h"
+#include "platform/twips.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace frontend
+{
+namespace
+{
+
+constexpr int stepTwips = 20;
+
+} // namespace
+
+ScrollingRows::ScrollingRows(const Names &names, int viewportHeightTwips, QWidget *parent)
+    : QWidget(parent)
+    , m_viewport(new QWidget(this))
+    , m_panel(new QWidget(m_viewport))
+    , m_bar(new QScrollBar(Qt::Vertical, this))
+    , m_viewportTwips(viewportHeightTwips)
+{
+    m_viewport->setObjectName(names.viewport);
+    m_panel->setObjectName(names.panel);
+    m_bar->setObjectName(names.bar);
+    m_viewport->setFixedHeight(platform::twipsToPixels(viewportHeightTwips, this));
+    m_viewport->setFocusPolicy(Qt::ClickFocus);
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_viewport, 1);
+    layout->addWidget(m_bar);
+    m_bar->setSingleStep(1);
+    m_bar->hide();
+    connect(m_bar, &QScrollBar::valueChanged, this, &ScrollingRows::scr_Change);
+    m_bar->installEventFilter(this);
+    m_viewport->installEventFilter(this);
+}
+
+void ScrollingRows::setPanelSize(int heightTwips, int widthPixels)
+{
+    m_panelTwips = heightTwips;
+    m_panel->setGeometry(0, 0, widthPixels, platform::twipsToPixels(heightTwips, this));
+    m_viewport->setMinimumWidth(widthPixels);
+}
+
+void ScrollingRows::LoadBars()
+{
+    const core::ScrollRange range = core::LoadBars(m_panelTwips, m_viewportTwips);
+    m_bar->setRange(0, range.maximum);
+    m_bar->setPageStep(std::max(1, m_viewportTwips / stepTwips));
+    m_bar->setValue(0);
+    m_bar->setVisible(range.visible);
+}
+
+void ScrollingRows::followFocus(QWidget *box)
+{
+    box->installEventFilter(this);
+}
+
+void ScrollingRows::scr_Change(int value)
+{
+    m_panel->move(0, platform::twipsToPixels(core::PanelTop(value), this));
+}
+
+void ScrollingRows::scrollTo(const QWidget *box)
+{
+    const double top = platform::pixelsToTwips(box->y(), this);
+    const double bottom = platform::pixelsToTwips(box->y() + box->height(), this);
+    const double shown = -core::PanelTop(m_bar->value());
+    if (top < shown) {
+        m_bar->setValue(static_cast<int>(std::floor(top / stepTwips)));
+    } else if (bottom > shown + m_viewportTwips) {
+        m_bar->setValue(static_cast<int>(std::ceil((bottom - m_viewportTwips) / stepTwips)));
+    }
+}
+
+bool ScrollingRows::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_bar && event->type() == QEvent::FocusIn) {
+        m_viewport->setFocus(); // the bar passes the focus on to its viewport
+    } else if (watched == m_viewport && event->type() == QEvent::Wheel) {
+        const int notches = static_cast<QWheelEvent *>(event)->angleDelta().y() / 120;
+        m_bar->setValue(m_bar->value() - notches * m_bar->singleStep() * 3);
+        return true;
+    } else if (event->type() == QEvent::FocusIn && watched != m_bar && watched != m_viewport) {
+        scrollTo(static_cast<QWidget *>(watched));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace frontend
