@@ -1,6 +1,6 @@
 // VT_Kovalin: the polynomial equation solver.
 
-#include "frontend/action_launcher.h"
+#include "frontend/action_registry.h"
 #include "frontend/kovalin_app.h"
 #include "platform/clipboard.h"
 #include "platform/engine_library.h"
@@ -33,7 +33,8 @@ int main(int argc, char *argv[])
     platform::QtEngineLibrary engine;
     const platform::Services services { messages, clipboard, fileDialogs, shell, modal, engine };
 
-    frontend::NoActions actions;
+    // Each part of the program registers the actions it provides.
+    frontend::ActionRegistry actions;
     frontend::KovalinApp kovalin(services, actions);
     QObject::connect(&kovalin, &frontend::KovalinApp::finished, &application, &QApplication::quit);
     kovalin.start();
