@@ -1,11 +1,18 @@
-// Time of one direct solve of each shared case (no exchange files).
+// Time of one direct solve of each shared case, and of one solve request through the exchange files.
 //   build/bin/engine_bench [--benchmark_filter=rand_d100]
 
+#include "engine/entry.h"
 #include "engine/roots.h"
+#include "platform/exchange_files.h"
 #include "polynomial_cases.h"
 
 #include <benchmark/benchmark.h>
 
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <vector>
 
@@ -33,11 +40,54 @@ void solveCase(benchmark::State &state, const engine_test::PolynomialCase &item)
     }
 }
 
+std::string requestNumber(double value)
+{
+    char text[40];
+    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
+// The whole round trip the solver makes: write the request, call the entry, read and remove the answer.
+// The exchange directory is the one the solver would use (memory-backed where there is one), unless
+// KOVALIN_EXCHANGE_DIR says otherwise.
+void solveThroughFiles(benchmark::State &state, const engine_test::PolynomialCase &item)
+{
+    std::string request =
+        std::string("S\r\n") + (item.complexCoefficients ? "C" : "R") + "\r\n" + std::to_string(item.degree) + "\r\n";
+    for (auto c = item.coefficients.rbegin(); c != item.coefficients.rend(); ++c) {
+        request += item.complexCoefficients ? "(" + requestNumber(c->real()) + "," + requestNumber(c->imag()) + ")"
+                                            : requestNumber(c->real());
+        request += "\r\n";
+    }
+    request += "\r\n";
+    const auto files = platform::exchangeFiles();
+    if (!files) {
+        state.SkipWithError("no exchange directory");
+        return;
+    }
+    std::string answer;
+    for (auto _ : state) {
+        std::FILE *out = platform::openExchangeFile(files->request, platform::FileMode::Write);
+        std::fwrite(request.data(), 1, request.size(), out);
+        std::fclose(out);
+        engine::serveExchange();
+        std::filesystem::remove(files->request);
+        std::ifstream in(files->answer);
+        answer.assign(std::istreambuf_iterator<char>(in), {});
+        in.close();
+        std::filesystem::remove(files->answer);
+        benchmark::DoNotOptimize(answer.data());
+    }
+}
+
 int registerCases()
 {
     static const auto cases = engine_test::loadCases(KOVALIN_SHARED_CASES);
     for (const auto &item : cases) {
         benchmark::RegisterBenchmark(("solve/" + item.name).c_str(), solveCase, item)->Unit(benchmark::kMicrosecond);
+        if (item.name == "rand_d100" || item.name == "crand_d49") {
+            benchmark::RegisterBenchmark(("files/" + item.name).c_str(), solveThroughFiles, item)
+                ->Unit(benchmark::kMicrosecond);
+        }
     }
     return 0;
 }

@@ -3,8 +3,20 @@
 
 set(KOVALIN_WARNINGS -Wall -Wextra -Wpedantic)
 set(KOVALIN_NUMERIC_WARNINGS -Wconversion -Wdouble-promotion -Wshadow)
+if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    # Clang's -Wconversion also flags signed indices into std::array, which the 1-based solver arrays use.
+    list(APPEND KOVALIN_NUMERIC_WARNINGS -Wno-sign-conversion)
+endif()
 if(KOVALIN_WERROR)
     list(APPEND KOVALIN_WARNINGS -Werror)
+endif()
+
+if(KOVALIN_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "KOVALIN_FUZZ needs clang (CXX=clang++)")
+    endif()
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -g)
+    add_link_options(-fsanitize=address,undefined)
 endif()
 
 if(KOVALIN_SANITIZE)

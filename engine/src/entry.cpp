@@ -109,13 +109,13 @@ RequestOutcome handleRequest(std::string_view request, std::string &answer, Erro
         }
     } catch (const InputError &error) {
         errors.reset();
-        std::cout << " *** Input error in the request: " << error.what() << '\n';
+        errors.output() << " *** Input error in the request: " << error.what() << '\n';
         return RequestOutcome::Unreadable;
     } catch (const TerminalError &) {
         return RequestOutcome::Stopped; // already printed by the error service
     } catch (const std::bad_alloc &) {
         errors.reset();
-        std::cout << " *** Not enough memory for the request.\n";
+        errors.output() << " *** Not enough memory for the request.\n";
         return RequestOutcome::Unreadable;
     }
     answer += lines;

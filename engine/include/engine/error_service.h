@@ -67,6 +67,8 @@ public:
     /// UMACH: n in 1..3 returns unit n; -n sets it to `unit`. Units: input, output, error messages.
     void UMACH(int n, int &unit);
 
+    /// Where the service prints (the engine's standard output unless redirected).
+    std::ostream &output() { return m_out; }
     /// Prints lines that a routine composes itself and stops (the lookups' own terminal errors).
     [[noreturn]] void reportFixed(std::initializer_list<std::string> lines);
 
