@@ -25,16 +25,20 @@ using Vector = std::array<double, capacity + 1>;
 // Division of p(1..nn) by x^2 + u*x + v: quotient into q, remainder terms a (linear) and b.
 void DZ9ORC(int nn, double u, double v, const Vector &p, Vector &q, double &a, double &b)
 {
-    b = p[1];
-    q[1] = b;
-    a = dd::sum(p[2], -u, b);
-    q[2] = a;
+    double older = p[1];
+    q[1] = older;
+    double last = dd::sum(p[2], -u, older);
+    q[2] = last;
     for (int i = 3; i <= nn; ++i) {
-        const double c = dd::sum(p[i], -u, a, -v, b);
+        // The product with the older remainder first: it is ready a step earlier, which keeps it off the
+        // chain of dependent operations from one step to the next.
+        const double c = dd::sum(p[i], -v, older, -u, last);
         q[i] = c;
-        b = a;
-        a = c;
+        older = last;
+        last = c;
     }
+    a = last;
+    b = older;
 }
 
 // The working state of one solve. Per call, so the solver is re-entrant.
