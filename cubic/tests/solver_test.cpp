@@ -1,0 +1,315 @@
+#include "cubic/solver.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace cubic
+{
+
+void PrintTo(RowColour colour, std::ostream *out)
+{
+    *out << (colour == RowColour::Blue ? "blue" : colour == RowColour::Red ? "red" : "neutral");
+}
+
+namespace
+{
+
+constexpr RowColour B = RowColour::Blue;
+constexpr RowColour R = RowColour::Red;
+constexpr RowColour N = RowColour::Neutral;
+
+struct SolvedCase {
+    const char *name;
+    std::vector<std::string> boxes;
+    std::array<std::string, 3> roots;
+    std::array<RowColour, 3> colours;
+    Nature nature;
+    std::string copyLine;
+    std::vector<Notice> notices = {};
+};
+
+void PrintTo(const SolvedCase &solved, std::ostream *out)
+{
+    *out << solved.name;
+}
+
+class SolvedCubicTest : public ::testing::TestWithParam<SolvedCase>
+{
+};
+
+TEST_P(SolvedCubicTest, ShowsRootsColoursCaptionAndCopyLine)
+{
+    const SolvedCase &expected = GetParam();
+    const SolveOutcome outcome = SolveCubicEquation(expected.boxes);
+    ASSERT_TRUE(outcome.display);
+    const Display &display = *outcome.display;
+    for (std::size_t row = 0; row < 3; ++row) {
+        EXPECT_EQ(display.roots[row], expected.roots[row]) << "row " << row + 1;
+        EXPECT_EQ(display.colours[row], expected.colours[row]) << "row " << row + 1;
+    }
+    EXPECT_EQ(display.nature, expected.nature);
+    EXPECT_EQ(outcome.notices, expected.notices);
+    EXPECT_EQ(CopyLine(outcome, outcome.boxes, display.roots), expected.copyLine);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cubics,
+    SolvedCubicTest,
+    ::testing::Values(SolvedCase { "trigonometric",
+                          { "1", "-6", "11", "-6" },
+                          { "3", "1", "2" },
+                          { B, B, B },
+                          Nature::ThreeRealRoots,
+                          "{1x³ + -6x² + 11x + -6 = 0 | x = 3; 1; 2}" },
+        SolvedCase { "cardano_x3_plus_1",
+            { "1", "0", "0", "1" },
+            { "-1", "0.5 + 0.866025404i", "0.5 - 0.866025404i" },
+            { B, R, R },
+            Nature::OneRealTwoComplexRoots,
+            "{1x³ + 0x² + 0x + 1 = 0 | x = -1; 0.5 ± 0.866025404i}" },
+        SolvedCase { "cardano_x3_minus_8",
+            { "1", "0", "0", "-8" },
+            { "2", "-1 + 1.732050808i", "-1 - 1.732050808i" },
+            { B, R, R },
+            Nature::OneRealTwoComplexRoots,
+            "{1x³ + 0x² + 0x + -8 = 0 | x = 2; -1 ± 1.732050808i}" },
+        SolvedCase { "zero_root",
+            { "1", "0", "-1", "0" },
+            { "0", "1", "-1" },
+            { B, B, B },
+            Nature::ThreeRealRoots,
+            "{1x³ + 0x² + -1x + 0 = 0 | x = 0; 1; -1}" },
+        SolvedCase { "double_root_by_bisection",
+            { "1", "0", "-3", "2" },
+            { "-2", "1", "1" },
+            { B, B, B },
+            Nature::ThreeRealRoots,
+            "{1x³ + 0x² + -3x + 2 = 0 | x = -2; 1; 1}" },
+        SolvedCase { "bisection_ends_at_its_bound",
+            { "1", "0", "-0.75", "0.25" },
+            { "-1", "0.5", "0.5" },
+            { B, B, B },
+            Nature::ThreeRealRoots,
+            "{1x³ + 0x² + -0.75x + 0.25 = 0 | x = -1; 0.5; 0.5}" },
+        SolvedCase { "perfect_cube_x_plus_1",
+            { "1", "3", "3", "1" },
+            { "-1", "-1", "-1" },
+            { B, B, B },
+            Nature::ThreeRealRoots,
+            "{1x³ + 3x² + 3x + 1 = 0 | x = -1; -1; -1}" },
+        SolvedCase { "perfect_cube_x_minus_1",
+            { "1", "-3", "3", "-1" },
+            { "1", "1", "1" },
+            { B, B, B },
+            Nature::ThreeRealRoots,
+            "{1x³ + -3x² + 3x + -1 = 0 | x = 1; 1; 1}" },
+        SolvedCase { "times_x_squared_plus_1",
+            { "1", "2", "1", "2" },
+            { "-2", "+ i", "- i" },
+            { B, R, R },
+            Nature::OneRealTwoComplexRoots,
+            "{1x³ + 2x² + 1x + 2 = 0 | x = -2; ± i}" },
+        SolvedCase { "pure_imaginary_pair",
+            { "1", "1", "4", "4" },
+            { "-1", "+ 2i", "- 2i" },
+            { B, R, R },
+            Nature::OneRealTwoComplexRoots,
+            "{1x³ + 1x² + 4x + 4 = 0 | x = -1; ± 2i}" },
+        SolvedCase { "all_boxes_empty",
+            { "", "", "", "" },
+            { "0", "-0.5 + 0.866025404i", "-0.5 - 0.866025404i" },
+            { B, R, R },
+            Nature::OneRealTwoComplexRoots,
+            "{1x³ + 1x² + 1x + 0 = 0 | x = 0; -0.5 ± 0.866025404i}" },
+        SolvedCase { "lone_minus_reads_minus_one",
+            { "1", "-", "0", "0" },
+            { "0", "1", "0" },
+            { B, B, B },
+            Nature::ThreeRealRoots,
+            "{1x³ + -1x² + 0x + 0 = 0 | x = 0; 1; 0}" },
+        // The deflation reads a, b and c again, so the zero denominator is reported twice.
+        SolvedCase { "zero_denominator_reads_as_zero",
+            { "1", "0", "2/0", "-8" },
+            { "2", "-1 + 1.732050808i", "-1 - 1.732050808i" },
+            { B, R, R },
+            Nature::OneRealTwoComplexRoots,
+            "{1x³ + 0x² + 2/0x + -8 = 0 | x = 2; -1 ± 1.732050808i}",
+            { Notice::DivisionByZero, Notice::DivisionByZero } },
+        // Close roots are not merged into a double root (roots 0, 1 and 1.005; x(x - 1)(x + 1)/1000).
+        SolvedCase { "close_roots_stay_apart",
+            { "1", "-2.005", "1.005", "0" },
+            { "0", "1.005", "1" },
+            { B, B, B },
+            Nature::ThreeRealRoots,
+            "{1x³ + -2.005x² + 1.005x + 0 = 0 | x = 0; 1.005; 1}" },
+        SolvedCase { "small_coefficients_keep_their_roots",
+            { "0.001", "0", "-0.001", "0" },
+            { "0", "1", "-1" },
+            { B, B, B },
+            Nature::ThreeRealRoots,
+            "{0.001x³ + 0x² + -0.001x + 0 = 0 | x = 0; 1; -1}" }));
+
+INSTANTIATE_TEST_SUITE_P(LowerDegrees,
+    SolvedCubicTest,
+    ::testing::Values(SolvedCase { "linear",
+                          { "0", "0", "2", "1" },
+                          { "-0.5", "", "" },
+                          { B, N, N },
+                          Nature::OneRealRoot,
+                          "{2x + 1 = 0 | x = -0.5}" },
+        SolvedCase { "two_zero_roots",
+            { "0", "1", "0", "0" },
+            { "0", "0", "" },
+            { B, B, N },
+            Nature::TwoRealRoots,
+            "{1x² + 0x + 0 = 0 | x = 0; 0}" },
+        SolvedCase { "two_different_real_roots",
+            { "0", "1", "-3", "2" },
+            { "2", "1", "" },
+            { B, B, N },
+            Nature::TwoDifferentRealRoots,
+            "{1x² + -3x + 2 = 0 | x = 2; 1}" },
+        SolvedCase { "two_equal_real_roots",
+            { "0", "1", "-2", "1" },
+            { "1", "1", "" },
+            { B, B, N },
+            Nature::TwoEqualRealRoots,
+            "{1x² + -2x + 1 = 0 | x = 1; 1}" },
+        SolvedCase { "complex_pair_unit_imaginary",
+            { "0", "1", "2", "2" },
+            { "-1 + i", "-1 - i", "" },
+            { R, R, N },
+            Nature::TwoConjugateComplexRoots,
+            "{1x² + 2x + 2 = 0 | x = -1 ± i}" },
+        SolvedCase { "complex_pair",
+            { "0", "1", "2", "5" },
+            { "-1 + 2i", "-1 - 2i", "" },
+            { R, R, N },
+            Nature::TwoConjugateComplexRoots,
+            "{1x² + 2x + 5 = 0 | x = -1 ± 2i}" },
+        SolvedCase { "pure_imaginary_unit_pair",
+            { "0", "1", "0", "1" },
+            { "+ i", "- i", "" },
+            { R, R, N },
+            Nature::TwoConjugateComplexRoots,
+            "{1x² + 0x + 1 = 0 | x = ± i}" },
+        SolvedCase { "pure_imaginary_pair",
+            { "0", "1", "0", "4" },
+            { "+ 2i", "- 2i", "" },
+            { R, R, N },
+            Nature::TwoConjugateComplexRoots,
+            "{1x² + 0x + 4 = 0 | x = ± 2i}" },
+        // A negative leading coefficient makes w negative: the copy keeps "1i".
+        SolvedCase { "negative_leading_unit_pair",
+            { "0", "-1", "0", "-1" },
+            { "+ i", "- i", "" },
+            { R, R, N },
+            Nature::TwoConjugateComplexRoots,
+            "{-1x² + 0x + -1 = 0 | x = ± 1i}" },
+        // The imaginary part rounds to 0: the rows and the copy show the value, not
+        // nothing or an earlier solve's pair.
+        SolvedCase { "pair_too_small_to_show",
+            { "0", "1", "0", "1E-20" },
+            { "0", "0", "" },
+            { R, R, N },
+            Nature::TwoConjugateComplexRoots,
+            "{1x² + 0x + 1E-20 = 0 | x = 0}" },
+        SolvedCase { "zero_denominator_in_leading_box",
+            { "1/0", "1", "-3", "2" },
+            { "2", "1", "" },
+            { B, B, N },
+            Nature::TwoDifferentRealRoots,
+            "{1x² + -3x + 2 = 0 | x = 2; 1}",
+            { Notice::DivisionByZero } },
+        SolvedCase { "zero_denominator_tested_before_numerator",
+            { "0", "0", "1", "x/0" },
+            { "0", "", "" },
+            { B, N, N },
+            Nature::OneRealRoot,
+            "{1x + x/0 = 0 | x = 0}",
+            { Notice::DivisionByZero } }));
+
+struct RefusedCase {
+    const char *name;
+    std::vector<std::string> boxes;
+    std::vector<Notice> notices;
+};
+
+void PrintTo(const RefusedCase &refused, std::ostream *out)
+{
+    *out << refused.name;
+}
+
+class RefusedCubicTest : public ::testing::TestWithParam<RefusedCase>
+{
+};
+
+TEST_P(RefusedCubicTest, EndsInTheErrorReport)
+{
+    const RefusedCase &expected = GetParam();
+    const SolveOutcome outcome = SolveCubicEquation(expected.boxes);
+    EXPECT_FALSE(outcome.display);
+    EXPECT_EQ(outcome.notices, expected.notices);
+}
+
+INSTANTIATE_TEST_SUITE_P(Refused,
+    RefusedCubicTest,
+    ::testing::Values(RefusedCase { "constant_only", { "0", "0", "0", "5" }, { Notice::InputError } },
+        RefusedCase { "lone_minus_in_constant_box", { "1", "1", "1", "-" }, { Notice::InputError } },
+        RefusedCase { "unreadable", { "1", "abc", "1", "1" }, { Notice::InputError } },
+        RefusedCase { "first_unreadable_box_stops",
+            { "1/0", "1/2/3", "/2", "3/" },
+            { Notice::DivisionByZero, Notice::InputError } },
+        // x/0 reads as 0, which leaves 0x + 1: no equation.
+        RefusedCase { "zero_denominator_leaves_no_equation",
+            { "0", "0", "x/0", "1" },
+            { Notice::DivisionByZero, Notice::InputError } },
+        RefusedCase { "root_too_large_to_show", { "1", "-1E30", "0", "0" }, { Notice::InputError } },
+        RefusedCase { "linear_root_overflows", { "0", "0", "1E-300", "1E300" }, { Notice::InputError } }));
+
+TEST(FillEmptyBoxes, FillsAndCompletesLoneMinus)
+{
+    std::vector<std::string> cubic { "", "-", "", "" };
+    FillEmptyBoxes(cubic);
+    EXPECT_EQ(cubic, (std::vector<std::string> { "1", "-1", "1", "0" }));
+    std::vector<std::string> quartic { "-", "", "-", "", "-" };
+    FillEmptyBoxes(quartic);
+    EXPECT_EQ(quartic, (std::vector<std::string> { "-1", "1", "-1", "1", "-" }));
+}
+
+TEST(SolveCubicEquation, ShowsTheFilledInBoxes)
+{
+    EXPECT_EQ(SolveCubicEquation({ "", "", "", "" }).boxes, (std::vector<std::string> { "1", "1", "1", "0" }));
+}
+
+TEST(SolveApprox, FindsTheRealRootInsideTheBound)
+{
+    // x³ - 3x + 2: positive at 0, so the root -2 is looked for in [-5, 0].
+    EXPECT_NEAR(SolveApprox(1, 0, -3, 2), -2.0, 1E-13);
+    // u = 1 exactly: the bound is 1 and P(-1) = 0 ends the search at once.
+    EXPECT_EQ(SolveApprox(1, 0, -0.75, 0.25), -1.0);
+    // Negative at 0: the root is looked for in [0, Limit].
+    EXPECT_NEAR(SolveApprox(2, -4, 2, -4), 2.0, 2E-14);
+}
+
+TEST(MaxVal, GivesTheLargerOrTheCommonValue)
+{
+    EXPECT_EQ(MaxVal(1, 2), 2);
+    EXPECT_EQ(MaxVal(3, -2), 3);
+    EXPECT_EQ(MaxVal(1, 1), 1);
+}
+
+TEST(CopyLine, LinearAndQuadraticLinesReadTheBoxesAsTheyStandNow)
+{
+    const SolveOutcome outcome = SolveCubicEquation({ "0", "1", "-3", "2" });
+    ASSERT_TRUE(outcome.display);
+    EXPECT_EQ(CopyLine(outcome, { "0", "2", "-6", "4" }, outcome.display->roots), "{2x² + -6x + 4 = 0 | x = 2; 1}");
+    // A cubic keeps the line of the boxes as they were solved.
+    const SolveOutcome cubic = SolveCubicEquation({ "1", "0", "-1", "0" });
+    ASSERT_TRUE(cubic.display);
+    EXPECT_EQ(
+        CopyLine(cubic, { "9", "9", "9", "9" }, cubic.display->roots), "{1x³ + 0x² + -1x + 0 = 0 | x = 0; 1; -1}");
+}
+
+} // namespace
+} // namespace cubic
