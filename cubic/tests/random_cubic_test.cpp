@@ -54,6 +54,27 @@ TEST(RandomCubics, EveryShownRootIsARoot)
     EXPECT_EQ(faults, 0);
 }
 
+// Equations that once showed roots off in their last digits: Cardano's u₀ losing its digits to
+// cancellation (small P), a huge real root divided out from the leading end, a double root of a small
+// equation stopped short by an absolute bisection bound, and a triple root of decimal coefficients.
+TEST(HardCubics, EveryShownRootIsARoot)
+{
+    const std::vector<std::vector<std::string>> equations { { "-18.640", "-3.230", "-0.193", "-42.981" },
+        { "-15.234", "17.412", "-6.637", "-44.101" },
+        { "-0.003", "-17.471", "14.094", "-19.875" },
+        { "-0.010", "-39.813", "-36.634", "-16.239" },
+        { "0.01", "2e-04", "-4.000000000000001e-06", "-8.000000000000001e-08" },
+        { "10", "-17.400000000000002", "10.092000000000002", "-1.9511200000000006" } };
+    int faults = 0;
+    for (const std::vector<std::string> &texts : equations) {
+        const TypedEquation equation = Typed(texts);
+        const SolveOutcome outcome = SolveCubicEquation(texts);
+        ASSERT_TRUE(outcome.display) << equation.describe() << " was refused";
+        faults += checkShownRoots(equation, equation.values, *outcome.display);
+    }
+    EXPECT_EQ(faults, 0);
+}
+
 TEST(RandomQuadratics, EveryShownRootIsARoot)
 {
     std::mt19937 engine(7321);

@@ -142,6 +142,20 @@ INSTANTIATE_TEST_SUITE_P(Cubics,
             { B, B, B },
             Nature::ThreeRealRoots,
             "{1x³ + -2.005x² + 1.005x + 0 = 0 | x = 0; 1.005; 1}" },
+        // P = Q = 0, while rounding keeps q²/(p·r) just off 3.
+        SolvedCase { "perfect_cube_of_a_decimal_root",
+            { "10000", "53700", "96123", "57353.39" },
+            { "-1.79", "-1.79", "-1.79" },
+            { B, B, B },
+            Nature::ThreeRealRoots,
+            "{10000x³ + 53700x² + 96123x + 57353.39 = 0 | x = -1.79; -1.79; -1.79}" },
+        // 0.1(x - 0.05)²(x + 0.03): the bisection must not stop at a value that is only small in absolute terms.
+        SolvedCase { "double_root_of_small_equation",
+            { "0.1", "-0.007", "-0.00005", "0.0000075" },
+            { "-0.03", "0.05", "0.05" },
+            { B, B, B },
+            Nature::ThreeRealRoots,
+            "{0.1x³ + -0.007x² + -0.00005x + 0.0000075 = 0 | x = -0.03; 0.05; 0.05}" },
         SolvedCase { "small_coefficients_keep_their_roots",
             { "0.001", "0", "-0.001", "0" },
             { "0", "1", "-1" },
@@ -288,8 +302,9 @@ TEST(SolveApprox, FindsTheRealRootInsideTheBound)
     EXPECT_NEAR(SolveApprox(1, 0, -3, 2), -2.0, 1E-13);
     // u = 1 exactly: the bound is 1 and P(-1) = 0 ends the search at once.
     EXPECT_EQ(SolveApprox(1, 0, -0.75, 0.25), -1.0);
-    // Negative at 0: the root is looked for in [0, Limit].
-    EXPECT_NEAR(SolveApprox(2, -4, 2, -4), 2.0, 2E-14);
+    // Negative at 0: the root is looked for in [0, Limit]. The search stops once the value is below
+    // 1E-14 of the size of the terms (20 at x = 2), which with the slope 5 there is 4E-14 from the root.
+    EXPECT_NEAR(SolveApprox(2, -4, 2, -4), 2.0, 1E-14 * 20 / 5);
 }
 
 TEST(MaxVal, GivesTheLargerOrTheCommonValue)

@@ -116,7 +116,7 @@ struct Deflation {
     bool RationalException = false; ///< the pair is real
 };
 
-struct ArcCosine {
+struct AcosOutcome {
     double value = 0;
     std::optional<CubicSolution> AlreadySolved; ///< the fallback has solved the equation instead
 };
@@ -142,6 +142,7 @@ public:
     // Nothing when the solve ends in the error report.
     std::optional<CubicSolution> Solve(double a, double b, double c, double d)
     {
+        m_d = d;
         try {
             return Cases(a, b, c, d);
         } catch (const ArithmeticFailure &) {
@@ -154,26 +155,17 @@ private:
 
     CubicSolution Cases(Checked a, Checked b, Checked c, Checked d)
     {
-        const Checked P = (3.0 * c / a - b * b / (a * a)) / 3.0;
-        const Checked Q = (2.0 * b * b * b / (a * a * a) - 9.0 * b * c / (a * a) + 27.0 * d / a) / 27.0;
-        const Checked Delta = Q * Q / 4.0 + P * P * P / 27.0;
+        const DepressedCubic depressed = Depress(a.value(), b.value(), c.value(), d.value());
         if (d == 0) {
             return FromFirstRoot(0.0, false);
         }
         if (a == c && b == d) {
             return TimesXSquaredPlusOne(a, b);
         }
-        if (Delta > 0) {
-            return FromFirstRoot(Cardano(Q, Delta) - b / (3.0 * a), false);
+        if (depressed.Delta > 0) {
+            return FromFirstRoot(CardanoRoot(depressed.P, depressed.Q, depressed.Delta) - b / (3.0 * a), false);
         }
-        return Trigonometric(Q, Delta, a, b, c, d);
-    }
-
-    // The real root V + U of the depressed cubic when Delta > 0.
-    static Checked Cardano(Checked Q, Checked Delta)
-    {
-        const Checked root = SquareRoot(Delta);
-        return CubeRoot(-Q / 2.0 - root) + CubeRoot(-Q / 2.0 + root);
+        return Trigonometric(depressed.Q, depressed.Delta, a, b, c, d);
     }
 
     // (x² + 1)(a·x + b): the real root and ±i.
@@ -190,7 +182,7 @@ private:
     {
         const Checked R = SquareRoot(Q * Q / 4.0 - Delta);
         const Checked rho = CubeRoot(R);
-        ArcCosine theta = Acos(-Q / (2.0 * R), a, b, c, d);
+        AcosOutcome theta = Acos(-Q / (2.0 * R), a, b, c, d);
         if (theta.AlreadySolved) {
             return std::move(*theta.AlreadySolved);
         }
@@ -208,12 +200,11 @@ private:
 
     // The arc-cosine through the arc-tangent; where it is undefined (|X| >= 1: a double root, or rounding
     // just outside [-1, 1]) the equation is solved by bisection instead.
-    ArcCosine Acos(Checked X, Checked a, Checked b, Checked c, Checked d)
+    AcosOutcome Acos(Checked X, Checked a, Checked b, Checked c, Checked d)
     {
-        ArcCosine result;
-        const Checked rest = 1.0 - X * X;
-        if (rest > 0) {
-            result.value = std::atan((-X / SquareRoot(rest)).value()) + 2.0 * std::atan(1.0);
+        AcosOutcome result;
+        if (const std::optional<double> angle = cubic::ArcCosine(X.value())) {
+            result.value = *angle;
             return result;
         }
         const double root = SolveApprox(a.value(), b.value(), c.value(), d.value());
@@ -245,8 +236,11 @@ private:
         const Checked c = ReadAgain(m_texts[2]);
         const Checked root = FirstRealRoot;
         const Checked a2 = a;
-        const Checked b2 = root * a2 + b;
-        const Checked c2 = root * b2 + c;
+        // Synthetic division from the leading end loses the digits of b₂ when the root is the largest
+        // of the three (|root|³ > |d/a|); dividing from the constant end is then the stable way round.
+        const bool largest = Abs(root * root * root * a) > Abs(m_d);
+        const Checked b2 = largest ? (-m_d / root - c) / root : root * a2 + b;
+        const Checked c2 = largest ? -m_d / root : root * b2 + c;
         Checked delta = b2 * b2 - 4.0 * a2 * c2;
         if (Abs(delta) <= kDoubleRootTolerance * (b2 * b2 + Abs(4.0 * a2 * c2))) {
             delta = 0.0;
@@ -300,7 +294,7 @@ private:
             const Checked p = Checked(b) / a;
             const Checked q = Checked(c) / a;
             const Checked r = Checked(d) / a;
-            if (p * r == 0 || q * q / (p * r) != 3) {
+            if (!(p * r != 0 && q * q / (p * r) == 3) && !DepressedVanishes(a, b, c, d)) {
                 return std::nullopt;
             }
             CubicSolution solution;
@@ -314,6 +308,14 @@ private:
         } catch (const ArithmeticFailure &) {
             return std::nullopt;
         }
+    }
+
+    // P = Q = 0: the depressed cubic is t³, so the cubic is a perfect cube even where rounding of decimal
+    // coefficients keeps q²/(p·r) from being exactly 3.
+    static bool DepressedVanishes(double a, double b, double c, double d)
+    {
+        const DepressedCubic depressed = Depress(a, b, c, d);
+        return depressed.P == 0 && depressed.Q == 0;
     }
 
     static void ThreeReal(CubicSolution &solution)
@@ -346,6 +348,7 @@ private:
     const std::array<std::string, 4> &m_texts;
     Dialect m_dialect;
     std::vector<Notice> &m_notices;
+    double m_d = 0; ///< the constant term, for dividing out a large root from the constant end
 };
 
 } // namespace
@@ -380,6 +383,43 @@ std::optional<std::vector<double>> ReadCoefficients(
     return values;
 }
 
+DepressedCubic Depress(double a_, double b_, double c_, double d_)
+{
+    const Checked a = a_;
+    const Checked b = b_;
+    const Checked c = c_;
+    const Checked d = d_;
+    const Checked P = (3.0 * c / a - b * b / (a * a)) / 3.0;
+    const Checked Q = (2.0 * b * b * b / (a * a * a) - 9.0 * b * c / (a * a) + 27.0 * d / a) / 27.0;
+    const Checked Delta = Q * Q / 4.0 + P * P * P / 27.0;
+    return { P.value(), Q.value(), Delta.value() };
+}
+
+double CardanoRoot(double P_, double Q_, double Delta)
+{
+    const Checked P = P_;
+    const Checked Q = Q_;
+    const Checked root = SquareRoot(Delta);
+    // Of u₀ = -Q/2 + √Δ and v₀ = -Q/2 - √Δ only the one whose terms have the same sign is computed:
+    // the other loses its digits by cancellation when P is small. Its cube root follows from U·V = -P/3.
+    if (Q <= 0) {
+        const Checked U = CubeRoot(-Q / 2.0 + root);
+        return (-P / (3.0 * U) + U).value();
+    }
+    const Checked V = CubeRoot(-Q / 2.0 - root);
+    return (V + -P / (3.0 * V)).value();
+}
+
+std::optional<double> ArcCosine(double X)
+{
+    const Checked x = X;
+    const Checked rest = 1.0 - x * x;
+    if (rest <= 0) { // |X| = 1 divides by zero below, |X| > 1 has no square root
+        return std::nullopt;
+    }
+    return std::atan((-x / SquareRoot(rest)).value()) + 2.0 * std::atan(1.0);
+}
+
 double MaxVal(double First, double Second)
 {
     return First > Second ? First : Second;
@@ -390,21 +430,32 @@ double Monic::Polynom(double X) const
     return (((Checked(X) + p) * X + q) * X + r).value();
 }
 
+double Monic::Terms(double X) const
+{
+    const Checked x = Abs(X);
+    return (((x + Abs(p)) * x + Abs(q)) * x + Abs(r)).value();
+}
+
 double SolveApprox(double a, double b, double c, double d)
 {
     const double Epsilon = 1E-14;
     const Monic monic { (Checked(b) / a).value(), (Checked(c) / a).value(), (Checked(d) / a).value() };
     const double u = (Abs(monic.p) + Abs(monic.q) + Abs(monic.r)).value();
     const double Limit = MaxVal(1, u); // every real root lies in [-Limit, Limit]
+    // A value is zero when it is below Epsilon against the size of the terms: an absolute bound would
+    // stop far from the root of an equation with small roots or coefficients.
+    const auto isZeroAt = [&monic, Epsilon](double X) {
+        return Abs(monic.Polynom(X)) <= Epsilon * Checked(monic.Terms(X));
+    };
     double x1 = 0;
     double x2 = Limit;
     if (monic.r > 0) { // positive at 0: a root lies below 0
         x1 = -Limit;
         x2 = 0;
-        if (std::fabs(monic.Polynom(x1)) <= Epsilon) {
+        if (isZeroAt(x1)) {
             return x1;
         }
-    } else if (std::fabs(monic.Polynom(x2)) <= Epsilon) {
+    } else if (isZeroAt(x2)) {
         return x2;
     }
     for (;;) {
@@ -413,7 +464,7 @@ double SolveApprox(double a, double b, double c, double d)
         if ((Checked(std::fabs(x1 - x2)) / MaxVal(std::fabs(x1), std::fabs(x2))) <= Epsilon) {
             return x2;
         }
-        if (std::fabs(HPoly) <= Epsilon) {
+        if (isZeroAt(Half)) {
             return Half;
         }
         const double Poly1 = monic.Polynom(x1);

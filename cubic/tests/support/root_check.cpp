@@ -122,6 +122,16 @@ bool SumMatches(const std::vector<double> &coefficients, const std::vector<std::
     return std::abs(sum - expected) <= allowed;
 }
 
+TypedEquation Typed(std::vector<std::string> texts)
+{
+    TypedEquation equation;
+    for (const std::string &text : texts) {
+        equation.values.push_back(number(text).value_or(std::numeric_limits<double>::quiet_NaN()));
+    }
+    equation.texts = std::move(texts);
+    return equation;
+}
+
 std::string TypedEquation::describe() const
 {
     std::ostringstream text;
@@ -186,15 +196,14 @@ TypedEquation RandomEquation(std::mt19937 &engine, int degree, int family)
                 values.push_back(thousandths(engine) / 1000.0);
             }
         } while (values.front() == 0);
-        TypedEquation equation;
+        std::vector<std::string> texts;
         for (const double value : values) {
             std::ostringstream text;
             text.precision(3);
             text << std::fixed << value;
-            equation.texts.push_back(text.str());
-            equation.values.push_back(*number(equation.texts.back()));
+            texts.push_back(text.str());
         }
-        return equation;
+        return Typed(std::move(texts));
     }
     case 2: {
         // Close roots (hundredths apart, or a pair a few thousandths off the axis), sometimes with a

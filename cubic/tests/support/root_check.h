@@ -38,6 +38,9 @@ struct TypedEquation {
     std::string describe() const;
 };
 
+/// An equation typed as `texts` (plain decimal numbers, leading first).
+TypedEquation Typed(std::vector<std::string> texts);
+
 /// Random equations of the given degree, of four families in turn: whole coefficients in [-20, 20]
 /// (zeros included, so the special forms turn up), decimals with up to three places, close roots (a
 /// root at 0 now and then) under a leading coefficient from 1E-4 to 1E4, and equations multiplied out from chosen real
