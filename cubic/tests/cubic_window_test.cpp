@@ -3,13 +3,12 @@
 #include "cubic/cubic_window.h"
 #include "platform/testing/fakes.h"
 #include "platform/testing/modal_watchdog.h"
+#include "window_checks.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextDocument>
 
 #include <memory>
 
@@ -17,6 +16,7 @@ using platform::Answer;
 using platform::Message;
 using platform::MessageButtons;
 using platform::MessageIcon;
+using namespace window_checks;
 
 namespace
 {
@@ -28,32 +28,6 @@ const Message kInputError { QStringLiteral("An error has occured during the comp
     QStringLiteral("Input Error"),
     MessageIcon::Critical,
     MessageButtons::Ok };
-const Message kDivisionByZero { QStringLiteral("There has been a division by zero."),
-    QStringLiteral("Division by Zero"),
-    MessageIcon::Critical,
-    MessageButtons::Ok };
-const Message kClearQuestion { QStringLiteral("Are you sure you want to clear the current equation and solutions?"),
-    QStringLiteral("Clear Equation?"),
-    MessageIcon::Question,
-    MessageButtons::YesNo };
-const Message kCopied { QStringLiteral("The last equation solved and its roots were copied to the Clipboard.\n"
-                                       "You may paste this text into any Windows application."),
-    QStringLiteral("Equation Copied to Clipboard"),
-    MessageIcon::Information,
-    MessageButtons::Ok };
-
-const QColor kBlue(0, 0, 255);
-const QColor kRed(255, 0, 0);
-
-QStringList list(std::initializer_list<const char *> items)
-{
-    QStringList texts;
-    for (const char *item : items) {
-        texts.append(QString::fromUtf8(item));
-    }
-    return texts;
-}
-
 const QStringList kBoxes {
     QStringLiteral("txtA"), QStringLiteral("txtB"), QStringLiteral("txtC"), QStringLiteral("txtD")
 };
@@ -85,8 +59,8 @@ private:
     QLineEdit *box(const QString &name) const { return m_window->findChild<QLineEdit *>(name); }
     QLabel *label(const QString &name) const { return m_window->findChild<QLabel *>(name); }
     QPushButton *button(const QString &name) const { return m_window->findChild<QPushButton *>(name); }
-    QColor rowColour(int row) const;
-    QString caption() const;
+    QColor rowColour(int row) const { return window_checks::rowColour(*m_window, row); }
+    QString caption() const { return window_checks::caption(*m_window); }
     QStringList roots() const;
     void type(const QStringList &texts);
     void solve(const QStringList &texts);
@@ -111,28 +85,6 @@ void CubicWindowTest::cleanup()
     QVERIFY(m_watchdog->intruders().isEmpty());
     QCOMPARE(m_services->messages.unscripted, 0);
     m_window.reset();
-}
-
-// The colour of both labels of a row; they must agree.
-QColor CubicWindowTest::rowColour(int row) const
-{
-    const QString index = QString::number(row);
-    const QColor x = label(QStringLiteral("lblX") + index)->palette().color(QPalette::WindowText);
-    const QColor small = label(QStringLiteral("Label") + index)->palette().color(QPalette::WindowText);
-    return x == small ? x : QColor();
-}
-
-// The caption as the text writes it: the underlined access key marked with "&" again.
-QString CubicWindowTest::caption() const
-{
-    QTextDocument document;
-    document.setHtml(label(QStringLiteral("lblDiscriminant"))->text());
-    QString shown;
-    for (auto fragment = document.begin().begin(); !fragment.atEnd(); ++fragment) {
-        const QTextFragment part = fragment.fragment();
-        shown += part.charFormat().fontUnderline() ? QLatin1Char('&') + part.text() : part.text();
-    }
-    return shown;
 }
 
 QStringList CubicWindowTest::roots() const
@@ -181,7 +133,7 @@ void CubicWindowTest::startsWithItsTextsAndNothingSolved()
         QCOMPARE(label(QStringLiteral("lblX") + index)->text(), QStringLiteral("x = "));
         QCOMPARE(label(QStringLiteral("Label") + index)->text(), index);
         QVERIFY(box(QStringLiteral("txtX") + index)->isReadOnly());
-        QCOMPARE(rowColour(row), m_window->palette().color(QPalette::ButtonText));
+        QCOMPARE(rowColour(row), neutral(*m_window));
     }
     QVERIFY(!box(QStringLiteral("txtX4")));
     QVERIFY(box(QStringLiteral("txtA"))->hasFocus());
@@ -226,7 +178,7 @@ void CubicWindowTest::unreadableBoxShowsTheInputErrorAndClearsTheResults()
     QCOMPARE(m_services->messages.shown, QList<Message> { kInputError });
     QCOMPARE(roots(), list({ "", "", "" }));
     for (int row = 1; row <= 3; ++row) {
-        QCOMPARE(rowColour(row), m_window->palette().color(QPalette::ButtonText));
+        QCOMPARE(rowColour(row), neutral(*m_window));
     }
     QVERIFY(!button(QStringLiteral("cmdCopy"))->isEnabled());
     QCOMPARE(caption(), QStringLiteral("Fix the equation and click &Solve to find its roots"));
@@ -250,7 +202,7 @@ void CubicWindowTest::zeroDenominatorIsReportedAtEveryReading()
     QCOMPARE(m_services->messages.shown, QList<Message> { kDivisionByZero });
     QCOMPARE(roots(), list({ "2", "1", "" }));
     QCOMPARE(caption(), QStringLiteral("(Two different real roots)"));
-    QCOMPARE(rowColour(3), m_window->palette().color(QPalette::ButtonText));
+    QCOMPARE(rowColour(3), neutral(*m_window));
 }
 
 void CubicWindowTest::clearAsksOnlyWhenACoefficientIsFilled_data()
@@ -278,7 +230,7 @@ void CubicWindowTest::clearAsksOnlyWhenACoefficientIsFilled()
             QCOMPARE(box(name)->text(), QString());
         }
         QCOMPARE(roots(), list({ "", "", "" }));
-        QCOMPARE(rowColour(1), m_window->palette().color(QPalette::ButtonText));
+        QCOMPARE(rowColour(1), neutral(*m_window));
         QVERIFY(!button(QStringLiteral("cmdCopy"))->isEnabled());
         QCOMPARE(caption(), QStringLiteral("Enter an equation and click &Solve to find its roots"));
     } else {
