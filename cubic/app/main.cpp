@@ -1,19 +1,9 @@
-// VT_Dunmora: the cubic equation solver. Closing its one window ends the program.
+// VT_Dunmora: the cubic equation solver.
 
 #include "cubic/cubic_window.h"
-#include "platform/clipboard.h"
-#include "platform/message_service.h"
-#include "platform/shell.h"
-
-#include <QApplication>
+#include "cubic/solver_program.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
-    platform::QtMessageService messages;
-    platform::QtClipboard clipboard;
-    platform::QtShell shell;
-    cubic::CubicWindow window(messages, clipboard, shell);
-    window.show();
-    return QApplication::exec();
+    return cubic::RunSolverProgram<cubic::CubicWindow>(argc, argv);
 }

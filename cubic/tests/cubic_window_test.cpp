@@ -1,8 +1,6 @@
 // The cubic solver's window on the offscreen platform, with recording message, clipboard and shell doubles.
 
 #include "cubic/cubic_window.h"
-#include "platform/testing/fakes.h"
-#include "platform/testing/modal_watchdog.h"
 #include "window_checks.h"
 
 #include <QLabel>
@@ -56,153 +54,119 @@ private Q_SLOTS:
     void focusSelectsTheWholeText();
 
 private:
-    QLineEdit *box(const QString &name) const { return m_window->findChild<QLineEdit *>(name); }
-    QLabel *label(const QString &name) const { return m_window->findChild<QLabel *>(name); }
-    QPushButton *button(const QString &name) const { return m_window->findChild<QPushButton *>(name); }
-    QColor rowColour(int row) const { return window_checks::rowColour(*m_window, row); }
-    QString caption() const { return window_checks::caption(*m_window); }
-    QStringList roots() const;
-    void type(const QStringList &texts);
-    void solve(const QStringList &texts);
-
-    std::unique_ptr<platform::testing::FakeServices> m_services;
-    std::unique_ptr<cubic::CubicWindow> m_window;
-    std::unique_ptr<platform::testing::ModalWatchdog> m_watchdog;
+    std::unique_ptr<WindowUnderTest<cubic::CubicWindow>> m_ui;
 };
 
 void CubicWindowTest::init()
 {
-    m_services = std::make_unique<platform::testing::FakeServices>();
-    m_window = std::make_unique<cubic::CubicWindow>(m_services->messages, m_services->clipboard, m_services->shell);
-    m_watchdog = std::make_unique<platform::testing::ModalWatchdog>();
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_ui = std::make_unique<WindowUnderTest<cubic::CubicWindow>>(kBoxes);
+    QVERIFY(QTest::qWaitForWindowActive(&m_ui->window));
 }
 
 void CubicWindowTest::cleanup()
 {
-    QVERIFY(m_watchdog->intruders().isEmpty());
-    QCOMPARE(m_services->messages.unscripted, 0);
-    m_window.reset();
-}
-
-QStringList CubicWindowTest::roots() const
-{
-    return {
-        box(QStringLiteral("txtX1"))->text(), box(QStringLiteral("txtX2"))->text(), box(QStringLiteral("txtX3"))->text()
-    };
-}
-
-void CubicWindowTest::type(const QStringList &texts)
-{
-    for (qsizetype i = 0; i < kBoxes.size(); ++i) {
-        box(kBoxes[i])->setText(texts.value(i));
-    }
-}
-
-void CubicWindowTest::solve(const QStringList &texts)
-{
-    type(texts);
-    QTest::mouseClick(button(QStringLiteral("cmdCalculate")), Qt::LeftButton);
+    QVERIFY(m_ui->watchdog.intruders().isEmpty());
+    QCOMPARE(m_ui->services.messages.unscripted, 0);
+    m_ui.reset();
 }
 
 void CubicWindowTest::startsWithItsTextsAndNothingSolved()
 {
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Dunmora - Cubic Equation Solver"));
-    QCOMPARE(label(QStringLiteral("lblEnter"))->text(),
+    QCOMPARE(m_ui->window.windowTitle(), QStringLiteral("Dunmora - Cubic Equation Solver"));
+    QCOMPARE(m_ui->label(QStringLiteral("lblEnter"))->text(),
         QStringLiteral("Enter the third-order (cubic) equation in the general form of ax³ + bx² + cx + d = 0 :"));
-    QCOMPARE(label(QStringLiteral("lblA"))->text(), QStringLiteral("x³ +"));
-    QCOMPARE(label(QStringLiteral("lblB"))->text(), QStringLiteral("x² +"));
-    QCOMPARE(label(QStringLiteral("lblC"))->text(), QStringLiteral("x +"));
-    QCOMPARE(label(QStringLiteral("lblD"))->text(), QStringLiteral("= 0"));
-    QCOMPARE(label(QStringLiteral("lblCoef"))->text(),
+    QCOMPARE(m_ui->label(QStringLiteral("lblA"))->text(), QStringLiteral("x³ +"));
+    QCOMPARE(m_ui->label(QStringLiteral("lblB"))->text(), QStringLiteral("x² +"));
+    QCOMPARE(m_ui->label(QStringLiteral("lblC"))->text(), QStringLiteral("x +"));
+    QCOMPARE(m_ui->label(QStringLiteral("lblD"))->text(), QStringLiteral("= 0"));
+    QCOMPARE(m_ui->label(QStringLiteral("lblCoef"))->text(),
         QStringLiteral("Coefficients may be entered in either decimal (1.23), fractional (1/2.3), or "
                        "exponential form (1.2E-3)."));
-    QCOMPARE(caption(), QStringLiteral("Enter an equation and click &Solve to find its roots"));
-    QCOMPARE(button(QStringLiteral("cmdCalculate"))->text(), QStringLiteral("&Solve"));
-    QCOMPARE(button(QStringLiteral("cmdCalculate"))->toolTip(), QStringLiteral("Solve Equation"));
-    QCOMPARE(button(QStringLiteral("cmdCopy"))->text(), QStringLiteral("Copy"));
-    QCOMPARE(button(QStringLiteral("cmdCopy"))->toolTip(), QStringLiteral("Copy Equation and Roots to Clipboard"));
-    QCOMPARE(button(QStringLiteral("cmdClear"))->text(), QStringLiteral("Clear"));
-    QCOMPARE(button(QStringLiteral("cmdClear"))->toolTip(), QStringLiteral("Clear Equation and Roots"));
-    QCOMPARE(label(QStringLiteral("lblEmail"))->toolTip(), QStringLiteral("E-mail Author"));
-    QVERIFY(!button(QStringLiteral("cmdCopy"))->isEnabled());
+    QCOMPARE(caption(m_ui->window), QStringLiteral("Enter an equation and click &Solve to find its roots"));
+    QCOMPARE(m_ui->button(QStringLiteral("cmdCalculate"))->text(), QStringLiteral("&Solve"));
+    QCOMPARE(m_ui->button(QStringLiteral("cmdCalculate"))->toolTip(), QStringLiteral("Solve Equation"));
+    QCOMPARE(m_ui->button(QStringLiteral("cmdCopy"))->text(), QStringLiteral("Copy"));
+    QCOMPARE(
+        m_ui->button(QStringLiteral("cmdCopy"))->toolTip(), QStringLiteral("Copy Equation and Roots to Clipboard"));
+    QCOMPARE(m_ui->button(QStringLiteral("cmdClear"))->text(), QStringLiteral("Clear"));
+    QCOMPARE(m_ui->button(QStringLiteral("cmdClear"))->toolTip(), QStringLiteral("Clear Equation and Roots"));
+    QCOMPARE(m_ui->label(QStringLiteral("lblEmail"))->toolTip(), QStringLiteral("E-mail Author"));
+    QVERIFY(!m_ui->button(QStringLiteral("cmdCopy"))->isEnabled());
     for (int row = 1; row <= 3; ++row) {
         const QString index = QString::number(row);
-        QCOMPARE(label(QStringLiteral("lblX") + index)->text(), QStringLiteral("x = "));
-        QCOMPARE(label(QStringLiteral("Label") + index)->text(), index);
-        QVERIFY(box(QStringLiteral("txtX") + index)->isReadOnly());
-        QCOMPARE(rowColour(row), neutral(*m_window));
+        QCOMPARE(m_ui->label(QStringLiteral("lblX") + index)->text(), QStringLiteral("x = "));
+        QCOMPARE(m_ui->label(QStringLiteral("Label") + index)->text(), index);
+        QVERIFY(m_ui->box(QStringLiteral("txtX") + index)->isReadOnly());
+        QCOMPARE(rowColour(m_ui->window, row), neutral(m_ui->window));
     }
-    QVERIFY(!box(QStringLiteral("txtX4")));
-    QVERIFY(box(QStringLiteral("txtA"))->hasFocus());
+    QVERIFY(!m_ui->box(QStringLiteral("txtX4")));
+    QVERIFY(m_ui->box(QStringLiteral("txtA"))->hasFocus());
 }
 
 void CubicWindowTest::solveFillsEmptyBoxesAndShowsTheRoots()
 {
-    solve({});
-    QCOMPARE(box(QStringLiteral("txtA"))->text(), QStringLiteral("1"));
-    QCOMPARE(box(QStringLiteral("txtB"))->text(), QStringLiteral("1"));
-    QCOMPARE(box(QStringLiteral("txtC"))->text(), QStringLiteral("1"));
-    QCOMPARE(box(QStringLiteral("txtD"))->text(), QStringLiteral("0"));
-    QCOMPARE(roots(), list({ "0", "-0.5 + 0.866025404i", "-0.5 - 0.866025404i" }));
-    QCOMPARE(rowColour(1), kBlue);
-    QCOMPARE(rowColour(2), kRed);
-    QCOMPARE(rowColour(3), kRed);
-    QCOMPARE(caption(), QStringLiteral("(One real root; two conjugate complex roots)"));
-    QVERIFY(button(QStringLiteral("cmdCopy"))->isEnabled());
-    QVERIFY(m_services->messages.shown.isEmpty());
+    m_ui->solve({});
+    QCOMPARE(m_ui->box(QStringLiteral("txtA"))->text(), QStringLiteral("1"));
+    QCOMPARE(m_ui->box(QStringLiteral("txtB"))->text(), QStringLiteral("1"));
+    QCOMPARE(m_ui->box(QStringLiteral("txtC"))->text(), QStringLiteral("1"));
+    QCOMPARE(m_ui->box(QStringLiteral("txtD"))->text(), QStringLiteral("0"));
+    QCOMPARE(m_ui->roots(), list({ "0", "-0.5 + 0.866025404i", "-0.5 - 0.866025404i" }));
+    QCOMPARE(rowColour(m_ui->window, 1), kBlue);
+    QCOMPARE(rowColour(m_ui->window, 2), kRed);
+    QCOMPARE(rowColour(m_ui->window, 3), kRed);
+    QCOMPARE(caption(m_ui->window), QStringLiteral("(One real root; two conjugate complex roots)"));
+    QVERIFY(m_ui->button(QStringLiteral("cmdCopy"))->isEnabled());
+    QVERIFY(m_ui->services.messages.shown.isEmpty());
 }
 
 void CubicWindowTest::loneMinusBecomesMinusOneExceptInTheConstantBox()
 {
-    solve(list({ "1", "-", "-", "0" }));
-    QCOMPARE(box(QStringLiteral("txtB"))->text(), QStringLiteral("-1"));
-    QCOMPARE(box(QStringLiteral("txtC"))->text(), QStringLiteral("-1"));
-    QCOMPARE(roots(), list({ "0", "1.618033989", "-0.618033989" }));
-    QVERIFY(m_services->messages.shown.isEmpty());
+    m_ui->solve(list({ "1", "-", "-", "0" }));
+    QCOMPARE(m_ui->box(QStringLiteral("txtB"))->text(), QStringLiteral("-1"));
+    QCOMPARE(m_ui->box(QStringLiteral("txtC"))->text(), QStringLiteral("-1"));
+    QCOMPARE(m_ui->roots(), list({ "0", "1.618033989", "-0.618033989" }));
+    QVERIFY(m_ui->services.messages.shown.isEmpty());
 
-    solve(list({ "-", "1", "1", "-" }));
-    QCOMPARE(box(QStringLiteral("txtA"))->text(), QStringLiteral("-1"));
-    QCOMPARE(box(QStringLiteral("txtD"))->text(), QStringLiteral("-"));
-    QCOMPARE(m_services->messages.shown, QList<Message> { kInputError });
+    m_ui->solve(list({ "-", "1", "1", "-" }));
+    QCOMPARE(m_ui->box(QStringLiteral("txtA"))->text(), QStringLiteral("-1"));
+    QCOMPARE(m_ui->box(QStringLiteral("txtD"))->text(), QStringLiteral("-"));
+    QCOMPARE(m_ui->services.messages.shown, QList<Message> { kInputError });
 }
 
 void CubicWindowTest::unreadableBoxShowsTheInputErrorAndClearsTheResults()
 {
-    solve(list({ "1", "0", "0", "-8" }));
-    QCOMPARE(roots().first(), QStringLiteral("2"));
-    box(QStringLiteral("txtB"))->setFocus();
-    solve(list({ "1", "1/2/3", "0", "-8" }));
-    QCOMPARE(m_services->messages.shown, QList<Message> { kInputError });
-    QCOMPARE(roots(), list({ "", "", "" }));
+    m_ui->solve(list({ "1", "0", "0", "-8" }));
+    QCOMPARE(m_ui->roots().first(), QStringLiteral("2"));
+    m_ui->box(QStringLiteral("txtB"))->setFocus();
+    m_ui->solve(list({ "1", "1/2/3", "0", "-8" }));
+    QCOMPARE(m_ui->services.messages.shown, QList<Message> { kInputError });
+    QCOMPARE(m_ui->roots(), list({ "", "", "" }));
     for (int row = 1; row <= 3; ++row) {
-        QCOMPARE(rowColour(row), neutral(*m_window));
+        QCOMPARE(rowColour(m_ui->window, row), neutral(m_ui->window));
     }
-    QVERIFY(!button(QStringLiteral("cmdCopy"))->isEnabled());
-    QCOMPARE(caption(), QStringLiteral("Fix the equation and click &Solve to find its roots"));
-    QTRY_VERIFY(box(QStringLiteral("txtA"))->hasFocus());
+    QVERIFY(!m_ui->button(QStringLiteral("cmdCopy"))->isEnabled());
+    QCOMPARE(caption(m_ui->window), QStringLiteral("Fix the equation and click &Solve to find its roots"));
+    QTRY_VERIFY(m_ui->box(QStringLiteral("txtA"))->hasFocus());
 
-    m_services->messages.shown.clear();
-    solve(list({ "0", "0", "0", "5" })); // no equation at all
-    QCOMPARE(m_services->messages.shown, QList<Message> { kInputError });
+    m_ui->services.messages.shown.clear();
+    m_ui->solve(list({ "0", "0", "0", "5" })); // no equation at all
+    QCOMPARE(m_ui->services.messages.shown, QList<Message> { kInputError });
 }
 
 void CubicWindowTest::zeroDenominatorIsReportedAtEveryReading()
 {
     // Read once before solving, and once more when the cubic is divided by its first root.
-    solve(list({ "1", "0", "2/0", "-8" }));
-    QCOMPARE(m_services->messages.shown, (QList<Message> { kDivisionByZero, kDivisionByZero }));
-    QCOMPARE(roots(), list({ "2", "-1 + 1.732050808i", "-1 - 1.732050808i" }));
+    m_ui->solve(list({ "1", "0", "2/0", "-8" }));
+    QCOMPARE(m_ui->services.messages.shown, (QList<Message> { kDivisionByZero, kDivisionByZero }));
+    QCOMPARE(m_ui->roots(), list({ "2", "-1 + 1.732050808i", "-1 - 1.732050808i" }));
 
     // 1/0 in the leading box makes the equation a quadratic.
-    m_services->messages.shown.clear();
-    solve(list({ "1/0", "1", "-3", "2" }));
-    QCOMPARE(m_services->messages.shown, QList<Message> { kDivisionByZero });
-    QCOMPARE(roots(), list({ "2", "1", "" }));
-    QCOMPARE(caption(), QStringLiteral("(Two different real roots)"));
-    QCOMPARE(rowColour(3), neutral(*m_window));
+    m_ui->services.messages.shown.clear();
+    m_ui->solve(list({ "1/0", "1", "-3", "2" }));
+    QCOMPARE(m_ui->services.messages.shown, QList<Message> { kDivisionByZero });
+    QCOMPARE(m_ui->roots(), list({ "2", "1", "" }));
+    QCOMPARE(caption(m_ui->window), QStringLiteral("(Two different real roots)"));
+    QCOMPARE(rowColour(m_ui->window, 3), neutral(m_ui->window));
 }
 
 void CubicWindowTest::clearAsksOnlyWhenACoefficientIsFilled_data()
@@ -220,38 +184,38 @@ void CubicWindowTest::clearAsksOnlyWhenACoefficientIsFilled()
     QFETCH(QStringList, boxes);
     QFETCH(bool, yes);
     QFETCH(bool, cleared);
-    solve(list({ "1", "0", "-1", "0" }));
-    type(boxes);
-    m_services->messages.answers.push_back(yes ? Answer::Yes : Answer::No);
-    QTest::mouseClick(button(QStringLiteral("cmdClear")), Qt::LeftButton);
-    QCOMPARE(m_services->messages.shown, QList<Message> { kClearQuestion });
+    m_ui->solve(list({ "1", "0", "-1", "0" }));
+    m_ui->type(boxes);
+    m_ui->services.messages.answers.push_back(yes ? Answer::Yes : Answer::No);
+    QTest::mouseClick(m_ui->button(QStringLiteral("cmdClear")), Qt::LeftButton);
+    QCOMPARE(m_ui->services.messages.shown, QList<Message> { kClearQuestion });
     if (cleared) {
         for (const QString &name : kBoxes) {
-            QCOMPARE(box(name)->text(), QString());
+            QCOMPARE(m_ui->box(name)->text(), QString());
         }
-        QCOMPARE(roots(), list({ "", "", "" }));
-        QCOMPARE(rowColour(1), neutral(*m_window));
-        QVERIFY(!button(QStringLiteral("cmdCopy"))->isEnabled());
-        QCOMPARE(caption(), QStringLiteral("Enter an equation and click &Solve to find its roots"));
+        QCOMPARE(m_ui->roots(), list({ "", "", "" }));
+        QCOMPARE(rowColour(m_ui->window, 1), neutral(m_ui->window));
+        QVERIFY(!m_ui->button(QStringLiteral("cmdCopy"))->isEnabled());
+        QCOMPARE(caption(m_ui->window), QStringLiteral("Enter an equation and click &Solve to find its roots"));
     } else {
-        QCOMPARE(box(QStringLiteral("txtA"))->text(), boxes.first());
-        QCOMPARE(roots(), list({ "0", "1", "-1" }));
-        QVERIFY(button(QStringLiteral("cmdCopy"))->isEnabled());
+        QCOMPARE(m_ui->box(QStringLiteral("txtA"))->text(), boxes.first());
+        QCOMPARE(m_ui->roots(), list({ "0", "1", "-1" }));
+        QVERIFY(m_ui->button(QStringLiteral("cmdCopy"))->isEnabled());
     }
-    QTRY_VERIFY(box(QStringLiteral("txtA"))->hasFocus());
+    QTRY_VERIFY(m_ui->box(QStringLiteral("txtA"))->hasFocus());
 }
 
 void CubicWindowTest::clearWithEmptyBoxesKeepsEarlierResults()
 {
-    solve(list({ "1", "0", "-1", "0" }));
-    type({});
-    box(QStringLiteral("txtC"))->setFocus();
-    QTest::mouseClick(button(QStringLiteral("cmdClear")), Qt::LeftButton);
-    QVERIFY(m_services->messages.shown.isEmpty());
-    QCOMPARE(roots(), list({ "0", "1", "-1" }));
-    QCOMPARE(rowColour(1), kBlue);
-    QVERIFY(button(QStringLiteral("cmdCopy"))->isEnabled());
-    QTRY_VERIFY(box(QStringLiteral("txtA"))->hasFocus());
+    m_ui->solve(list({ "1", "0", "-1", "0" }));
+    m_ui->type({});
+    m_ui->box(QStringLiteral("txtC"))->setFocus();
+    QTest::mouseClick(m_ui->button(QStringLiteral("cmdClear")), Qt::LeftButton);
+    QVERIFY(m_ui->services.messages.shown.isEmpty());
+    QCOMPARE(m_ui->roots(), list({ "0", "1", "-1" }));
+    QCOMPARE(rowColour(m_ui->window, 1), kBlue);
+    QVERIFY(m_ui->button(QStringLiteral("cmdCopy"))->isEnabled());
+    QTRY_VERIFY(m_ui->box(QStringLiteral("txtA"))->hasFocus());
 }
 
 void CubicWindowTest::copyPutsTheLineOnTheClipboard_data()
@@ -279,46 +243,46 @@ void CubicWindowTest::copyPutsTheLineOnTheClipboard()
 {
     QFETCH(QStringList, boxes);
     QFETCH(QString, line);
-    solve(boxes);
-    QTest::mouseClick(button(QStringLiteral("cmdCopy")), Qt::LeftButton);
-    QCOMPARE(m_services->clipboard.text, std::optional<QString>(line));
-    QCOMPARE(m_services->messages.shown.last(), kCopied);
+    m_ui->solve(boxes);
+    QTest::mouseClick(m_ui->button(QStringLiteral("cmdCopy")), Qt::LeftButton);
+    QCOMPARE(m_ui->services.clipboard.text, std::optional<QString>(line));
+    QCOMPARE(m_ui->services.messages.shown.last(), kCopied);
 }
 
 void CubicWindowTest::copyReadsLinearBoxesNowButKeepsTheCubicAsSolved()
 {
-    solve(list({ "0", "0", "2", "1" }));
-    box(QStringLiteral("txtC"))->setText(QStringLiteral("4"));
-    QTest::mouseClick(button(QStringLiteral("cmdCopy")), Qt::LeftButton);
-    QCOMPARE(m_services->clipboard.text, std::optional<QString>(QStringLiteral("{4x + 1 = 0 | x = -0.5}")));
+    m_ui->solve(list({ "0", "0", "2", "1" }));
+    m_ui->box(QStringLiteral("txtC"))->setText(QStringLiteral("4"));
+    QTest::mouseClick(m_ui->button(QStringLiteral("cmdCopy")), Qt::LeftButton);
+    QCOMPARE(m_ui->services.clipboard.text, std::optional<QString>(QStringLiteral("{4x + 1 = 0 | x = -0.5}")));
 
-    solve(list({ "1", "0", "-1", "0" }));
-    box(QStringLiteral("txtA"))->setText(QStringLiteral("9"));
-    QTest::mouseClick(button(QStringLiteral("cmdCopy")), Qt::LeftButton);
-    QCOMPARE(
-        m_services->clipboard.text, std::optional<QString>(QStringLiteral("{1x³ + 0x² + -1x + 0 = 0 | x = 0; 1; -1}")));
-    QCOMPARE(roots(), list({ "0", "1", "-1" })); // editing changes nothing on screen until Solve
+    m_ui->solve(list({ "1", "0", "-1", "0" }));
+    m_ui->box(QStringLiteral("txtA"))->setText(QStringLiteral("9"));
+    QTest::mouseClick(m_ui->button(QStringLiteral("cmdCopy")), Qt::LeftButton);
+    QCOMPARE(m_ui->services.clipboard.text,
+        std::optional<QString>(QStringLiteral("{1x³ + 0x² + -1x + 0 = 0 | x = 0; 1; -1}")));
+    QCOMPARE(m_ui->roots(), list({ "0", "1", "-1" })); // editing changes nothing on screen until Solve
 }
 
 void CubicWindowTest::emailLabelOpensTheMailProgramAndReddensWhilePressed()
 {
-    QLabel *email = label(QStringLiteral("lblEmail"));
+    QLabel *email = m_ui->label(QStringLiteral("lblEmail"));
     QCOMPARE(email->text(), QStringLiteral("support@kovalin.example"));
     QTest::mousePress(email, Qt::LeftButton);
     QCOMPARE(email->palette().color(QPalette::WindowText), kRed);
-    QVERIFY(m_services->shell.openedUrls.isEmpty());
+    QVERIFY(m_ui->services.shell.openedUrls.isEmpty());
     QTest::mouseRelease(email, Qt::LeftButton);
     QCOMPARE(email->palette().color(QPalette::WindowText), kBlue);
-    QCOMPARE(m_services->shell.openedUrls, QStringList { QStringLiteral("mailto:support@kovalin.example") });
+    QCOMPARE(m_ui->services.shell.openedUrls, QStringList { QStringLiteral("mailto:support@kovalin.example") });
 }
 
 void CubicWindowTest::focusSelectsTheWholeText()
 {
     for (const QString &name : kBoxes) {
-        box(name)->setText(QStringLiteral("12.5/3"));
-        box(name)->deselect();
-        QTest::mouseClick(box(name), Qt::LeftButton);
-        QTRY_COMPARE(box(name)->selectedText(), QStringLiteral("12.5/3"));
+        m_ui->box(name)->setText(QStringLiteral("12.5/3"));
+        m_ui->box(name)->deselect();
+        QTest::mouseClick(m_ui->box(name), Qt::LeftButton);
+        QTRY_COMPARE(m_ui->box(name)->selectedText(), QStringLiteral("12.5/3"));
     }
 }
 

@@ -1,38 +1,15 @@
 #include "cubic/solver.h"
+#include "solver_cases.h"
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 namespace cubic
 {
-
-void PrintTo(RowColour colour, std::ostream *out)
-{
-    *out << (colour == RowColour::Blue ? "blue" : colour == RowColour::Red ? "red" : "neutral");
-}
-
 namespace
 {
 
-constexpr RowColour B = RowColour::Blue;
-constexpr RowColour R = RowColour::Red;
-constexpr RowColour N = RowColour::Neutral;
-
-struct SolvedCase {
-    const char *name;
-    std::vector<std::string> boxes;
-    std::array<std::string, 3> roots;
-    std::array<RowColour, 3> colours;
-    Nature nature;
-    std::string copyLine;
-    std::vector<Notice> notices = {};
-};
-
-void PrintTo(const SolvedCase &solved, std::ostream *out)
-{
-    *out << solved.name;
-}
+using namespace solver_cases;
+using SolvedCase = solver_cases::SolvedCase<3>;
 
 class SolvedCubicTest : public ::testing::TestWithParam<SolvedCase>
 {
@@ -40,17 +17,9 @@ class SolvedCubicTest : public ::testing::TestWithParam<SolvedCase>
 
 TEST_P(SolvedCubicTest, ShowsRootsColoursCaptionAndCopyLine)
 {
-    const SolvedCase &expected = GetParam();
-    const SolveOutcome outcome = SolveCubicEquation(expected.boxes);
-    ASSERT_TRUE(outcome.display);
-    const Display &display = *outcome.display;
-    for (std::size_t row = 0; row < 3; ++row) {
-        EXPECT_EQ(display.roots[row], expected.roots[row]) << "row " << row + 1;
-        EXPECT_EQ(display.colours[row], expected.colours[row]) << "row " << row + 1;
-    }
-    EXPECT_EQ(display.nature, expected.nature);
-    EXPECT_EQ(outcome.notices, expected.notices);
-    EXPECT_EQ(CopyLine(outcome, outcome.boxes, display.roots), expected.copyLine);
+    ExpectSolved(GetParam(), SolveCubicEquation(GetParam().boxes), [](const SolveOutcome &outcome) {
+        return CopyLine(outcome, outcome.boxes, outcome.display->roots);
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(Cubics,
@@ -242,17 +211,6 @@ INSTANTIATE_TEST_SUITE_P(LowerDegrees,
             Nature::OneRealRoot,
             "{1x + x/0 = 0 | x = 0}",
             { Notice::DivisionByZero } }));
-
-struct RefusedCase {
-    const char *name;
-    std::vector<std::string> boxes;
-    std::vector<Notice> notices;
-};
-
-void PrintTo(const RefusedCase &refused, std::ostream *out)
-{
-    *out << refused.name;
-}
 
 class RefusedCubicTest : public ::testing::TestWithParam<RefusedCase>
 {

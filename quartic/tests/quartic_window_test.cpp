@@ -1,7 +1,5 @@
 // The quartic solver's window on the offscreen platform: where it differs from the cubic solver's.
 
-#include "platform/testing/fakes.h"
-#include "platform/testing/modal_watchdog.h"
 #include "quartic/quartic_window.h"
 #include "window_checks.h"
 
@@ -51,134 +49,100 @@ private Q_SLOTS:
     void cubicCaseLeavesTheFourthRowEmpty();
 
 private:
-    QLineEdit *box(const QString &name) const { return m_window->findChild<QLineEdit *>(name); }
-    QLabel *label(const QString &name) const { return m_window->findChild<QLabel *>(name); }
-    QPushButton *button(const QString &name) const { return m_window->findChild<QPushButton *>(name); }
-    QStringList roots() const;
-    void type(const QStringList &texts);
-    void solve(const QStringList &texts);
-
-    std::unique_ptr<platform::testing::FakeServices> m_services;
-    std::unique_ptr<quartic::QuarticWindow> m_window;
-    std::unique_ptr<platform::testing::ModalWatchdog> m_watchdog;
+    std::unique_ptr<WindowUnderTest<quartic::QuarticWindow>> m_ui;
 };
 
 void QuarticWindowTest::init()
 {
-    m_services = std::make_unique<platform::testing::FakeServices>();
-    m_window = std::make_unique<quartic::QuarticWindow>(m_services->messages, m_services->clipboard, m_services->shell);
-    m_watchdog = std::make_unique<platform::testing::ModalWatchdog>();
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_ui = std::make_unique<WindowUnderTest<quartic::QuarticWindow>>(kBoxes);
+    QVERIFY(QTest::qWaitForWindowActive(&m_ui->window));
 }
 
 void QuarticWindowTest::cleanup()
 {
-    QVERIFY(m_watchdog->intruders().isEmpty());
-    QCOMPARE(m_services->messages.unscripted, 0);
-    m_window.reset();
-}
-
-QStringList QuarticWindowTest::roots() const
-{
-    QStringList texts;
-    for (int row = 1; row <= 4; ++row) {
-        texts.append(box(QStringLiteral("txtX") + QString::number(row))->text());
-    }
-    return texts;
-}
-
-void QuarticWindowTest::type(const QStringList &texts)
-{
-    for (qsizetype i = 0; i < kBoxes.size(); ++i) {
-        box(kBoxes[i])->setText(texts.value(i));
-    }
-}
-
-void QuarticWindowTest::solve(const QStringList &texts)
-{
-    type(texts);
-    QTest::mouseClick(button(QStringLiteral("cmdCalculate")), Qt::LeftButton);
+    QVERIFY(m_ui->watchdog.intruders().isEmpty());
+    QCOMPARE(m_ui->services.messages.unscripted, 0);
+    m_ui.reset();
 }
 
 void QuarticWindowTest::startsWithItsTexts()
 {
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Hovanta - Quartic Equation Solver"));
-    QCOMPARE(label(QStringLiteral("lblEnter"))->text(),
+    QCOMPARE(m_ui->window.windowTitle(), QStringLiteral("Hovanta - Quartic Equation Solver"));
+    QCOMPARE(m_ui->label(QStringLiteral("lblEnter"))->text(),
         QStringLiteral("Enter the fourth-order (quartic) equation in the general form of ax^4 + bx^3 + cx^2 + "
                        "dx + e = 0 :"));
-    QCOMPARE(label(QStringLiteral("lblA"))->text(), QStringLiteral("x  +"));
-    QCOMPARE(label(QStringLiteral("lbl4"))->text(), QStringLiteral("4"));
-    QCOMPARE(label(QStringLiteral("lblB"))->text(), QStringLiteral("x³ +"));
-    QCOMPARE(label(QStringLiteral("lblC"))->text(), QStringLiteral("x² +"));
-    QCOMPARE(label(QStringLiteral("lblD"))->text(), QStringLiteral("x +"));
-    QCOMPARE(label(QStringLiteral("lblE"))->text(), QStringLiteral("= 0"));
-    QCOMPARE(caption(*m_window), QStringLiteral("Enter an equation and click &Solve to find its roots"));
-    QCOMPARE(button(QStringLiteral("cmdCopy"))->toolTip(), QStringLiteral("Copy Equation and Roots to Clipboard"));
+    QCOMPARE(m_ui->label(QStringLiteral("lblA"))->text(), QStringLiteral("x  +"));
+    QCOMPARE(m_ui->label(QStringLiteral("lbl4"))->text(), QStringLiteral("4"));
+    QCOMPARE(m_ui->label(QStringLiteral("lblB"))->text(), QStringLiteral("x³ +"));
+    QCOMPARE(m_ui->label(QStringLiteral("lblC"))->text(), QStringLiteral("x² +"));
+    QCOMPARE(m_ui->label(QStringLiteral("lblD"))->text(), QStringLiteral("x +"));
+    QCOMPARE(m_ui->label(QStringLiteral("lblE"))->text(), QStringLiteral("= 0"));
+    QCOMPARE(caption(m_ui->window), QStringLiteral("Enter an equation and click &Solve to find its roots"));
+    QCOMPARE(
+        m_ui->button(QStringLiteral("cmdCopy"))->toolTip(), QStringLiteral("Copy Equation and Roots to Clipboard"));
     for (int row = 1; row <= 4; ++row) {
-        QCOMPARE(label(QStringLiteral("Label") + QString::number(row))->text(), QString::number(row));
-        QCOMPARE(rowColour(*m_window, row), neutral(*m_window));
+        QCOMPARE(m_ui->label(QStringLiteral("Label") + QString::number(row))->text(), QString::number(row));
+        QCOMPARE(rowColour(m_ui->window, row), neutral(m_ui->window));
     }
-    QVERIFY(box(QStringLiteral("txtA"))->hasFocus());
+    QVERIFY(m_ui->box(QStringLiteral("txtA"))->hasFocus());
 }
 
 void QuarticWindowTest::solveFillsEmptyBoxes()
 {
-    solve({});
-    QCOMPARE(box(QStringLiteral("txtD"))->text(), QStringLiteral("1"));
-    QCOMPARE(box(QStringLiteral("txtE"))->text(), QStringLiteral("0"));
-    QCOMPARE(roots(), list({ "0", "-1", "+ i", "- i" })); // x(x + 1)(x² + 1)
-    QCOMPARE(rowColour(*m_window, 1), kBlue);
-    QCOMPARE(rowColour(*m_window, 2), kBlue);
-    QCOMPARE(rowColour(*m_window, 3), kRed);
-    QCOMPARE(rowColour(*m_window, 4), kRed);
-    QCOMPARE(caption(*m_window), QStringLiteral("(Two real roots; two conjugate complex roots)"));
-    QVERIFY(m_services->messages.shown.isEmpty());
+    m_ui->solve({});
+    QCOMPARE(m_ui->box(QStringLiteral("txtD"))->text(), QStringLiteral("1"));
+    QCOMPARE(m_ui->box(QStringLiteral("txtE"))->text(), QStringLiteral("0"));
+    QCOMPARE(m_ui->roots(), list({ "0", "-1", "+ i", "- i" })); // x(x + 1)(x² + 1)
+    QCOMPARE(rowColour(m_ui->window, 1), kBlue);
+    QCOMPARE(rowColour(m_ui->window, 2), kBlue);
+    QCOMPARE(rowColour(m_ui->window, 3), kRed);
+    QCOMPARE(rowColour(m_ui->window, 4), kRed);
+    QCOMPARE(caption(m_ui->window), QStringLiteral("(Two real roots; two conjugate complex roots)"));
+    QVERIFY(m_ui->services.messages.shown.isEmpty());
 }
 
 void QuarticWindowTest::loneMinusBecomesMinusOneExceptInTheConstantBox()
 {
-    solve(list({ "1", "0", "-", "0", "4" }));
-    QCOMPARE(box(QStringLiteral("txtC"))->text(), QStringLiteral("-1"));
-    QVERIFY(m_services->messages.shown.isEmpty());
-    solve(list({ "-", "-", "-", "-", "-" }));
-    QCOMPARE(box(QStringLiteral("txtD"))->text(), QStringLiteral("-1"));
-    QCOMPARE(box(QStringLiteral("txtE"))->text(), QStringLiteral("-"));
-    QCOMPARE(m_services->messages.shown, QList<Message> { kInputError });
+    m_ui->solve(list({ "1", "0", "-", "0", "4" }));
+    QCOMPARE(m_ui->box(QStringLiteral("txtC"))->text(), QStringLiteral("-1"));
+    QVERIFY(m_ui->services.messages.shown.isEmpty());
+    m_ui->solve(list({ "-", "-", "-", "-", "-" }));
+    QCOMPARE(m_ui->box(QStringLiteral("txtD"))->text(), QStringLiteral("-1"));
+    QCOMPARE(m_ui->box(QStringLiteral("txtE"))->text(), QStringLiteral("-"));
+    QCOMPARE(m_ui->services.messages.shown, QList<Message> { kInputError });
 }
 
 void QuarticWindowTest::zeroDenominatorRefusesTheEquation()
 {
-    solve(list({ "1", "0", "0", "0", "-16" }));
-    QCOMPARE(roots().first(), QStringLiteral("2"));
-    solve(list({ "1", "0", "2/0", "0", "-16" }));
-    QCOMPARE(m_services->messages.shown, (QList<Message> { kDivisionByZero, kInputError }));
-    QCOMPARE(roots(), list({ "", "", "", "" }));
-    QCOMPARE(rowColour(*m_window, 4), neutral(*m_window));
-    QVERIFY(!button(QStringLiteral("cmdCopy"))->isEnabled());
-    QCOMPARE(caption(*m_window), QStringLiteral("Fix the equation and click &Solve to find its roots"));
+    m_ui->solve(list({ "1", "0", "0", "0", "-16" }));
+    QCOMPARE(m_ui->roots().first(), QStringLiteral("2"));
+    m_ui->solve(list({ "1", "0", "2/0", "0", "-16" }));
+    QCOMPARE(m_ui->services.messages.shown, (QList<Message> { kDivisionByZero, kInputError }));
+    QCOMPARE(m_ui->roots(), list({ "", "", "", "" }));
+    QCOMPARE(rowColour(m_ui->window, 4), neutral(m_ui->window));
+    QVERIFY(!m_ui->button(QStringLiteral("cmdCopy"))->isEnabled());
+    QCOMPARE(caption(m_ui->window), QStringLiteral("Fix the equation and click &Solve to find its roots"));
 }
 
 void QuarticWindowTest::clearLooksAtTheFirstFourBoxesOnly()
 {
-    solve(list({ "1", "0", "0", "0", "-16" }));
-    type(list({ "", "", "", "", "7" }));
-    QTest::mouseClick(button(QStringLiteral("cmdClear")), Qt::LeftButton);
-    QVERIFY(m_services->messages.shown.isEmpty());
-    QCOMPARE(box(QStringLiteral("txtE"))->text(), QStringLiteral("7"));
-    QCOMPARE(roots(), list({ "2", "-2", "+ 2i", "- 2i" }));
+    m_ui->solve(list({ "1", "0", "0", "0", "-16" }));
+    m_ui->type(list({ "", "", "", "", "7" }));
+    QTest::mouseClick(m_ui->button(QStringLiteral("cmdClear")), Qt::LeftButton);
+    QVERIFY(m_ui->services.messages.shown.isEmpty());
+    QCOMPARE(m_ui->box(QStringLiteral("txtE"))->text(), QStringLiteral("7"));
+    QCOMPARE(m_ui->roots(), list({ "2", "-2", "+ 2i", "- 2i" }));
 
-    box(QStringLiteral("txtD"))->setText(QStringLiteral("3"));
-    m_services->messages.answers.push_back(Answer::Yes);
-    QTest::mouseClick(button(QStringLiteral("cmdClear")), Qt::LeftButton);
-    QCOMPARE(m_services->messages.shown, QList<Message> { kClearQuestion });
+    m_ui->box(QStringLiteral("txtD"))->setText(QStringLiteral("3"));
+    m_ui->services.messages.answers.push_back(Answer::Yes);
+    QTest::mouseClick(m_ui->button(QStringLiteral("cmdClear")), Qt::LeftButton);
+    QCOMPARE(m_ui->services.messages.shown, QList<Message> { kClearQuestion });
     for (const QString &name : kBoxes) {
-        QCOMPARE(box(name)->text(), QString());
+        QCOMPARE(m_ui->box(name)->text(), QString());
     }
-    QCOMPARE(roots(), list({ "", "", "", "" }));
-    QCOMPARE(rowColour(*m_window, 3), neutral(*m_window));
-    QTRY_VERIFY(box(QStringLiteral("txtA"))->hasFocus());
+    QCOMPARE(m_ui->roots(), list({ "", "", "", "" }));
+    QCOMPARE(rowColour(m_ui->window, 3), neutral(m_ui->window));
+    QTRY_VERIFY(m_ui->box(QStringLiteral("txtA"))->hasFocus());
 }
 
 void QuarticWindowTest::copyPutsTheLineOnTheClipboard_data()
@@ -205,20 +169,20 @@ void QuarticWindowTest::copyPutsTheLineOnTheClipboard()
 {
     QFETCH(QStringList, boxes);
     QFETCH(QString, line);
-    solve(boxes);
-    QTest::mouseClick(button(QStringLiteral("cmdCopy")), Qt::LeftButton);
-    QCOMPARE(m_services->clipboard.text, std::optional<QString>(line));
-    QCOMPARE(m_services->messages.shown, QList<Message> { kCopied });
+    m_ui->solve(boxes);
+    QTest::mouseClick(m_ui->button(QStringLiteral("cmdCopy")), Qt::LeftButton);
+    QCOMPARE(m_ui->services.clipboard.text, std::optional<QString>(line));
+    QCOMPARE(m_ui->services.messages.shown, QList<Message> { kCopied });
 }
 
 void QuarticWindowTest::cubicCaseLeavesTheFourthRowEmpty()
 {
-    solve(list({ "1", "0", "0", "0", "4" }));
-    solve(list({ "0", "1", "0", "-3", "2" })); // double root by bisection
-    QCOMPARE(roots(), list({ "-2", "1", "1", "" }));
-    QCOMPARE(rowColour(*m_window, 3), kBlue);
-    QCOMPARE(rowColour(*m_window, 4), neutral(*m_window));
-    QCOMPARE(caption(*m_window), QStringLiteral("(Three real roots)"));
+    m_ui->solve(list({ "1", "0", "0", "0", "4" }));
+    m_ui->solve(list({ "0", "1", "0", "-3", "2" })); // double root by bisection
+    QCOMPARE(m_ui->roots(), list({ "-2", "1", "1", "" }));
+    QCOMPARE(rowColour(m_ui->window, 3), kBlue);
+    QCOMPARE(rowColour(m_ui->window, 4), neutral(m_ui->window));
+    QCOMPARE(caption(m_ui->window), QStringLiteral("(Three real roots)"));
 }
 
 QTEST_MAIN(QuarticWindowTest)

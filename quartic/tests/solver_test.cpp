@@ -1,20 +1,10 @@
 #include "quartic/solver.h"
+#include "solver_cases.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
-#include <ostream>
-
-namespace cubic
-{
-
-void PrintTo(RowColour colour, std::ostream *out)
-{
-    *out << (colour == RowColour::Blue ? "blue" : colour == RowColour::Red ? "red" : "neutral");
-}
-
-} // namespace cubic
 
 namespace quartic
 {
@@ -23,25 +13,8 @@ namespace
 
 using cubic::Nature;
 using cubic::Notice;
-using cubic::RowColour;
-
-constexpr RowColour B = RowColour::Blue;
-constexpr RowColour R = RowColour::Red;
-constexpr RowColour N = RowColour::Neutral;
-
-struct SolvedCase {
-    const char *name;
-    std::vector<std::string> boxes;
-    std::array<std::string, 4> roots;
-    std::array<RowColour, 4> colours;
-    Nature nature;
-    std::string copyLine;
-};
-
-void PrintTo(const SolvedCase &solved, std::ostream *out)
-{
-    *out << solved.name;
-}
+using namespace solver_cases;
+using SolvedCase = solver_cases::SolvedCase<4>;
 
 class SolvedQuarticTest : public ::testing::TestWithParam<SolvedCase>
 {
@@ -49,14 +22,9 @@ class SolvedQuarticTest : public ::testing::TestWithParam<SolvedCase>
 
 TEST_P(SolvedQuarticTest, ShowsRootsColoursCaptionAndCopyLine)
 {
-    const SolvedCase &expected = GetParam();
-    const QuarticOutcome outcome = SolveQuarticEquation(expected.boxes);
-    ASSERT_TRUE(outcome.display);
-    EXPECT_TRUE(outcome.notices.empty());
-    EXPECT_EQ(outcome.display->roots, expected.roots);
-    EXPECT_EQ(outcome.display->colours, expected.colours);
-    EXPECT_EQ(outcome.display->nature, expected.nature);
-    EXPECT_EQ(CopyLine(outcome, outcome.boxes, outcome.display->roots), expected.copyLine);
+    ExpectSolved(GetParam(), SolveQuarticEquation(GetParam().boxes), [](const QuarticOutcome &outcome) {
+        return CopyLine(outcome, outcome.boxes, outcome.display->roots);
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(Quartics,
@@ -200,17 +168,6 @@ INSTANTIATE_TEST_SUITE_P(LowerDegrees,
             { B, N, N, N },
             Nature::OneRealRoot,
             "{2x + 1 = 0 | x = -0.5}" }));
-
-struct RefusedCase {
-    const char *name;
-    std::vector<std::string> boxes;
-    std::vector<Notice> notices;
-};
-
-void PrintTo(const RefusedCase &refused, std::ostream *out)
-{
-    *out << refused.name;
-}
 
 class RefusedQuarticTest : public ::testing::TestWithParam<RefusedCase>
 {

@@ -1,5 +1,7 @@
 #include "root_check.h"
 
+#include <gtest/gtest.h>
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -132,6 +134,61 @@ TypedEquation Typed(std::vector<std::string> texts)
     return equation;
 }
 
+int CheckShownRoots(const TypedEquation &equation, const cubic::Display &display, int decimals)
+{
+    const std::size_t degree = equation.values.size() - 1;
+    std::vector<std::complex<double>> roots;
+    int faults = 0;
+    for (std::size_t row = 0; row < degree; ++row) {
+        const std::string &shown = display.roots[row];
+        const std::optional<std::complex<double>> root = ParseShownRoot(shown);
+        if (!root) {
+            ADD_FAILURE() << equation.describe() << ": row " << row + 1 << " shows \"" << shown << "\"";
+            ++faults;
+            continue;
+        }
+        roots.push_back(*root);
+        const RootCheck check = CheckShownRoot(equation.values, *root, decimals);
+        if (!check.ok) {
+            ADD_FAILURE() << equation.describe() << ": row " << row + 1 << " \"" << shown << "\" leaves "
+                          << check.residual << ", more than " << check.tolerance;
+            ++faults;
+        }
+    }
+    if (roots.size() == degree && !SumMatches(equation.values, roots, decimals)) {
+        ADD_FAILURE() << equation.describe() << ": the shown roots do not add up to -b/a";
+        ++faults;
+    }
+    return faults;
+}
+
+int CheckSolvedEquations(
+    const std::vector<TypedEquation> &equations, const Solver &solve, int decimals, std::size_t leadingZeros)
+{
+    int faults = 0;
+    for (const TypedEquation &equation : equations) {
+        std::vector<std::string> boxes(leadingZeros, "0");
+        boxes.insert(boxes.end(), equation.texts.begin(), equation.texts.end());
+        const std::optional<cubic::Display> display = solve(boxes);
+        if (!display) {
+            ADD_FAILURE() << equation.describe() << " was refused";
+            ++faults;
+            continue;
+        }
+        faults += CheckShownRoots(equation, *display, decimals);
+    }
+    return faults;
+}
+
+std::vector<TypedEquation> Typed(const std::vector<std::vector<std::string>> &equations)
+{
+    std::vector<TypedEquation> typed;
+    for (const std::vector<std::string> &texts : equations) {
+        typed.push_back(Typed(texts));
+    }
+    return typed;
+}
+
 std::string TypedEquation::describe() const
 {
     std::ostringstream text;
@@ -253,6 +310,16 @@ TypedEquation RandomEquation(std::mt19937 &engine, int degree, int family)
         return fromValues(values);
     }
     }
+}
+
+std::vector<TypedEquation> RandomEquations(unsigned seed, int degree, int count)
+{
+    std::mt19937 engine(seed);
+    std::vector<TypedEquation> equations;
+    for (int i = 0; i < count; ++i) {
+        equations.push_back(RandomEquation(engine, degree, i));
+    }
+    return equations;
 }
 
 } // namespace closed_form_testing

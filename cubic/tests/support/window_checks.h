@@ -3,11 +3,16 @@
 // and the caption show.
 
 #include "platform/message_service.h"
+#include "platform/testing/fakes.h"
+#include "platform/testing/modal_watchdog.h"
 
 #include <QColor>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
+#include <QPushButton>
 #include <QStringList>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QWidget>
@@ -73,5 +78,53 @@ inline QString caption(const QWidget &window)
     }
     return shown;
 }
+
+/// A solver window shown over recording services, with a watchdog against real modal windows, and the
+/// user's part: typing into the coefficient boxes (`boxNames`, leading first) and pressing Solve.
+template <class Window>
+class WindowUnderTest
+{
+public:
+    explicit WindowUnderTest(QStringList boxes)
+        : boxNames(std::move(boxes))
+        , window(services.messages, services.clipboard, services.shell)
+    {
+        window.show();
+        window.activateWindow();
+    }
+
+    QLineEdit *box(const QString &name) const { return window.template findChild<QLineEdit *>(name); }
+    QLabel *label(const QString &name) const { return window.template findChild<QLabel *>(name); }
+    QPushButton *button(const QString &name) const { return window.template findChild<QPushButton *>(name); }
+
+    /// The texts of all root rows.
+    QStringList roots() const
+    {
+        QStringList texts;
+        for (int row = 1; QLineEdit *shown = box(QStringLiteral("txtX") + QString::number(row)); ++row) {
+            texts.append(shown->text());
+        }
+        return texts;
+    }
+
+    /// Types `texts` into the coefficient boxes in order; boxes beyond them are left empty.
+    void type(const QStringList &texts)
+    {
+        for (qsizetype i = 0; i < boxNames.size(); ++i) {
+            box(boxNames[i])->setText(texts.value(i));
+        }
+    }
+
+    void solve(const QStringList &texts)
+    {
+        type(texts);
+        QTest::mouseClick(button(QStringLiteral("cmdCalculate")), Qt::LeftButton);
+    }
+
+    const QStringList boxNames;
+    platform::testing::FakeServices services;
+    Window window;
+    platform::testing::ModalWatchdog watchdog;
+};
 
 } // namespace window_checks
