@@ -153,16 +153,8 @@ void QuarticWindowTest::copyPutsTheLineOnTheClipboard_data()
                                            << QStringLiteral("{1x^4 + 0x^3 + 0x^2 + 0x + -16 = 0 | x = 2; -2; ± 2i}");
     QTest::newRow("four complex") << list({ "1", "0", "0", "0", "4" })
                                   << QStringLiteral("{1x^4 + 0x^3 + 0x^2 + 0x + 4 = 0 | x = -1 ± 1i; 1 ± 1i}");
-    QTest::newRow("four real") << list({ "1", "0", "-5", "0", "4" })
-                               << QStringLiteral("{1x^4 + 0x^3 + -5x^2 + 0x + 4 = 0 | x = -2; -1; 1; 2}");
-    QTest::newRow("a pair, then two real")
-        << list({ "1", "0", "-3", "-6", "-2" })
-        << QStringLiteral("{1x^4 + 0x^3 + -3x^2 + -6x + -2 = 0 | x = -1 ± 1i; 2.4142136; -0.4142136}");
     QTest::newRow("cubic") << list({ "0", "1", "0", "0", "-8" })
                            << QStringLiteral("{1x³ + 0x² + 0x + -8 = 0 | x = 2; -1 ± 1.7320508i}");
-    QTest::newRow("quadratic") << list({ "0", "0", "1", "2", "2" })
-                               << QStringLiteral("{1x² + 2x + 2 = 0 | x = -1 ± i}");
-    QTest::newRow("linear") << list({ "0", "0", "0", "2", "1" }) << QStringLiteral("{2x + 1 = 0 | x = -0.5}");
 }
 
 void QuarticWindowTest::copyPutsTheLineOnTheClipboard()

@@ -127,7 +127,7 @@ struct AcosOutcome {
 // separation of about 2E-6 of the roots' size at most.
 constexpr double kDoubleRootTolerance = 1E-12;
 
-// Algorithm of a cubic with a ≠ 0: the depressed cubic, Cardano or the trigonometric form, deflation,
+// The solve of a cubic with a ≠ 0: the depressed cubic, Cardano or the trigonometric form, deflation,
 // and the perfect-cube recovery when the arithmetic fails.
 class CubicProcedure
 {
