@@ -1,0 +1,26 @@
+#pragma once
+// The whole of a solver program: its one window over the desktop's services. Closing the window ends
+// the program; nothing is kept.
+
+#include "platform/clipboard.h"
+#include "platform/message_service.h"
+#include "platform/shell.h"
+
+#include <QApplication>
+
+namespace cubic
+{
+
+template <class Window>
+int RunSolverProgram(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    platform::QtMessageService messages;
+    platform::QtClipboard clipboard;
+    platform::QtShell shell;
+    Window window(messages, clipboard, shell);
+    window.show();
+    return QApplication::exec();
+}
+
+} // namespace cubic

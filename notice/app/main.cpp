@@ -1,0 +1,12 @@
+// VT_Pellicor: one message, then the program ends; no event loop runs after it is closed.
+
+#include "notice/notice.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    platform::QtMessageService messages;
+    return notice::Form_Load(messages);
+}

@@ -1,0 +1,435 @@
+#include "quartic/solver.h"
+
+#include "cubic/arithmetic.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <complex>
+#include <limits>
+#include <numbers>
+#include <stdexcept>
+#include <utility>
+
+namespace quartic
+{
+namespace
+{
+
+using cubic::Checked;
+using cubic::Display;
+using cubic::Nature;
+using cubic::RowColour;
+
+std::string Show(Checked value)
+{
+    return cubic::Shown(value, kQuarticDialect.decimals);
+}
+
+// The four outcome markings: colours of rows 1-2 and 3-4, caption, and the flag read by Copy.
+void Mark(QuarticOutcome &outcome, Display &display, RowColour first, RowColour second, Nature nature)
+{
+    display.colours = { first, first, second, second };
+    display.nature = nature;
+    outcome.FourRealV = nature == Nature::FourRealRoots;
+    outcome.FourComplexV = nature == Nature::FourComplexRoots;
+    outcome.FirstRealSecondComplexV = nature == Nature::TwoRealTwoComplexRoots;
+    outcome.FirstComplexSecondRealV = nature == Nature::TwoComplexTwoRealRoots;
+}
+
+void FourReal(QuarticOutcome &outcome, Display &display)
+{
+    Mark(outcome, display, RowColour::Blue, RowColour::Blue, Nature::FourRealRoots);
+}
+
+void FourComplex(QuarticOutcome &outcome, Display &display)
+{
+    Mark(outcome, display, RowColour::Red, RowColour::Red, Nature::FourComplexRoots);
+}
+
+void FirstRealSecondComplex(QuarticOutcome &outcome, Display &display)
+{
+    Mark(outcome, display, RowColour::Blue, RowColour::Red, Nature::TwoRealTwoComplexRoots);
+}
+
+void FirstComplexSecondReal(QuarticOutcome &outcome, Display &display)
+{
+    Mark(outcome, display, RowColour::Red, RowColour::Blue, Nature::TwoComplexTwoRealRoots);
+}
+
+// "+ wi" and "- wi", with a unit imaginary part written "i".
+void ImaginaryPair(Display &display, const std::string &w, bool unit)
+{
+    display.roots[2] = unit ? std::string("+ i") : "+ " + w + "i";
+    display.roots[3] = unit ? std::string("- i") : "- " + w + "i";
+}
+
+// a·x⁴ + c·x² = 0: the double root 0 and ±√(-c/a).
+void TwoZeroRoots(QuarticOutcome &outcome, Display &display, Checked a, Checked c)
+{
+    display.roots[0] = "0";
+    display.roots[1] = "0";
+    const Checked w = cubic::SquareRoot(cubic::Abs(c / a));
+    const std::string shown = Show(w);
+    if (c / a < 0) { // x² = -c/a > 0: two more real roots
+        display.roots[2] = shown;
+        display.roots[3] = Show(-w);
+        FourReal(outcome, display);
+        return;
+    }
+    ImaginaryPair(display, shown, cubic::ReadBack(shown) == 1);
+    FirstRealSecondComplex(outcome, display);
+}
+
+// x⁴ = k with k = -e/a > 0: ±w and ±wi.
+void FourthRoots(QuarticOutcome &outcome, Display &display, Checked a, Checked e)
+{
+    const Checked w = std::pow(cubic::Abs(e / a).value(), 0.25);
+    display.roots[0] = Show(w);
+    display.roots[1] = Show(-w);
+    ImaginaryPair(display, Show(w), w == 1);
+    FirstRealSecondComplex(outcome, display);
+}
+
+// The depressed quartic y⁴ + p·y² + q·y + r split into (y² + s·y + γ)(y² - s·y + β).
+struct Factors {
+    Checked s = 0.0;
+    Checked beta = 0.0;
+    Checked gamma = 0.0;
+};
+
+// Newton steps on the resolvent z³ + 2p·z² + K·z - q² from `z`, as long as they bring it closer to 0.
+// The closed forms give a root to within rounding of the size of the largest root; a small positive root
+// next to large negative ones (q nearly 0) needs its own relative precision, since q/s enters the split.
+Checked PolishResolventRoot(Checked z, Checked p, Checked K, Checked q)
+{
+    try {
+        const auto resolvent = [&](Checked x) {
+            return ((x + 2.0 * p) * x + K) * x - q * q;
+        };
+        const auto slope = [&](Checked x) {
+            return (3.0 * x + 4.0 * p) * x + K;
+        };
+        Checked value = resolvent(z);
+        for (int step = 0; step < 16 && value != 0 && slope(z) != 0; ++step) {
+            const Checked next = z - value / slope(z);
+            const Checked nextValue = resolvent(next);
+            if (cubic::Abs(nextValue) >= cubic::Abs(value)) {
+                break;
+            }
+            z = next;
+            value = nextValue;
+        }
+    } catch (const cubic::ArithmeticFailure &) {
+        // an overflowing step is no improvement: keep the last root
+    }
+    return z;
+}
+
+// The split needs a positive root z = s² of the resolvent z³ + 2p·z² + (p² - 4r)·z - q². With q ≠ 0
+// its largest root is positive (the resolvent is -q² < 0 at 0). With q = 0 the resolvent is
+// z·(z² + 2p·z + p² - 4r), whose positive root, if any, is -p + 2√r; when there is none (as for
+// y⁴ + 5y² + 4, resolvent z(z + 1)(z + 9)), the quartic is a quadratic in y² with real roots and splits
+// with s = 0 as (y² + γ)(y² + β), β and γ = (p ± √(p² - 4r))/2.
+Factors Factorise(Checked p, Checked q, Checked r)
+{
+    Checked z = 0.0;
+    if (q != 0) {
+        const Checked K = p * p - 4.0 * r;
+        z = CubicEquationRealRoot(1, (2.0 * p).value(), K.value(), (-q * q).value());
+        z = PolishResolventRoot(z, p, K, q);
+        if (z <= 0) {
+            throw cubic::ArithmeticFailure {};
+        }
+    } else if (r >= 0) {
+        z = -p + 2.0 * cubic::SquareRoot(r);
+    }
+    Factors factors;
+    if (z > 0) {
+        factors.s = cubic::SquareRoot(z);
+        factors.beta = (factors.s * factors.s + p + q / factors.s) / 2.0;
+        factors.gamma = (factors.s * factors.s + p - q / factors.s) / 2.0;
+        return factors;
+    }
+    // p² >= 4r here; the max only keeps rounding from making a double root fail.
+    const Checked root = cubic::SquareRoot(std::max((p * p - 4.0 * r).value(), 0.0));
+    factors.beta = (p + root) / 2.0;
+    factors.gamma = (p - root) / 2.0;
+    return factors;
+}
+
+struct Root {
+    Checked re = 0.0;
+    Checked im = 0.0;
+};
+
+using Complex = std::complex<double>;
+
+// The value of the quartic with `coefficients` (leading first) at `x`, its slope, and the size of its
+// terms (against which a value is rounding noise).
+struct Evaluation {
+    Complex value;
+    Complex slope;
+    double terms = 0;
+};
+
+Evaluation Evaluate(const std::array<double, 5> &coefficients, Complex x)
+{
+    Evaluation at;
+    for (const double coefficient : coefficients) {
+        at.slope = at.slope * x + at.value;
+        at.value = at.value * x + coefficient;
+        at.terms = at.terms * std::abs(x) + std::fabs(coefficient);
+    }
+    return at;
+}
+
+// Newton steps from `x` as long as they bring the value down.
+Complex Polish(const std::array<double, 5> &coefficients, Complex x)
+{
+    Evaluation at = Evaluate(coefficients, x);
+    for (int step = 0; step < 16 && std::abs(at.value) > 0 && std::abs(at.slope) > 0; ++step) {
+        const Complex next = x - at.value / at.slope;
+        const Evaluation nextAt = Evaluate(coefficients, next);
+        if (!std::isfinite(std::abs(nextAt.value)) || std::abs(nextAt.value) >= std::abs(at.value)) {
+            break;
+        }
+        x = next;
+        at = nextAt;
+    }
+    return x;
+}
+
+// The shift by B/4 costs the small roots digits when the roots differ greatly in size; the equation
+// itself gives them back by Newton steps. Only a root whose value is clearly above the rounding noise
+// of the evaluation is polished: within a cluster (a multiple root split by rounding) the values are
+// noise and the steps would wander. A polished root is kept only when it stayed well inside its own
+// neighbourhood, less than a quarter of the way to the nearest other root.
+Complex PolishedIfInaccurate(
+    const std::array<double, 5> &coefficients, const std::array<Complex, 4> &found, std::size_t i)
+{
+    const Evaluation at = Evaluate(coefficients, found[i]);
+    if (std::abs(at.value) <= 1E-13 * at.terms) {
+        return found[i];
+    }
+    double nearest = std::numeric_limits<double>::infinity();
+    for (std::size_t j = 0; j < 4; ++j) {
+        if (j != i) {
+            nearest = std::min(nearest, std::abs(found[j] - found[i]));
+        }
+    }
+    const Complex polished = Polish(coefficients, found[i]);
+    return std::abs(polished - found[i]) < nearest / 4 ? polished : found[i];
+}
+
+// Roots 1, 2 and roots 3, 4 each come from one quadratic: a real root is polished on its own (real
+// steps keep it real); a complex pair through its "+" root, so that it stays a conjugate pair.
+void PolishInaccurateRoots(const std::array<double, 5> &coefficients, std::array<Root, 4> &roots)
+{
+    std::array<Complex, 4> found;
+    for (std::size_t i = 0; i < 4; ++i) {
+        found[i] = { roots[i].re.value(), i % 2 == 0 ? roots[i].im.value() : -roots[i].im.value() };
+    }
+    for (std::size_t i = 0; i < 4; i += 2) {
+        const Complex first = PolishedIfInaccurate(coefficients, found, i);
+        const Complex second = roots[i].im == 0 ? PolishedIfInaccurate(coefficients, found, i + 1) : std::conj(first);
+        roots[i] = { first.real(), std::abs(first.imag()) };
+        roots[i + 1] = { second.real(), std::abs(second.imag()) };
+    }
+}
+
+// One root of a·y² + b·y + c: with real roots the "P" (+√) or "M" (-√) one; with a complex pair the
+// one with positive imaginary part (the caller's text gives the sign).
+Root QuadraticEquation2(Checked a, Checked b, Checked c, char PlusMinus)
+{
+    const Checked delta = b * b - 4.0 * a * c;
+    if (delta >= 0) {
+        const Checked root = cubic::SquareRoot(delta);
+        return { PlusMinus == 'P' ? (root - b) / (2.0 * a) : (-b - root) / (2.0 * a), 0.0 };
+    }
+    return { -b / (2.0 * a), cubic::SquareRoot(-delta) / (2.0 * a) };
+}
+
+// Tidies the four root texts, each pass over all four: unit imaginary parts, zero imaginary parts,
+// zero real parts.
+void TidyRootTexts(std::array<std::string, 4> &texts)
+{
+    for (std::string &text : texts) {
+        if (text.ends_with("+ 1i") || text.ends_with("- 1i")) {
+            text.erase(text.size() - 2, 1);
+        }
+    }
+    for (std::string &text : texts) {
+        if (text.ends_with(" 0i")) {
+            text.erase(text.size() - 5);
+        }
+    }
+    for (std::string &text : texts) {
+        if (text.starts_with("0 ")) {
+            text.erase(0, 2);
+        }
+    }
+}
+
+void Ferrari(QuarticOutcome &outcome, Display &display, Checked a, Checked b, Checked c, Checked d, Checked e)
+{
+    const Checked B = b / a;
+    const Checked C = c / a;
+    const Checked D = d / a;
+    const Checked E = e / a;
+    const Checked p = C - 3.0 * B * B / 8.0;
+    const Checked q = B * B * B / 8.0 - B * C / 2.0 + D;
+    const Checked r = E - B * D / 4.0 + B * B * C / 16.0 - 3.0 * B * B * B * B / 256.0;
+    const Factors factors = Factorise(p, q, r);
+    std::array<Root, 4> roots { QuadraticEquation2(1.0, factors.s, factors.gamma, 'P'),
+        QuadraticEquation2(1.0, factors.s, factors.gamma, 'M'),
+        QuadraticEquation2(1.0, -factors.s, factors.beta, 'P'),
+        QuadraticEquation2(1.0, -factors.s, factors.beta, 'M') };
+    const std::array<double, 5> coefficients { a.value(), b.value(), c.value(), d.value(), e.value() };
+    for (Root &root : roots) {
+        root.re = root.re - B / 4.0;
+    }
+    PolishInaccurateRoots(coefficients, roots);
+    std::array<std::string, 4> texts;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const char *sign = i % 2 == 0 ? " + " : " - ";
+        texts[i] = Show(roots[i].re) + sign + Show(cubic::Abs(roots[i].im)) + "i";
+    }
+    TidyRootTexts(texts);
+    const auto complex = [&texts](std::size_t i) {
+        return texts[i].find('i') != std::string::npos;
+    };
+    if (!complex(0) && !complex(2)) { // each pair shown with its "M" root first
+        display.roots = { texts[1], texts[0], texts[3], texts[2] };
+        FourReal(outcome, display);
+        return;
+    }
+    display.roots = texts;
+    if (complex(0) && complex(2)) {
+        FourComplex(outcome, display);
+    } else if (complex(2)) {
+        FirstRealSecondComplex(outcome, display);
+    } else {
+        FirstComplexSecondReal(outcome, display);
+    }
+}
+
+// a ≠ 0.
+Display SolveQuartic(QuarticOutcome &outcome, Checked a, Checked b, Checked c, Checked d, Checked e)
+{
+    Display display;
+    if (b == 0 && c == 0 && d == 0 && e == 0) {
+        display.roots = { "0", "0", "0", "0" };
+        FourReal(outcome, display);
+    } else if (b == 0 && d == 0 && e == 0) {
+        TwoZeroRoots(outcome, display, a, c);
+    } else if (b == 0 && c == 0 && d == 0 && e / a < 0) {
+        FourthRoots(outcome, display, a, e);
+    } else {
+        Ferrari(outcome, display, a, b, c, d, e);
+    }
+    return display;
+}
+
+std::string GeneralForm(double value)
+{
+    char buffer[32];
+    const auto result = std::to_chars(std::begin(buffer), std::end(buffer), value, std::chars_format::general, 15);
+    return std::string(buffer, result.ptr);
+}
+
+} // namespace
+
+double ACos2(double X)
+{
+    return cubic::ArcCosine(X).value_or(0.0);
+}
+
+double CubicEquationRealRoot(double a_, double b_, double c_, double d_)
+{
+    const Checked a = a_;
+    const Checked b = b_;
+    const cubic::DepressedCubic depressed = cubic::Depress(a_, b_, c_, d_);
+    if (depressed.Delta > 0) {
+        return (cubic::CardanoRoot(depressed.P, depressed.Q, depressed.Delta) - b / (3.0 * a)).value();
+    }
+    const Checked Q = depressed.Q;
+    const Checked R = cubic::SquareRoot(Q * Q / 4.0 - depressed.Delta);
+    if (R == 0) { // P = Q = 0: the triple root
+        return (-b / (3.0 * a)).value();
+    }
+    const Checked rho = cubic::CubeRoot(R);
+    const Checked t = -Q / (2.0 * R);
+    if (t == 1) {
+        return cubic::SolveApprox(a_, b_, c_, d_);
+    }
+    // At t <= -1 (rounding below -1 included) the arc-cosine is π: the double root is the largest.
+    const double theta = t <= -1 ? std::numbers::pi : ACos2(t.value());
+    return (2.0 * rho * std::cos(theta / 3.0) - b / (3.0 * a)).value();
+}
+
+QuarticOutcome SolveQuarticEquation(std::vector<std::string> boxes)
+{
+    if (boxes.size() != 5) {
+        throw std::invalid_argument("a quartic has five coefficient boxes");
+    }
+    QuarticOutcome outcome;
+    cubic::FillEmptyBoxes(boxes);
+    outcome.boxes = boxes;
+    const std::optional<std::vector<double>> values =
+        cubic::ReadCoefficients(boxes, kQuarticDialect.zeroDenominator, outcome.notices);
+    if (!values) {
+        return outcome;
+    }
+    const std::vector<double> &v = *values;
+    if (v[0] == 0) {
+        cubic::SolveCubicOrBelow(
+            { boxes[1], boxes[2], boxes[3], boxes[4] }, { v[1], v[2], v[3], v[4] }, kQuarticDialect, outcome);
+        return outcome;
+    }
+    try {
+        outcome.display = SolveQuartic(outcome, v[0], v[1], v[2], v[3], v[4]);
+        outcome.IsQuartic = true;
+    } catch (const cubic::ArithmeticFailure &) {
+        outcome.notices.push_back(cubic::Notice::InputError);
+    }
+    return outcome;
+}
+
+std::string CopySeparate(std::string_view OrigRoot)
+{
+    const std::size_t plus = OrigRoot.find('+');
+    if (plus == std::string_view::npos || OrigRoot.size() < plus + 3) {
+        return std::string(OrigRoot); // not a complex root text
+    }
+    if (plus == 0) { // purely imaginary: "+ 2i"
+        return "± " + std::string(OrigRoot.substr(2));
+    }
+    const double re = cubic::ReadBack(OrigRoot.substr(0, plus - 1));
+    const std::string_view imText = OrigRoot.substr(plus + 2, OrigRoot.size() - plus - 3);
+    const double im = imText.empty() ? 1.0 : cubic::ReadBack(imText);
+    return GeneralForm(re) + " ± " + GeneralForm(im) + "i";
+}
+
+std::string CopyLine(const QuarticOutcome &last,
+    const std::vector<std::string> &boxes,
+    const std::array<std::string, cubic::kMaxRows> &roots)
+{
+    if (!last.IsQuartic) {
+        return cubic::CopyLine(last, boxes, roots);
+    }
+    std::string line = "{" + boxes[0] + "x^4 + " + boxes[1] + "x^3 + " + boxes[2] + "x^2 + " + boxes[3] + "x + "
+        + boxes[4] + " = 0 | x = ";
+    if (last.FourRealV) {
+        line += roots[0] + "; " + roots[1] + "; " + roots[2] + "; " + roots[3];
+    } else if (last.FirstRealSecondComplexV) {
+        line += roots[0] + "; " + roots[1] + "; " + CopySeparate(roots[2]);
+    } else if (last.FirstComplexSecondRealV) {
+        line += CopySeparate(roots[0]) + "; " + roots[2] + "; " + roots[3];
+    } else {
+        line += CopySeparate(roots[0]) + "; " + CopySeparate(roots[2]);
+    }
+    return line + "}";
+}
+
+} // namespace quartic
