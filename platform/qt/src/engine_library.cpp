@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QStringList>
 
 namespace platform
 {
@@ -15,10 +16,16 @@ const QString engineName = QStringLiteral("VX_KOVALIN");
 bool QtEngineLibrary::call()
 {
     if (!m_entry) {
-        m_library.setFileName(QDir(QCoreApplication::applicationDirPath()).filePath(engineName));
-        if (!m_library.load()) {
-            m_library.setFileName(engineName);
-            m_library.load();
+        // Next to the program (a build tree), where an installation puts it, then the normal search.
+        const QDir programs(QCoreApplication::applicationDirPath());
+        const QStringList candidates{programs.filePath(engineName),
+                                     programs.filePath(QStringLiteral(KOVALIN_ENGINE_FROM_PROGRAMS "/") + engineName),
+                                     engineName};
+        for (const QString &candidate : candidates) {
+            m_library.setFileName(candidate);
+            if (m_library.load()) {
+                break;
+            }
         }
         m_entry = reinterpret_cast<Entry>(m_library.resolve("VX_KOVALIN"));
         if (!m_entry) {
