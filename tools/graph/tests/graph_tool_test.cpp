@@ -1,0 +1,163 @@
+#include "frontend/action_registry.h"
+#include "graph/graph_tool.h"
+#include "graph_fixture.h"
+
+#include <QLineEdit>
+
+using tools::graph::RunGraph;
+
+namespace
+{
+
+const QString function = QStringLiteral("y = (1)*x^2 + (-4)");
+
+QString textIn(QDialog &dialog, const char *box)
+{
+    return child<QLineEdit>(&dialog, QLatin1String(box))->text();
+}
+
+void type(QDialog &dialog, const char *box, const char *text)
+{
+    child<QLineEdit>(&dialog, QLatin1String(box))->setText(QLatin1String(text));
+}
+
+} // namespace
+
+class GraphToolTest : public WindowTest
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        resetDoubles();
+        useRealEquation(*state, { "-4", "0", "1" });
+        steps = std::make_unique<ModalSteps>(fakes->modal);
+    }
+    void cleanup()
+    {
+        QVERIFY(steps->allTaken());
+        QVERIFY(endedClean());
+    }
+
+    void theGraphActionIsRegistered()
+    {
+        frontend::ActionRegistry actions;
+        QVERIFY(!actions.offers(frontend::core::Action::Graph));
+        tools::graph::registerGraphTool(actions, *state, fakes->services());
+        QVERIFY(actions.offers(frontend::core::Action::Graph));
+        steps->then([](QDialog &parameters) {
+            clickIn(parameters, "btnCancel");
+        });
+        actions.launch(frontend::core::Action::Graph, function, nullptr);
+        QCOMPARE(fakes->modal.shownWindows, QStringList { QStringLiteral("frmGraphParameters") });
+    }
+
+    void graphOpensThePlotWithTheFunction()
+    {
+        steps->then([](QDialog &parameters) {
+            QCOMPARE(textIn(parameters, "txtFunction"), function);
+            clickIn(parameters, "btnGraph");
+        });
+        steps->then([](QDialog &plot) {
+            QCOMPARE(textIn(plot, "txtFunction"), function);
+            clickIn(plot, "btnClose");
+        });
+        RunGraph(*state, fakes->services(), function, nullptr);
+        QCOMPARE(fakes->modal.shownWindows,
+            (QStringList { QStringLiteral("frmGraphParameters"), QStringLiteral("frmGraphPlot") }));
+    }
+
+    void cancelOpensNoPlot()
+    {
+        steps->then([](QDialog &parameters) {
+            clickIn(parameters, "btnCancel");
+        });
+        RunGraph(*state, fakes->services(), function, nullptr);
+        QCOMPARE(fakes->modal.shownWindows, QStringList { QStringLiteral("frmGraphParameters") });
+        QVERIFY(!state->graph.GraphRemembered);
+    }
+
+    void aSecondOpeningOffersThePreviousEntries()
+    {
+        steps->then([](QDialog &parameters) {
+            type(parameters, "txtXMin", "-1/2");
+            type(parameters, "txtTickFreq", "0.25");
+            clickIn(parameters, "btnGraph");
+        });
+        steps->then([](QDialog &plot) {
+            clickIn(plot, "btnClose");
+        });
+        steps->then([](QDialog &parameters) {
+            QCOMPARE(textIn(parameters, "txtXMin"), QStringLiteral("-1/2"));
+            QCOMPARE(textIn(parameters, "txtTickFreq"), QStringLiteral("0.25"));
+            clickIn(parameters, "btnCancel");
+        });
+        RunGraph(*state, fakes->services(), function, nullptr);
+        RunGraph(*state, fakes->services(), function, nullptr);
+    }
+
+    void modifyAfterRedrawOffersTheWindowAsNumbers()
+    {
+        steps->then([](QDialog &parameters) {
+            type(parameters, "txtXMin", "-1/2");
+            type(parameters, "txtYMax", "2E2");
+            clickIn(parameters, "btnGraph");
+        });
+        steps->then([](QDialog &plot) {
+            clickIn(plot, "btnRedraw");
+            clickIn(plot, "btnModify");
+        });
+        steps->then([](QDialog &parameters) {
+            QCOMPARE(textIn(parameters, "txtXMin"), QStringLiteral("-0.5"));
+            QCOMPARE(textIn(parameters, "txtYMax"), QStringLiteral("200"));
+            QCOMPARE(textIn(parameters, "txtFunction"), function);
+            clickIn(parameters, "btnCancel");
+        });
+        RunGraph(*state, fakes->services(), function, nullptr);
+    }
+
+    void modifyWithoutZoomOffersTheTypedTexts()
+    {
+        steps->then([](QDialog &parameters) {
+            type(parameters, "txtXMin", "-1/2");
+            clickIn(parameters, "btnGraph");
+        });
+        steps->then([](QDialog &plot) {
+            clickIn(plot, "btnModify");
+        });
+        steps->then([](QDialog &parameters) {
+            QCOMPARE(textIn(parameters, "txtXMin"), QStringLiteral("-1/2"));
+            clickIn(parameters, "btnGraph"); // draws again
+        });
+        steps->then([](QDialog &plot) {
+            clickIn(plot, "btnClose");
+        });
+        RunGraph(*state, fakes->services(), function, nullptr);
+        QCOMPARE(fakes->modal.shownWindows.size(), 4);
+    }
+
+    void aNewEquationStartsAgainFromTheDefaults()
+    {
+        steps->then([](QDialog &parameters) {
+            type(parameters, "txtXMax", "7");
+            clickIn(parameters, "btnGraph");
+        });
+        steps->then([](QDialog &plot) {
+            clickIn(plot, "btnClose");
+        });
+        steps->then([](QDialog &parameters) {
+            QCOMPARE(textIn(parameters, "txtXMax"), QStringLiteral("100"));
+            clickIn(parameters, "btnCancel");
+        });
+        RunGraph(*state, fakes->services(), function, nullptr);
+        frontend::core::ForgetGraphParameters(*state);
+        RunGraph(*state, fakes->services(), function, nullptr);
+    }
+
+private:
+    std::unique_ptr<ModalSteps> steps;
+};
+
+QTEST_MAIN(GraphToolTest)
+#include "graph_tool_test.moc"
