@@ -36,10 +36,7 @@ frontend::core::KovalinState degree100()
     state.Degree = state.BoxDegree = 100;
     state.boxes = frontend::core::CoefficientTexts::real(std::move(texts));
     frontend::core::GraphSettings &graph = state.graph;
-    graph.GraphXMin = -1.1;
-    graph.GraphXMax = 1.1;
-    graph.GraphYMin = -20.0;
-    graph.GraphYMax = 20.0;
+    tools::graph::core::StoreWindow(graph, { -1.1, 1.1, -20.0, 20.0 });
     graph.GraphQuality = 100;
     graph.GraphTicks = true;
     graph.GraphTickFreq = 0.1;

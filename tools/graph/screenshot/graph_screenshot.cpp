@@ -5,12 +5,7 @@
 #include "frontend/core/state.h"
 #include "graph/frm_graph_plot.h"
 #include "graph/picture.h"
-#include "platform/clipboard.h"
-#include "platform/engine_library.h"
-#include "platform/file_dialogs.h"
-#include "platform/message_service.h"
-#include "platform/modal_runner.h"
-#include "platform/shell.h"
+#include "platform/testing/fakes.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -31,25 +26,15 @@ int main(int argc, char *argv[])
     state.PrecisionPattern = frontend::core::MakePrecisionPattern(6);
     state.boxes = frontend::core::CoefficientTexts::real({ "0", "4", "0", "-5", "0", "1" });
     frontend::core::GraphSettings &graph = state.graph;
-    graph.GraphXMin = -3.0;
-    graph.GraphXMax = 3.0;
-    graph.GraphYMin = -10.0;
-    graph.GraphYMax = 10.0;
+    tools::graph::core::StoreWindow(graph, { -3.0, 3.0, -10.0, 10.0 });
     graph.GraphTickFreq = 0.5;
     graph.GraphGrid = true;
     graph.GraphGridFreq = 1.0;
     graph.GraphDer1 = true;
 
-    platform::QtMessageService messages;
-    platform::QtClipboard clipboard;
-    platform::QtFileDialogs fileDialogs;
-    platform::QtShell shell;
-    platform::QtModalRunner modal;
-    platform::QtEngineLibrary engine;
-    const platform::Services services { messages, clipboard, fileDialogs, shell, modal, engine };
-
+    platform::testing::FakeServices fakes; // nothing here may reach the desktop
     tools::graph::FrmGraphPlot plot(
-        state, services, QStringLiteral("y = (1)*x^5 + (0)*x^4 + (-5)*x^3 + (0)*x^2 + (4)*x^1 + (0)"));
+        state, fakes.services(), QStringLiteral("y = (1)*x^5 + (0)*x^4 + (-5)*x^3 + (0)*x^2 + (4)*x^1 + (0)"));
     plot.resize(760, 620);
     plot.show();
     QApplication::processEvents();

@@ -56,10 +56,7 @@ private Q_SLOTS:
         resetDoubles();
         useRealEquation(*state, { "0", "1" }); // y = x
         auto &graph = state->graph;
-        graph.GraphXMin = -100.0;
-        graph.GraphXMax = 100.0;
-        graph.GraphYMin = -100.0;
-        graph.GraphYMax = 100.0;
+        tools::graph::core::StoreWindow(graph, { -100.0, 100.0, -100.0, 100.0 });
         graph.GraphQuality = 100;
         graph.GraphTicks = false;
         graph.GraphRemembered = true;
@@ -137,8 +134,7 @@ private Q_SLOTS:
     void eachCurveInItsColour()
     {
         auto &graph = state->graph;
-        graph.GraphXMin = graph.GraphYMin = -10.0;
-        graph.GraphXMax = graph.GraphYMax = 10.0;
+        tools::graph::core::StoreWindow(graph, { -10.0, 10.0, -10.0, 10.0 });
         graph.GraphDer1 = graph.GraphDer2 = graph.GraphInt = true;
         open();
         // y = x, y' = 1, y'' = 0 (over the x axis) and x²/2, at a sample near x = -4.
@@ -155,8 +151,7 @@ private Q_SLOTS:
     void aWindowWithoutTheOriginCountsItsGridFromZero()
     {
         auto &graph = state->graph;
-        graph.GraphXMin = graph.GraphYMin = 10.0;
-        graph.GraphXMax = graph.GraphYMax = 20.0;
+        tools::graph::core::StoreWindow(graph, { 10.0, 20.0, 10.0, 20.0 });
         graph.GraphTicks = true;
         graph.GraphTickFreq = 5.0;
         graph.GraphGrid = true;

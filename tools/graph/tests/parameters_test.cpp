@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,11 @@ struct RefusalCase {
     ParameterBox focus;
     bool conversionFailed;
 };
+
+void PrintTo(const RefusalCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 class Refusals : public ::testing::TestWithParam<RefusalCase>
 {

@@ -52,12 +52,17 @@ PlotWindow WindowOf(const GraphSettings &settings)
     return { settings.GraphXMin, settings.GraphXMax, settings.GraphYMin, settings.GraphYMax };
 }
 
-void StoreZoomedWindow(GraphSettings &settings, const PlotWindow &window)
+void StoreWindow(GraphSettings &settings, const PlotWindow &window)
 {
     settings.GraphXMin = window.xmin;
     settings.GraphXMax = window.xmax;
     settings.GraphYMin = window.ymin;
     settings.GraphYMax = window.ymax;
+}
+
+void StoreZoomedWindow(GraphSettings &settings, const PlotWindow &window)
+{
+    StoreWindow(settings, window);
     settings.GraphZoomed = true;
 }
 

@@ -8,28 +8,58 @@
 
 #include <QCoreApplication>
 
+#include <optional>
+
 namespace tools::graph
 {
 
+namespace
+{
+
+/// The parameters dialog; the function's text when Graph stored new settings, nothing on Cancel.
+std::optional<QString> askParameters(frontend::core::KovalinState &state,
+    platform::Services services,
+    const QString &function,
+    const core::ParameterEntries &entries,
+    QWidget *owner)
+{
+    FrmGraphParameters parameters(state, services.messages, function, entries, owner);
+    if (services.modal.run(parameters) != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return parameters.functionText();
+}
+
+/// The plot; the function's text when the user chose Modify, nothing on Close.
+std::optional<QString> showPlot(
+    frontend::core::KovalinState &state, platform::Services services, const QString &function, QWidget *owner)
+{
+    FrmGraphPlot plot(state, services, function, owner);
+    services.modal.run(plot);
+    if (!plot.modifyRequested()) {
+        return std::nullopt;
+    }
+    return plot.functionText();
+}
+
+} // namespace
+
 void RunGraph(frontend::core::KovalinState &state, platform::Services services, const QString &function, QWidget *owner)
 {
-    core::ParameterEntries entries = core::OfferedParameters(state.graph);
-    QString text = function;
     // Each window is gone before the next one opens: Graph closes the parameters before the plot shows,
     // Modify closes the plot before the parameters show again.
+    core::ParameterEntries entries = core::OfferedParameters(state.graph);
+    std::optional<QString> text = function;
     for (;;) {
-        FrmGraphParameters parameters(state, services.messages, text, entries, owner);
-        if (services.modal.run(parameters) != QDialog::Accepted) {
+        text = askParameters(state, services, *text, entries, owner);
+        if (!text) {
             return;
         }
-        text = parameters.functionText();
         QCoreApplication::processEvents();
-        FrmGraphPlot plot(state, services, text, owner);
-        services.modal.run(plot);
-        if (!plot.modifyRequested()) {
+        text = showPlot(state, services, *text, owner);
+        if (!text) {
             return;
         }
-        text = plot.functionText();
         entries = core::ModifiedParameters(state.graph);
     }
 }

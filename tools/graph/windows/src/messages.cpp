@@ -13,9 +13,10 @@ using platform::Message;
 using platform::MessageButtons;
 using platform::MessageIcon;
 
+/// The graph windows' own translation context.
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("Kovalin", text);
+    return QCoreApplication::translate("Graph", text);
 }
 
 Message inputError(const char *text)

@@ -26,7 +26,9 @@ struct PlotWindow {
 };
 
 PlotWindow WindowOf(const frontend::core::GraphSettings &settings);
-/// Makes `window` the settings' window; it then counts as zoomed.
+/// Makes `window` the settings' window.
+void StoreWindow(frontend::core::GraphSettings &settings, const PlotWindow &window);
+/// Makes `window` the settings' window, which then counts as zoomed.
 void StoreZoomedWindow(frontend::core::GraphSettings &settings, const PlotWindow &window);
 
 struct GraphPoint {
