@@ -50,7 +50,8 @@ private Q_SLOTS:
             clickIn(parameters, "btnCancel");
         });
         actions.launch(frontend::core::Action::Graph, function, nullptr);
-        QCOMPARE(fakes->modal.shownWindows, QStringList { QStringLiteral("frmGraphParameters") });
+        QCOMPARE(fakes->modal.shownWindows, QStringList { QStringLiteral("frmGraphParameters") }); // cancelled
+        QVERIFY(!state->graph.GraphRemembered);
     }
 
     void graphOpensThePlotWithTheFunction()
@@ -66,16 +67,6 @@ private Q_SLOTS:
         RunGraph(*state, fakes->services(), function, nullptr);
         QCOMPARE(fakes->modal.shownWindows,
             (QStringList { QStringLiteral("frmGraphParameters"), QStringLiteral("frmGraphPlot") }));
-    }
-
-    void cancelOpensNoPlot()
-    {
-        steps->then([](QDialog &parameters) {
-            clickIn(parameters, "btnCancel");
-        });
-        RunGraph(*state, fakes->services(), function, nullptr);
-        QCOMPARE(fakes->modal.shownWindows, QStringList { QStringLiteral("frmGraphParameters") });
-        QVERIFY(!state->graph.GraphRemembered);
     }
 
     void aSecondOpeningOffersThePreviousEntries()
@@ -135,24 +126,6 @@ private Q_SLOTS:
         });
         RunGraph(*state, fakes->services(), function, nullptr);
         QCOMPARE(fakes->modal.shownWindows.size(), 4);
-    }
-
-    void aNewEquationStartsAgainFromTheDefaults()
-    {
-        steps->then([](QDialog &parameters) {
-            type(parameters, "txtXMax", "7");
-            clickIn(parameters, "btnGraph");
-        });
-        steps->then([](QDialog &plot) {
-            clickIn(plot, "btnClose");
-        });
-        steps->then([](QDialog &parameters) {
-            QCOMPARE(textIn(parameters, "txtXMax"), QStringLiteral("100"));
-            clickIn(parameters, "btnCancel");
-        });
-        RunGraph(*state, fakes->services(), function, nullptr);
-        frontend::core::ForgetGraphParameters(*state);
-        RunGraph(*state, fakes->services(), function, nullptr);
     }
 
 private:

@@ -318,16 +318,6 @@ TEST(ZoomedIn, TheDraggedRectangleInAnyDirection)
     EXPECT_FALSE(ZoomedIn(ZoomRectangle({ 1.0, 5.0 }, { 4.0, 5.0 })).has_value()); // no height
 }
 
-TEST(PlotMapping, PixelsAndGraphUnitsBothWays)
-{
-    const PlotMapping mapping({ -100.0, 100.0, -50.0, 150.0 }, 400, 100);
-    EXPECT_DOUBLE_EQ(mapping.pixelX(0.0), 200.0);
-    EXPECT_DOUBLE_EQ(mapping.pixelY(100.0), 25.0);
-    const GraphPoint p = mapping.graphAt(300.0, 75.0);
-    EXPECT_DOUBLE_EQ(p.x, 50.0);
-    EXPECT_DOUBLE_EQ(p.y, 0.0);
-}
-
 TEST(CoordinateText, CutToTenDecimalsAtTheDisplayPrecision)
 {
     EXPECT_EQ(CoordinateText({ 2.5, -3.0 }, 15), "(2.5; -3)");
