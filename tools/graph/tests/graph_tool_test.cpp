@@ -1,8 +1,12 @@
 #include "frontend/action_registry.h"
+#include "frontend/frm_kovalin.h"
 #include "graph/graph_tool.h"
+#include "graph/picture.h"
 #include "graph_fixture.h"
 
 #include <QLineEdit>
+
+#include <cmath>
 
 using tools::graph::RunGraph;
 
@@ -52,6 +56,32 @@ private Q_SLOTS:
         actions.launch(frontend::core::Action::Graph, function, nullptr);
         QCOMPARE(fakes->modal.shownWindows, QStringList { QStringLiteral("frmGraphParameters") }); // cancelled
         QVERIFY(!state->graph.GraphRemembered);
+    }
+
+    void theMainWindowsGraphButtonDrawsTheTypedEquation()
+    {
+        frontend::ActionRegistry actions;
+        tools::graph::registerGraphTool(actions, *state, fakes->services());
+        frontend::core::StartProgramEntry(*state, frontend::core::CoefKind::Real, 2, 15);
+        frontend::FrmKovalin window(*state, fakes->services(), actions);
+        child<QLineEdit>(&window, QStringLiteral("txtCR_2"))->setText(QStringLiteral("1"));
+        child<QLineEdit>(&window, QStringLiteral("txtCR_0"))->setText(QStringLiteral("-4"));
+        steps->then([](QDialog &parameters) {
+            QCOMPARE(textIn(parameters, "txtFunction"), QStringLiteral("y = (1)*x^2 + (0)*x^1 + (-4)"));
+            clickIn(parameters, "btnGraph");
+        });
+        steps->then([](QDialog &plot) {
+            // The vertex of x² - 4 at (0, -4): a black pixel just below the middle of the picture.
+            const QImage image = child<tools::graph::Picture>(&plot, QStringLiteral("Picture1"))->image();
+            const int column = image.width() / 2 - 1;
+            const int row = static_cast<int>(std::floor(-1.0 + 104.0 * image.height() / 200.0));
+            QCOMPARE(image.pixelColor(column, row), QColor(Qt::black));
+            QCOMPARE(image.pixelColor(column, row + 5), QColor(Qt::white));
+            clickIn(plot, "btnClose");
+        });
+        child<QAbstractButton>(&window, QStringLiteral("btnGraph"))->click();
+        QCOMPARE(fakes->modal.shownWindows,
+            (QStringList { QStringLiteral("frmGraphParameters"), QStringLiteral("frmGraphPlot") }));
     }
 
     void graphOpensThePlotWithTheFunction()
