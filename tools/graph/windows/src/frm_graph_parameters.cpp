@@ -51,7 +51,7 @@ FrmGraphParameters::FrmGraphParameters(frontend::core::KovalinState &state,
     setObjectName(QStringLiteral("frmGraphParameters"));
     setWindowTitle(tr("Kovalin - Graph - [Parameters]"));
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(buildSpecifications());
+    layout->addWidget(buildParametersFrame());
     layout->addWidget(buildButtons());
     m_txtFunction->setText(function);
     Form_Load(entries);
@@ -68,7 +68,7 @@ QLineEdit *FrmGraphParameters::addBox(QGridLayout *grid, int row, const char *na
     return box;
 }
 
-QWidget *FrmGraphParameters::buildSpecifications()
+QWidget *FrmGraphParameters::buildParametersFrame()
 {
     auto *frame = new QGroupBox(tr("Specifications of Function's Graph"));
     frame->setObjectName(QStringLiteral("frmNewLength"));

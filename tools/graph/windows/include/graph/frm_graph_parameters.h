@@ -35,7 +35,7 @@ public:
     QString functionText() const;
 
 private:
-    QWidget *buildSpecifications();
+    QWidget *buildParametersFrame();
     QWidget *buildCurves();
     QWidget *buildButtons();
     QLineEdit *addBox(QGridLayout *grid, int row, const char *name, const QString &caption);
