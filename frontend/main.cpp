@@ -2,6 +2,7 @@
 
 #include "frontend/action_registry.h"
 #include "frontend/kovalin_app.h"
+#include "graph/graph_tool.h"
 #include "platform/clipboard.h"
 #include "platform/engine_library.h"
 #include "platform/file_dialogs.h"
@@ -36,6 +37,7 @@ int main(int argc, char *argv[])
     // Each part of the program registers the actions it provides.
     frontend::ActionRegistry actions;
     frontend::KovalinApp kovalin(services, actions);
+    tools::graph::registerGraphTool(actions, kovalin.state(), services);
     QObject::connect(&kovalin, &frontend::KovalinApp::finished, &application, &QApplication::quit);
     kovalin.start();
     return QApplication::exec();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 using namespace frontend::core;
@@ -159,6 +160,17 @@ INSTANTIATE_TEST_SUITE_P(Patterns,
         FormatCase { 9.999e-300, 2, "1.E-299" },
         FormatCase { 1e15, 15, "1.E+15" },
         FormatCase { 123456789012345.0, 15, "123,456,789,012,345" }));
+
+TEST(FormatScientific, OneIntegerDigitAndASignedTwoDigitExponent)
+{
+    EXPECT_EQ(FormatScientific(0.00125, 15), "1.25E-03");
+    EXPECT_EQ(FormatScientific(2.0, 15), "2.E+00");
+    EXPECT_EQ(FormatScientific(-123456.0, 2), "-1.23E+05");
+    EXPECT_EQ(FormatScientific(9.996, 2), "1.E+01"); // rounding carries into the exponent
+    EXPECT_EQ(FormatScientific(1.5e-300, 3), "1.5E-300");
+    EXPECT_EQ(FormatScientific(0.0, 15), "0.E+00");
+    EXPECT_EQ(FormatScientific(-std::numeric_limits<double>::infinity(), 15), "-Infinity");
+}
 
 TEST(FormatRequestNumber, AlwaysKeepsThePointAndNineteenDecimalsAtMost)
 {

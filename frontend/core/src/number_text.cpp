@@ -422,6 +422,14 @@ std::string FormatNumber(double value, std::size_t decimals)
     return text;
 }
 
+std::string FormatScientific(double value, std::size_t decimals)
+{
+    if (!std::isfinite(value)) {
+        return nonFiniteText(value);
+    }
+    return scientificPattern(value, decimals);
+}
+
 std::string FormatRequestNumber(double value)
 {
     if (!std::isfinite(value)) {

@@ -15,6 +15,11 @@ void GraphSettings::resetSwitches()
     GraphInt = false;
 }
 
+void ForgetGraphParameters(KovalinState &state)
+{
+    state.graph.GraphRemembered = false;
+}
+
 const CoefficientTexts &KovalinState::coefficients() const
 {
     return CoefType == CoefKind::File ? file.texts : boxes;

@@ -438,7 +438,7 @@ void FrmNew::btnOK_Click()
     if (!(m_optProgram->isChecked() ? solveFromProgram() : solveFromFile())) {
         return;
     }
-    m_state.graph.GraphRemembered = false;
+    core::ForgetGraphParameters(m_state);
     accept();
     Q_EMIT solveChosen();
 }

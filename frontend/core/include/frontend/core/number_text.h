@@ -69,6 +69,9 @@ double LeadingNumber(std::string_view text);
 /// Display text with up to `decimals` decimals, thousands grouped: 2 -> "2", 12345.678 -> "12,345.678";
 /// very large or small magnitudes in exponent form ("1.5E-20").
 std::string FormatNumber(double value, std::size_t decimals);
+/// Exponent form with one integer digit and up to `decimals` decimals, the point always kept, the exponent
+/// signed with at least two digits: 0.00125 -> "1.25E-03", 2 -> "2.E+00".
+std::string FormatScientific(double value, std::size_t decimals);
 /// Number lines of the engine request: at least one integer digit, up to 19 decimals, the point always
 /// present, no grouping (5 -> "5.", -1.25 -> "-1.25").
 std::string FormatRequestNumber(double value);

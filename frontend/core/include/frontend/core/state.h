@@ -16,6 +16,19 @@
 namespace frontend::core
 {
 
+/// The texts of the graph parameters' boxes and the quality bar's value; these are also the defaults.
+struct GraphParameterTexts {
+    std::string xMin = "-100";
+    std::string xMax = "100";
+    std::string yMin = "-100";
+    std::string yMax = "100";
+    int quality = 100;
+    std::string tickFreq = "5";
+    std::string gridFreq = "10";
+
+    friend bool operator==(const GraphParameterTexts &, const GraphParameterTexts &) = default;
+};
+
 /// The graph settings, kept for the whole run.
 struct GraphSettings {
     double GraphXMin = 0.0;
@@ -32,14 +45,7 @@ struct GraphSettings {
     double GraphGridFreq = 10.0;
     bool GraphRemembered = false;
     bool GraphZoomed = false;
-    // the texts of the last accepted parameters
-    std::string xMinText = "-100";
-    std::string xMaxText = "100";
-    std::string yMinText = "-100";
-    std::string yMaxText = "100";
-    int qualityValue = 100;
-    std::string tickText = "5";
-    std::string gridText = "10";
+    GraphParameterTexts remembered; // the texts of the last accepted parameters
 
     /// The switches' values each time the main window is loaded.
     void resetSwitches();
@@ -81,6 +87,9 @@ struct KovalinState {
     /// True for complex coefficients, typed or read from a file.
     bool isComplex() const;
 };
+
+/// A new equation was confirmed for solving: its first graph starts again from the default parameters.
+void ForgetGraphParameters(KovalinState &state);
 
 /// Entry in the program's boxes: the kind, degree and precision chosen in the new-equation dialog.
 void StartProgramEntry(KovalinState &state, CoefKind kind, int degree, std::size_t decimals);

@@ -1,0 +1,332 @@
+#include "graph/frm_graph_plot.h"
+
+#include "frontend/qt_text.h"
+#include "graph/messages.h"
+#include "graph/picture.h"
+#include "platform/clipboard.h"
+#include "platform/message_service.h"
+#include "platform/twips.h"
+
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace tools::graph
+{
+namespace
+{
+
+// The smallest window, in twips, and the margins of the picture in the client area, in pixels.
+constexpr int minimumWidthTwips = 3730;
+constexpr int minimumHeightTwips = 5760;
+constexpr int pictureMarginX = 32;
+constexpr int pictureMarginY = 135;
+constexpr int edge = 16;
+constexpr int top = 8;
+constexpr int bottomHeight = 92;
+
+/// The hourglass for as long as it lives.
+class BusyCursor
+{
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
+void letEventsRun()
+{
+    QCoreApplication::processEvents();
+}
+
+QIcon magnifier()
+{
+    QPixmap pixmap(24, 24);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawEllipse(QRectF(3, 3, 12, 12));
+    painter.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(14, 14), QPointF(21, 21));
+    return QIcon(pixmap);
+}
+
+QPushButton *button(const char *name, const QString &caption, const QString &tip)
+{
+    auto *b = new QPushButton(caption);
+    b->setObjectName(QLatin1String(name));
+    b->setToolTip(tip);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+FrmGraphPlot::FrmGraphPlot(
+    frontend::core::KovalinState &state, platform::Services services, const QString &function, QWidget *parent)
+    : QDialog(parent)
+    , m_state(state)
+    , m_services(services)
+{
+    setObjectName(QStringLiteral("frmGraphPlot"));
+    setWindowTitle(tr("Kovalin - Graph - [Plotted]"));
+    setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
+    setSizeGripEnabled(true);
+
+    m_picture = new Picture(this);
+    m_chkZoom = new QToolButton(m_picture);
+    m_chkZoom->setObjectName(QStringLiteral("chkZoom"));
+    m_chkZoom->setCheckable(true);
+    m_chkZoom->setIcon(magnifier());
+    m_chkZoom->setToolTip(tr("Zoom In/Out"));
+    m_chkZoom->move(2, 2);
+    m_lblXY = new QLabel(this);
+    m_lblXY->setObjectName(QStringLiteral("lblXY"));
+    m_frmNewLength = buildFunctionFrame();
+    m_buttons = buildButtons();
+    m_txtFunction->setText(function);
+
+    connect(m_picture, &Picture::mouseMoved, this, &FrmGraphPlot::Picture1_MouseMove);
+    connect(m_picture, &Picture::mousePressed, this, &FrmGraphPlot::Picture1_MouseDown);
+    connect(m_picture, &Picture::mouseReleased, this, &FrmGraphPlot::Picture1_MouseUp);
+    connect(m_chkZoom, &QToolButton::clicked, this, &FrmGraphPlot::chkZoom_Click);
+
+    setMinimumSize(platform::twipsToPixels(minimumWidthTwips, this), platform::twipsToPixels(minimumHeightTwips, this));
+    resize(760, 620);
+}
+
+QGroupBox *FrmGraphPlot::buildFunctionFrame()
+{
+    auto *frame = new QGroupBox(tr("Plot of Function"), this);
+    frame->setObjectName(QStringLiteral("frmNewLength"));
+    auto *grid = new QGridLayout(frame);
+    auto *label = new QLabel(tr("Function:"));
+    label->setObjectName(QStringLiteral("lblFunction"));
+    m_txtFunction = new QLineEdit;
+    m_txtFunction->setObjectName(QStringLiteral("txtFunction"));
+    m_txtFunction->setReadOnly(true);
+    auto *hint = new QLabel(tr("Hint: maximize the window and zoom into the area of interest"));
+    hint->setObjectName(QStringLiteral("Label1"));
+    hint->setWordWrap(true);
+    grid->addWidget(label, 0, 0);
+    grid->addWidget(m_txtFunction, 0, 1);
+    grid->addWidget(hint, 1, 0, 1, 2);
+    return frame;
+}
+
+QWidget *FrmGraphPlot::buildButtons()
+{
+    auto *frame = new QWidget(this);
+    frame->setObjectName(QStringLiteral("frmButtons"));
+    auto *grid = new QGridLayout(frame);
+    grid->setContentsMargins(0, 0, 0, 0);
+    QPushButton *copy = button("btnCopy", tr("Copy"), tr("Copy Graph to Clipboard"));
+    QPushButton *redraw = button("btnRedraw", tr("Redraw"), tr("Redraw Plot to Fit Window"));
+    QPushButton *modify = button("btnModify", tr("Modify..."), tr("Modify graph parameters"));
+    QPushButton *close = button("btnClose", tr("Close"), QString());
+    grid->addWidget(copy, 0, 0);
+    grid->addWidget(redraw, 0, 1);
+    grid->addWidget(modify, 1, 0);
+    grid->addWidget(close, 1, 1);
+    connect(copy, &QPushButton::clicked, this, &FrmGraphPlot::btnCopy_Click);
+    connect(redraw, &QPushButton::clicked, this, &FrmGraphPlot::btnRedraw_Click);
+    connect(modify, &QPushButton::clicked, this, &FrmGraphPlot::btnModify_Click);
+    connect(close, &QPushButton::clicked, this, &FrmGraphPlot::btnClose_Click);
+    return frame;
+}
+
+QString FrmGraphPlot::functionText() const
+{
+    return m_txtFunction->text();
+}
+
+void FrmGraphPlot::layoutChildren()
+{
+    // The picture keeps fixed margins in the client area; the buttons stay at the bottom right, the
+    // function's frame beside them and the read-out above both.
+    const int w = width();
+    const int h = height();
+    m_picture->setGeometry(edge, top, std::max(1, w - pictureMarginX), std::max(1, h - pictureMarginY));
+    m_lblXY->setGeometry(edge, h - pictureMarginY + top + 4, std::max(1, w - 2 * edge), 20);
+    const int buttonsWidth = m_buttons->sizeHint().width();
+    const int bottom = h - bottomHeight - top;
+    m_buttons->setGeometry(w - edge - buttonsWidth, bottom, buttonsWidth, bottomHeight);
+    m_frmNewLength->setGeometry(edge, bottom, std::max(1, w - 3 * edge - buttonsWidth), bottomHeight);
+}
+
+void FrmGraphPlot::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    layoutChildren(); // no redraw: Redraw does that
+}
+
+void FrmGraphPlot::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_loaded) {
+        m_loaded = true;
+        Form_Load();
+    }
+}
+
+void FrmGraphPlot::Form_Load()
+{
+    layoutChildren();
+    {
+        BusyCursor busy;
+        PlotGraph();
+        letEventsRun();
+    }
+    m_zoomHelpShown = false;
+}
+
+void FrmGraphPlot::draw()
+{
+    m_polynomial = core::PlotCoefficients(m_state);
+    const core::PlotRequest request = core::RequestFrom(m_state.graph, m_picture->width(), m_picture->height());
+    m_window = request.window;
+    m_picture->draw(core::DrawPlot(request, m_polynomial ? &*m_polynomial : nullptr), m_window);
+}
+
+void FrmGraphPlot::PlotGraph()
+{
+    draw();
+}
+
+void FrmGraphPlot::PlotGraph2(double a)
+{
+    const core::PlotWindow window = a != 0.0 ? core::ZoomedOut(m_window) : m_window;
+    core::StoreZoomedWindow(m_state.graph, window);
+    draw();
+}
+
+bool FrmGraphPlot::zooming() const
+{
+    return m_chkZoom->isChecked();
+}
+
+void FrmGraphPlot::showCurveReadOut(double x)
+{
+    if (!m_polynomial) {
+        return;
+    }
+    const core::CurveReadOut readOut = core::ReadOutAt(*m_polynomial, m_window, x, m_state.decimals());
+    m_lblXY->setText(frontend::toQt(readOut.label));
+    m_picture->ver()->place(readOut.ver);
+    m_picture->der()->place(readOut.der);
+    m_picture->ver()->setVisible(readOut.showLines);
+    m_picture->der()->setVisible(readOut.showLines);
+}
+
+void FrmGraphPlot::Picture1_MouseMove(Qt::MouseButtons buttons, QPointF position)
+{
+    const core::GraphPoint at = m_picture->graphAt(position);
+    if (!zooming()) {
+        showCurveReadOut(at.x);
+        return;
+    }
+    m_lblXY->setText(frontend::toQt(core::CoordinateText(at, m_state.decimals())));
+    if (m_dragging && (buttons & Qt::LeftButton)) {
+        m_corner = at;
+        m_picture->shape1()->placeRectangle(core::ZoomRectangle(m_start, m_corner));
+    }
+}
+
+void FrmGraphPlot::Picture1_MouseDown(Qt::MouseButton button, QPointF position)
+{
+    const core::GraphPoint at = m_picture->graphAt(position);
+    if (button == Qt::RightButton && !zooming()) {
+        const QString coordinates = frontend::toQt(core::CoordinateText(at, m_state.decimals()));
+        m_services.messages.show(msg::graphCoordinate(coordinates), this);
+    } else if (button == Qt::LeftButton && zooming()) {
+        m_start = at;
+        m_corner = at;
+        m_dragging = true;
+        m_picture->shape1()->placeRectangle(core::ZoomRectangle(m_start, m_corner));
+        m_picture->shape1()->setVisible(true);
+    } else if (button == Qt::RightButton && zooming()) {
+        BusyCursor busy;
+        PlotGraph2(1.0);
+        letEventsRun();
+    }
+}
+
+void FrmGraphPlot::Picture1_MouseUp(Qt::MouseButton button, QPointF position)
+{
+    if (button != Qt::LeftButton || !zooming() || !m_dragging) {
+        return;
+    }
+    m_dragging = false;
+    m_corner = m_picture->graphAt(position);
+    m_picture->shape1()->setVisible(false);
+    if (m_start.x == m_corner.x && m_start.y == m_corner.y) {
+        return; // a click without movement
+    }
+    zoomInto(core::ZoomRectangle(m_start, m_corner));
+}
+
+void FrmGraphPlot::zoomInto(const core::ZoomRect &rect)
+{
+    const auto window = core::ZoomedIn(rect);
+    if (!window) {
+        return; // a drag along one direction only selects no area
+    }
+    m_picture->shape2()->placeRectangle(rect);
+    m_picture->shape2()->setVisible(true);
+    m_picture->repaint();
+    letEventsRun();
+    BusyCursor busy;
+    m_picture->shape2()->setVisible(false);
+    core::StoreZoomedWindow(m_state.graph, *window);
+    PlotGraph();
+}
+
+void FrmGraphPlot::chkZoom_Click()
+{
+    m_picture->setCursor(zooming() ? Qt::CrossCursor : Qt::ArrowCursor);
+    if (!zooming()) {
+        return;
+    }
+    m_picture->ver()->setVisible(false);
+    m_picture->der()->setVisible(false);
+    if (!m_zoomHelpShown) {
+        m_zoomHelpShown = true;
+        m_services.messages.show(msg::zoomHelp(), this);
+    }
+}
+
+void FrmGraphPlot::btnCopy_Click()
+{
+    m_services.clipboard.setImage(m_picture->image());
+}
+
+void FrmGraphPlot::btnRedraw_Click()
+{
+    letEventsRun();
+    {
+        BusyCursor busy;
+        PlotGraph2(0.0);
+        letEventsRun();
+    }
+}
+
+void FrmGraphPlot::btnModify_Click()
+{
+    m_modify = true;
+    accept();
+}
+
+void FrmGraphPlot::btnClose_Click()
+{
+    reject();
+}
+
+} // namespace tools::graph

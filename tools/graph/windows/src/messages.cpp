@@ -1,0 +1,71 @@
+#include "graph/messages.h"
+
+#include "frontend/messages.h"
+
+#include <QCoreApplication>
+
+namespace tools::graph::msg
+{
+namespace
+{
+
+using platform::Message;
+using platform::MessageButtons;
+using platform::MessageIcon;
+
+/// The graph windows' own translation context.
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Graph", text);
+}
+
+Message inputError(const char *text)
+{
+    return { tr(text), tr("Input Error"), MessageIcon::Critical, MessageButtons::Ok };
+}
+
+} // namespace
+
+platform::Message forFault(core::ParameterFault fault)
+{
+    using core::ParameterFault;
+    switch (fault) {
+    case ParameterFault::None:
+    case ParameterFault::InputError:
+        break;
+    case ParameterFault::XRange:
+        return inputError("The minimum 'x' value must be smaller than the maximum 'x' value.");
+    case ParameterFault::YRange:
+        return inputError("The minimum 'y' value must be smaller than the maximum 'y' value.");
+    case ParameterFault::TickFrequency:
+        return inputError("The tickmark frequency must be greater than zero.");
+    case ParameterFault::GridFrequency:
+        return inputError("The gridline frequency must be greater than zero.");
+    }
+    return parametersInputError();
+}
+
+platform::Message parametersInputError()
+{
+    // The tools' input errors share the coefficients' layout and differ only in their first line.
+    Message message = frontend::msg::forNotice(frontend::core::Notice::CoefficientInput);
+    message.text = tr("There is an input error in the given graph parameters.")
+        + message.text.mid(message.text.indexOf(QLatin1Char('\n')));
+    return message;
+}
+
+platform::Message graphCoordinate(const QString &coordinates)
+{
+    return { coordinates, tr("Graph Coordinate"), MessageIcon::Information, MessageButtons::Ok };
+}
+
+platform::Message zoomHelp()
+{
+    return { tr("Zoom in: Use the left mouse button to select an area.") + QLatin1Char('\n')
+            + tr("Zoom out: Click the right mouse button."),
+        tr("Zoom Plot"),
+        MessageIcon::Information,
+        MessageButtons::Ok };
+}
+
+} // namespace tools::graph::msg
