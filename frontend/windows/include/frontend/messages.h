@@ -19,6 +19,10 @@ platform::Message divisionByZero();
 platform::Message complexCoefficients();
 platform::Message unexpectedError();
 
+// solving and the engine exchange
+/// The arc-length result when the engine gave no usable length.
+QString inputTooLarge();
+
 // main window
 platform::Message confirmClear();
 platform::Message confirmExit();
