@@ -23,6 +23,8 @@ struct ScrollRange {
     bool visible = false;
 };
 ScrollRange LoadBars(int panelHeight, int viewportHeight);
+/// The scroll bar of the creator's roots: as LoadBars, except that exactly seven roots never show it.
+ScrollRange LoadRootBars(int count, int panelHeight, int viewportHeight);
 /// The panel's top for a scroll value.
 int PanelTop(int scrollValue);
 
