@@ -52,11 +52,6 @@ QString powerLabel(int power)
     return power > 0 ? QStringLiteral("* x^") + QString::number(power) + QStringLiteral(" +") : QStringLiteral("= 0");
 }
 
-QString indexed(const char *name, int index)
-{
-    return QLatin1String(name) + QLatin1Char('_') + QString::number(index);
-}
-
 QFont fixedFont()
 {
     return QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -251,26 +246,7 @@ QWidget *FrmKovalin::buildActions()
 
 QLineEdit *FrmKovalin::addBox(QWidget *panel, const QString &name, int x, int y, int widthTwips)
 {
-    auto *box = new QLineEdit(panel);
-    box->setObjectName(name);
-    box->setFont(fixedFont());
-    box->setGeometry(platform::twipsToPixels(x, this),
-        platform::twipsToPixels(y, this),
-        platform::twipsToPixels(widthTwips, this),
-        platform::twipsToPixels(rowHeight, this));
-    makeNumberBox(box);
-    box->show();
-    return box;
-}
-
-QLabel *FrmKovalin::addLabel(QWidget *panel, const QString &name, const QString &text, int x, int y)
-{
-    auto *label = new QLabel(text, panel);
-    label->setObjectName(name);
-    label->adjustSize();
-    label->move(platform::twipsToPixels(x, this), platform::twipsToPixels(y, this));
-    label->show();
-    return label;
+    return addRowBox(panel, name, x, y, widthTwips, rowHeight);
 }
 
 void FrmKovalin::LoadReal(int degree)
@@ -281,8 +257,8 @@ void FrmKovalin::LoadReal(int degree)
     m_txtCR.assign(static_cast<std::size_t>(degree) + 1, nullptr);
     for (int i = degree; i >= 0; --i) {
         const auto at = static_cast<std::size_t>(i);
-        m_txtCR[at] = addBox(panel, indexed("txtCR", i), boxLeft, rows.boxTops[at], realBoxWidth);
-        addLabel(panel, indexed("lblXR", i), powerLabel(i), boxLeft + realBoxWidth + 120, rows.labelTops[at]);
+        m_txtCR[at] = addBox(panel, indexedName("txtCR", i), boxLeft, rows.boxTops[at], realBoxWidth);
+        addRowLabel(panel, indexedName("lblXR", i), powerLabel(i), boxLeft + realBoxWidth + 120, rows.labelTops[at]);
         m_realRows->followFocus(m_txtCR[at]);
     }
 }
@@ -299,12 +275,13 @@ void FrmKovalin::LoadComplex(int degree)
         const auto at = static_cast<std::size_t>(i);
         const int top = rows.boxTops[at];
         const int labelTop = rows.labelTops[at];
-        addLabel(panel, indexed("lblP", i), QStringLiteral("("), 0, labelTop);
-        m_txtCCA[at] = addBox(panel, indexed("txtCCA", i), boxLeft, top, complexBoxWidth);
-        addLabel(panel, indexed("lblPlus", i), QStringLiteral(" + "), boxLeft + complexBoxWidth + 90, labelTop);
-        m_txtCCB[at] = addBox(panel, indexed("txtCCB", i), imaginaryLeft, top, complexBoxWidth);
-        addLabel(panel, indexed("lblI", i), QStringLiteral("i)"), imaginaryLeft + complexBoxWidth + 30, labelTop);
-        addLabel(panel, indexed("lblXC", i), powerLabel(i), imaginaryLeft + complexBoxWidth + 330, labelTop);
+        addRowLabel(panel, indexedName("lblP", i), QStringLiteral("("), 0, labelTop);
+        m_txtCCA[at] = addBox(panel, indexedName("txtCCA", i), boxLeft, top, complexBoxWidth);
+        addRowLabel(panel, indexedName("lblPlus", i), QStringLiteral(" + "), boxLeft + complexBoxWidth + 90, labelTop);
+        m_txtCCB[at] = addBox(panel, indexedName("txtCCB", i), imaginaryLeft, top, complexBoxWidth);
+        addRowLabel(
+            panel, indexedName("lblI", i), QStringLiteral("i)"), imaginaryLeft + complexBoxWidth + 30, labelTop);
+        addRowLabel(panel, indexedName("lblXC", i), powerLabel(i), imaginaryLeft + complexBoxWidth + 330, labelTop);
         m_complexRows->followFocus(m_txtCCA[at]);
         m_complexRows->followFocus(m_txtCCB[at]);
     }
@@ -409,32 +386,26 @@ core::CoefficientTexts FrmKovalin::boxTexts() const
 
 QLineEdit *FrmKovalin::box(BoxRef ref) const
 {
+    static const std::vector<QLineEdit *> none;
     const std::vector<QLineEdit *> &boxes = ref.array == BoxRef::Array::CR ? m_txtCR
         : ref.array == BoxRef::Array::CCA                                  ? m_txtCCA
-                                                                           : m_txtCCB;
+        : ref.array == BoxRef::Array::CCB                                  ? m_txtCCB
+                                                                           : none;
     const auto at = static_cast<std::size_t>(ref.index);
     return at < boxes.size() ? boxes[at] : nullptr;
 }
 
 void FrmKovalin::applyCheck(const core::EquationCheck &check)
 {
-    for (const BoxRef &ref : check.filledWithZero) {
-        if (QLineEdit *filled = box(ref)) {
-            filled->setText(QStringLiteral("0"));
-        }
-    }
     if (check.viewText) {
         m_txtFileText->setPlainText(fileTextForDisplay(*check.viewText));
     }
     if (m_state.CoefType == CoefKind::File) {
         MarkFileError(check.markFile);
     }
-    showNotices(m_services.messages, this, check.notices);
-    if (check.focus) {
-        if (QLineEdit *faulty = box(*check.focus)) {
-            faulty->setFocus();
-        }
-    }
+    applyBoxCheck(m_services.messages, this, check.filledWithZero, check.notices, check.focus, [this](BoxRef ref) {
+        return box(ref);
+    });
 }
 
 std::optional<QString> FrmKovalin::checkedEquationText(bool gate)

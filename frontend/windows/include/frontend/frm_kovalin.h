@@ -61,7 +61,6 @@ private:
     QPushButton *addButton(const char *name, const QString &caption, const QString &tip, void (FrmKovalin::*handler)());
     QAction *addItem(QMenu *menu, const char *name, const QString &caption, void (FrmKovalin::*handler)());
     QLineEdit *addBox(QWidget *panel, const QString &name, int x, int y, int widthTwips);
-    QLabel *addLabel(QWidget *panel, const QString &name, const QString &text, int x, int y);
 
     void Form_Load();
     void LoadReal(int degree);
