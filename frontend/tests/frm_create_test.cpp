@@ -187,12 +187,8 @@ private Q_SLOTS:
     void aCancelledSaveWritesNothing()
     {
         openTyped(1, { 0, 1 }, "0", "1");
-        typeRoots({ { "1/3", "0" } });
-        play[u"frmCreateSolve"_s] = [](QDialog &created) {
-            click(&created, "btnSave");
-        };
         const QStringList before = QDir(files.path()).entryList(QDir::Files);
-        click(creator.get(), "btnCreate");
+        saveCreated("1/3", std::nullopt);
         QCOMPARE(fakes->fileDialogs.saveRequests.size(), 1);
         QCOMPARE(QDir(files.path()).entryList(QDir::Files), before);
     }
@@ -200,14 +196,8 @@ private Q_SLOTS:
     void aSaveThatFailsIsTold()
     {
         openTyped(1, { 1, 0 }, "1", "0");
-        typeRoots({ { "1", "0" } });
         const QString target = files.filePath(u"missing/created.txt"_s);
-        fakes->fileDialogs.saveAnswers.push_back(target);
-        play[u"frmCreateSolve"_s] = [](QDialog &created) {
-            click(&created, "btnSave");
-            QVERIFY(created.isVisible());
-        };
-        click(creator.get(), "btnCreate");
+        saveCreated("1", target);
         QCOMPARE(fakes->messages.shown.size(), 1);
         QCOMPARE(fakes->messages.shown.front().title, u"Save Created Equation"_s);
         QVERIFY(fakes->messages.shown.front().text.contains(target));
@@ -216,13 +206,8 @@ private Q_SLOTS:
     void aComplexEquationIsSavedAsAComplexFile()
     {
         openTyped(1, { 0, 1 }, "0", "1");
-        typeRoots({ { "1/3", "0" } });
         const QString target = files.filePath(u"complex.txt"_s);
-        fakes->fileDialogs.saveAnswers.push_back(target);
-        play[u"frmCreateSolve"_s] = [](QDialog &created) {
-            click(&created, "btnSave");
-        };
-        click(creator.get(), "btnCreate");
+        saveCreated("1/3", target);
         QCOMPARE(
             readBytes(target), QByteArray("1\tdegree of equation\r\n0,1\t*x^1 + \r\n0,-0.333333333333333\t= 0\r\n"));
         const auto read = frontend::core::ReadCoefficientFile(target.toStdString());
@@ -360,6 +345,18 @@ private:
         }
     }
     void typeRoots(std::initializer_list<std::pair<const char *, const char *>> parts) { typeRoots(*creator, parts); }
+    /// Creates the equation of one real root and saves it to `target` (nothing: the dialog is cancelled).
+    void saveCreated(const char *root, const std::optional<QString> &target)
+    {
+        typeRoots({ { root, "0" } });
+        fakes->fileDialogs.saveAnswers.push_back(target);
+        play[u"frmCreateSolve"_s] = [](QDialog &created) {
+            click(&created, "btnSave");
+            QVERIFY(created.isVisible()); // Save never closes the window
+        };
+        click(creator.get(), "btnCreate");
+        QCOMPARE(windowsRun, QStringList { u"frmCreateSolve"_s });
+    }
     void expectCreated(const QString &text, const QStringList &given)
     {
         play[u"frmCreateSolve"_s] = [text, given](QDialog &created) {

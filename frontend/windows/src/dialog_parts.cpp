@@ -5,10 +5,12 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -98,6 +100,27 @@ FileChooser buildFileChooser(const FileChooserNames &names, const QString &promp
     grid->addWidget(out.path, 1, 2);
     grid->addWidget(out.instructions, 2, 0);
     return out;
+}
+
+FileView buildFileView()
+{
+    FileView view { new QLineEdit, new QPlainTextEdit };
+    view.txtFilePath->setObjectName(QStringLiteral("txtFilePath"));
+    view.txtFilePath->setReadOnly(true);
+    view.txtFileText->setObjectName(QStringLiteral("txtFileText"));
+    view.txtFileText->setReadOnly(true);
+    view.txtFileText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    view.txtFileText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    return view;
+}
+
+void markFileView(const FileView &view, const QString &path, bool marked)
+{
+    view.txtFilePath->setText(marked ? path + tr(" : Input Error in File") : path);
+    QPalette palette = view.txtFileText->palette();
+    palette.setColor(
+        QPalette::Text, marked ? QColor(Qt::red) : view.txtFileText->window()->palette().color(QPalette::Text));
+    view.txtFileText->setPalette(palette);
 }
 
 RootsProgramPanel buildRootsProgramPanel(const char *panelName, const QString &intro, const char *introName)

@@ -11,7 +11,6 @@
 #include "platform/modal_runner.h"
 #include "platform/twips.h"
 
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,8 +25,8 @@ namespace
 {
 
 // Geometry of the root rows, in twips. Seven rows fill the viewport all but the panel's last margin.
-constexpr int rowHeight = 330;
-constexpr int firstTop = 60;
+constexpr int rowHeight = core::templateRowHeight;
+constexpr int firstTop = core::templateRowTop;
 constexpr int viewportHeight = 2700;
 constexpr int numberLeft = 60;
 constexpr int openLeft = 660;
@@ -77,20 +76,13 @@ QWidget *FrmCreate::buildFileFrame()
 {
     m_frmFile = new QGroupBox(tr("File Containing Roots"));
     m_frmFile->setObjectName(QStringLiteral("frmFile"));
-    m_txtFilePath = new QLineEdit;
-    m_txtFilePath->setObjectName(QStringLiteral("txtFilePath"));
-    m_txtFilePath->setReadOnly(true);
-    m_txtFileText = new QPlainTextEdit;
-    m_txtFileText->setObjectName(QStringLiteral("txtFileText"));
-    m_txtFileText->setReadOnly(true);
-    m_txtFileText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_txtFileText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_fileView = buildFileView();
     auto *layout = new QVBoxLayout(m_frmFile);
     layout->addWidget(label(tr("Below is the file which contains the roots of the equation to create. Please "
                                "double-check it for errors."),
         "Label1"));
-    layout->addWidget(m_txtFilePath);
-    layout->addWidget(m_txtFileText, 1);
+    layout->addWidget(m_fileView.txtFilePath);
+    layout->addWidget(m_fileView.txtFileText, 1);
     return m_frmFile;
 }
 
@@ -134,12 +126,8 @@ void FrmCreate::Form_Load()
 void FrmCreate::showRootsFile()
 {
     const core::CreatorRequest &creator = m_state.creator;
-    const bool marked = creator.roots.markRootsFile;
-    m_txtFilePath->setText(toQt(creator.RootsFilePath) + (marked ? tr(" : Input Error in File") : QString()));
-    m_txtFileText->setPlainText(fileTextForDisplay(creator.viewText.value_or(std::string())));
-    QPalette palette = m_txtFileText->palette();
-    palette.setColor(QPalette::Text, marked ? QColor(Qt::red) : this->palette().color(QPalette::Text));
-    m_txtFileText->setPalette(palette);
+    m_fileView.txtFileText->setPlainText(fileTextForDisplay(creator.viewText.value_or(std::string())));
+    markFileView(m_fileView, toQt(creator.RootsFilePath), creator.roots.markRootsFile);
 }
 
 void FrmCreate::LoadRoots(int count)

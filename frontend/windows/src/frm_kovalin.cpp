@@ -4,6 +4,7 @@
 #include "frontend/action_launcher.h"
 #include "frontend/core/rows.h"
 #include "frontend/core/text_file.h"
+#include "frontend/dialog_parts.h"
 #include "frontend/feedback.h"
 #include "frontend/frm_icon.h"
 #include "frontend/messages.h"
@@ -17,7 +18,6 @@
 
 #include <QCloseEvent>
 #include <QCursor>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -34,8 +34,8 @@ namespace
 {
 
 // Geometry of the coefficient rows, in twips.
-constexpr int rowHeight = 330;
-constexpr int firstTop = 60;
+constexpr int rowHeight = core::templateRowHeight;
+constexpr int firstTop = core::templateRowTop;
 constexpr int viewportHeight = 4320;
 constexpr int boxLeft = 120;
 constexpr int realBoxWidth = 3600;
@@ -50,11 +50,6 @@ using core::CoefKind;
 QString powerLabel(int power)
 {
     return power > 0 ? QStringLiteral("* x^") + QString::number(power) + QStringLiteral(" +") : QStringLiteral("= 0");
-}
-
-QFont fixedFont()
-{
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
 
 QWidget *panelWithLabels(const char *name, const QStringList &labels, QWidget *rows, const char *labelNames)
@@ -181,17 +176,10 @@ QWidget *FrmKovalin::buildFilePanel()
     auto *label = new QLabel(tr("Below are the contents of the file selected containing the equation to solve:"));
     label->setObjectName(QStringLiteral("lblSelected"));
     label->setWordWrap(true);
-    m_txtFilePath = new QLineEdit;
-    m_txtFilePath->setObjectName(QStringLiteral("txtFilePath"));
-    m_txtFilePath->setReadOnly(true);
-    m_txtFileText = new QPlainTextEdit;
-    m_txtFileText->setObjectName(QStringLiteral("txtFileText"));
-    m_txtFileText->setReadOnly(true);
-    m_txtFileText->setFont(fixedFont());
-    m_txtFileText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_fileView = buildFileView();
     layout->addWidget(label);
-    layout->addWidget(m_txtFilePath);
-    layout->addWidget(m_txtFileText, 1);
+    layout->addWidget(m_fileView.txtFilePath);
+    layout->addWidget(m_fileView.txtFileText, 1);
     return panel;
 }
 
@@ -398,7 +386,7 @@ QLineEdit *FrmKovalin::box(BoxRef ref) const
 void FrmKovalin::applyCheck(const core::EquationCheck &check)
 {
     if (check.viewText) {
-        m_txtFileText->setPlainText(fileTextForDisplay(*check.viewText));
+        m_fileView.txtFileText->setPlainText(fileTextForDisplay(*check.viewText));
     }
     if (m_state.CoefType == CoefKind::File) {
         MarkFileError(check.markFile);
@@ -440,16 +428,13 @@ void FrmKovalin::launch(Action action)
 void FrmKovalin::OpenFile(const QString &path, const std::string &text)
 {
     m_filePath = path;
-    m_txtFileText->setPlainText(fileTextForDisplay(text));
+    m_fileView.txtFileText->setPlainText(fileTextForDisplay(text));
     MarkFileError(false);
 }
 
 void FrmKovalin::MarkFileError(bool marked)
 {
-    m_txtFilePath->setText(marked ? m_filePath + tr(" : Input Error in File") : m_filePath);
-    QPalette palette = m_txtFileText->palette();
-    palette.setColor(QPalette::Text, marked ? QColor(Qt::red) : this->palette().color(QPalette::Text));
-    m_txtFileText->setPalette(palette);
+    markFileView(m_fileView, m_filePath, marked);
 }
 
 void FrmKovalin::btnNew_Click()
@@ -461,8 +446,8 @@ void FrmKovalin::btnNew_Click()
         return;
     }
     if (m_state.FromFile) {
-        m_txtFilePath->clear();
-        m_txtFileText->clear();
+        m_fileView.txtFilePath->clear();
+        m_fileView.txtFileText->clear();
     }
     Q_EMIT newEquationConfirmed();
 }

@@ -8,6 +8,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QObject;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -49,6 +50,15 @@ struct FileChooserNames {
     const char *instructions;
 };
 FileChooser buildFileChooser(const FileChooserNames &names, const QString &prompt);
+
+/// The view of a chosen file: its path and its text (fixed-pitch, read-only).
+struct FileView {
+    QLineEdit *txtFilePath = nullptr;
+    QPlainTextEdit *txtFileText = nullptr;
+};
+FileView buildFileView();
+/// Shows the path, marked " : Input Error in File" with the text in red when the file is at fault.
+void markFileView(const FileView &view, const QString &path, bool marked);
 
 /// The number of roots and the leading coefficient of an equation to create.
 struct RootsProgramPanel {

@@ -3,6 +3,7 @@
 
 #include "frontend/core/creator.h"
 #include "frontend/core/state.h"
+#include "frontend/dialog_parts.h"
 #include "platform/services.h"
 
 #include <QDialog>
@@ -58,8 +59,7 @@ private:
     QGroupBox *m_frmEnterRoots = nullptr;
     QGroupBox *m_frmFile = nullptr;
     ScrollingRows *m_rows = nullptr;
-    QLineEdit *m_txtFilePath = nullptr;
-    QPlainTextEdit *m_txtFileText = nullptr;
+    FileView m_fileView;
     QPushButton *m_btnCancel = nullptr;
     std::vector<QLineEdit *> m_txtCRA; // root k at k - 1
     std::vector<QLineEdit *> m_txtCRB;

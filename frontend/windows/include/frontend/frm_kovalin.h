@@ -3,6 +3,7 @@
 // every action on it.
 
 #include "frontend/core/state.h"
+#include "frontend/dialog_parts.h"
 #include "platform/services.h"
 
 #include <QMainWindow>
@@ -103,8 +104,7 @@ private:
     QWidget *m_picFile = nullptr;
     ScrollingRows *m_realRows = nullptr;
     ScrollingRows *m_complexRows = nullptr;
-    QLineEdit *m_txtFilePath = nullptr;
-    QPlainTextEdit *m_txtFileText = nullptr;
+    FileView m_fileView;
     QString m_filePath; // the path as chosen, without a mark
     std::vector<QLineEdit *> m_txtCR;
     std::vector<QLineEdit *> m_txtCCA;

@@ -6,6 +6,10 @@
 namespace frontend::core
 {
 
+/// The template row every row array is created from: its height and the top of the first row.
+inline constexpr int templateRowHeight = 330;
+inline constexpr int templateRowTop = 60;
+
 struct RowLayout {
     int panelHeight = 0; // height of the scrolling panel
     std::vector<int> boxTops; // by index: top of row i's box
