@@ -2,6 +2,7 @@
 
 #include "frontend/action_registry.h"
 #include "frontend/kovalin_app.h"
+#include "frontend/solving.h"
 #include "graph/graph_tool.h"
 #include "platform/clipboard.h"
 #include "platform/engine_library.h"
@@ -37,6 +38,7 @@ int main(int argc, char *argv[])
     // Each part of the program registers the actions it provides.
     frontend::ActionRegistry actions;
     frontend::KovalinApp kovalin(services, actions);
+    frontend::registerSolving(actions, kovalin.state(), services);
     tools::graph::registerGraphTool(actions, kovalin.state(), services);
     QObject::connect(&kovalin, &frontend::KovalinApp::finished, &application, &QApplication::quit);
     kovalin.start();
