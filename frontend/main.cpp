@@ -9,6 +9,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/message_service.h"
 #include "platform/modal_runner.h"
+#include "platform/program_identity.h"
 #include "platform/shell.h"
 #include "platform/single_instance.h"
 
@@ -17,7 +18,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kovalin"));
+    platform::identifyProgram(QStringLiteral("Kovalin"), QStringLiteral("org.kovalin.Kovalin"));
     // The run ends on Exit only: between the main window closing for New and the dialog showing, no
     // window is open.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -5,5 +5,6 @@
 
 int main(int argc, char *argv[])
 {
-    return cubic::RunSolverProgram<cubic::CubicWindow>(argc, argv);
+    return cubic::RunSolverProgram<cubic::CubicWindow>(
+        argc, argv, QStringLiteral("Dunmora"), QStringLiteral("org.kovalin.Dunmora"));
 }

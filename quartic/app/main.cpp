@@ -5,5 +5,6 @@
 
 int main(int argc, char *argv[])
 {
-    return cubic::RunSolverProgram<quartic::QuarticWindow>(argc, argv);
+    return cubic::RunSolverProgram<quartic::QuarticWindow>(
+        argc, argv, QStringLiteral("Hovanta"), QStringLiteral("org.kovalin.Hovanta"));
 }

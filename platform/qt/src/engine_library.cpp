@@ -18,9 +18,9 @@ bool QtEngineLibrary::call()
     if (!m_entry) {
         // Next to the program (a build tree), where an installation puts it, then the normal search.
         const QDir programs(QCoreApplication::applicationDirPath());
-        const QStringList candidates{programs.filePath(engineName),
-                                     programs.filePath(QStringLiteral(KOVALIN_ENGINE_FROM_PROGRAMS "/") + engineName),
-                                     engineName};
+        const QStringList candidates { programs.filePath(engineName),
+            programs.filePath(QStringLiteral(KOVALIN_ENGINE_FROM_PROGRAMS "/") + engineName),
+            engineName };
         for (const QString &candidate : candidates) {
             m_library.setFileName(candidate);
             if (m_library.load()) {

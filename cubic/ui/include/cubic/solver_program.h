@@ -4,6 +4,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/message_service.h"
+#include "platform/program_identity.h"
 #include "platform/shell.h"
 
 #include <QApplication>
@@ -12,9 +13,10 @@ namespace cubic
 {
 
 template <class Window>
-int RunSolverProgram(int argc, char *argv[])
+int RunSolverProgram(int argc, char *argv[], const QString &name, const QString &desktopId)
 {
     QApplication application(argc, argv);
+    platform::identifyProgram(name, desktopId);
     platform::QtMessageService messages;
     platform::QtClipboard clipboard;
     platform::QtShell shell;
