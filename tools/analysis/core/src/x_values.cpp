@@ -1,0 +1,50 @@
+#include "tools/analysis/x_values.h"
+
+#include "frontend/core/number_text.h"
+
+#include <algorithm>
+
+namespace tools::analysis
+{
+
+using frontend::core::ReadNumber;
+using frontend::core::ReadNumberStrict;
+using frontend::core::ReadOutcome;
+
+XValuesCheck CheckXValues(const std::vector<std::string> &texts, ReadMode mode, bool rewriteZero)
+{
+    XValuesCheck check;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const ReadOutcome read = mode == ReadMode::Strict ? ReadNumberStrict(texts[i]) : ReadNumber(texts[i]);
+        if (!read.value.isNumeric()) {
+            check.EntryError = true;
+            check.ConversionFailed = read.ConversionFailed;
+            check.focus = i;
+            check.values.clear();
+            return check;
+        }
+        if (rewriteZero && read.value.readsAsZero()) {
+            check.zeroed.push_back(i);
+        }
+        check.values.push_back(read.value.toDouble());
+    }
+    return check;
+}
+
+LimitsOrder CompareLimits(double x1, double x2)
+{
+    if (x1 > x2) {
+        return LimitsOrder::Descending;
+    }
+    return x1 == x2 ? LimitsOrder::Equal : LimitsOrder::Ascending;
+}
+
+bool TextIsZero(std::string_view text)
+{
+    std::string plain(text);
+    plain.erase(std::remove(plain.begin(), plain.end(), ','), plain.end());
+    const ReadOutcome read = ReadNumber(plain);
+    return read.value.isNumeric() && read.value.toDouble() == 0.0;
+}
+
+} // namespace tools::analysis
