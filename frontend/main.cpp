@@ -9,6 +9,7 @@
 #include "platform/modal_runner.h"
 #include "platform/shell.h"
 #include "platform/single_instance.h"
+#include "tools/analysis/analysis_tools.h"
 
 #include <QApplication>
 
@@ -37,6 +38,7 @@ int main(int argc, char *argv[])
     frontend::ActionRegistry actions;
     frontend::KovalinApp kovalin(services, actions);
     QObject::connect(&kovalin, &frontend::KovalinApp::finished, &application, &QApplication::quit);
+    tools::analysis::registerAnalysisTools(actions, kovalin.state(), services);
     kovalin.start();
     return QApplication::exec();
 }

@@ -1,0 +1,104 @@
+#include "tool_window.h"
+
+#include "frontend/feedback.h"
+#include "frontend/messages.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tools::analysis::ui
+{
+
+QFont fixedFont()
+{
+    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+}
+
+QGroupBox *frame(const char *name, const QString &title)
+{
+    auto *group = new QGroupBox(title);
+    group->setObjectName(QLatin1String(name));
+    return group;
+}
+
+QLabel *label(const QString &name, const QString &text)
+{
+    auto *out = new QLabel(text);
+    out->setObjectName(name);
+    out->setWordWrap(true);
+    return out;
+}
+
+QLineEdit *numberBox(const char *name, const QString &text)
+{
+    auto *box = new QLineEdit(text);
+    box->setObjectName(QLatin1String(name));
+    frontend::makeNumberBox(box);
+    return box;
+}
+
+QLineEdit *display(const char *name, bool fixedPitch)
+{
+    auto *box = new QLineEdit;
+    box->setObjectName(QLatin1String(name));
+    box->setReadOnly(true);
+    if (fixedPitch) {
+        box->setFont(fixedFont());
+    }
+    return box;
+}
+
+QPushButton *button(const char *name, const QString &caption, const QString &tip)
+{
+    auto *out = new QPushButton(caption);
+    out->setObjectName(QLatin1String(name));
+    out->setToolTip(tip);
+    out->setAutoDefault(false);
+    return out;
+}
+
+QBoxLayout *row(std::initializer_list<QWidget *> widgets)
+{
+    auto *layout = new QHBoxLayout;
+    for (QWidget *widget : widgets) {
+        layout->addWidget(widget);
+    }
+    return layout;
+}
+
+void refuse(platform::MessageService &messages,
+    QWidget *owner,
+    QLineEdit *box,
+    const platform::Message &message,
+    bool divisionByZero)
+{
+    if (divisionByZero) {
+        messages.show(frontend::msg::divisionByZero(), owner);
+    }
+    box->setFocus();
+    messages.show(message, owner);
+}
+
+BusyCursor::BusyCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // Let the cursor change show before the work blocks the event loop; user input waits.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+BusyCursor::~BusyCursor()
+{
+    QApplication::restoreOverrideCursor();
+}
+
+platform::Message unexpectedError()
+{
+    return frontend::msg::unexpectedError();
+}
+
+} // namespace tools::analysis::ui
