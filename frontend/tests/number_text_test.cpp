@@ -166,12 +166,39 @@ TEST(FormatRequestNumber, AlwaysKeepsThePointAndNineteenDecimalsAtMost)
     EXPECT_EQ(FormatRequestNumber(0.5), "0.5");
     EXPECT_EQ(FormatRequestNumber(-1.25), "-1.25");
     EXPECT_EQ(FormatRequestNumber(-3.0), "-3.");
+    EXPECT_EQ(FormatRequestNumber(0.0), "0.");
+    EXPECT_EQ(FormatRequestNumber(-0.0), "0.");
     EXPECT_EQ(FormatRequestNumber(1.0 / 3.0), "0.3333333333333333");
     EXPECT_EQ(FormatRequestNumber(0.1), "0.1");
-    EXPECT_EQ(FormatRequestNumber(4e-20), "0.");
-    EXPECT_EQ(FormatRequestNumber(6e-20), "0.0000000000000000001");
+    EXPECT_EQ(FormatRequestNumber(1e-19), "0.0000000000000000001");
     EXPECT_EQ(FormatRequestNumber(1234567.0), "1234567.");
     EXPECT_EQ(FormatRequestNumber(1e22), "10000000000000000000000.");
+}
+
+TEST(FormatRequestNumber, ValuesNineteenDecimalsWouldLoseGoInExactExponentForm)
+{
+    EXPECT_EQ(FormatRequestNumber(1e-25), "1E-25");
+    EXPECT_EQ(FormatRequestNumber(-4e-20), "-4E-20");
+    EXPECT_EQ(FormatRequestNumber(1.2345678e-17), "1.2345678E-17");
+    EXPECT_EQ(FormatRequestNumber(1.2345678e-7), "0.00000012345678"); // nineteen decimals hold it all
+    EXPECT_EQ(FormatRequestNumber(1.5e-19), "1.5E-19");
+    EXPECT_EQ(FormatRequestNumber(5e-324), "5E-324");
+}
+
+TEST(FormatRequestNumber, EveryTextReadsBackAsTheSameDouble)
+{
+    for (const double value : { 1.0 / 3.0,
+             -2.0 / 7.0,
+             1e-25,
+             1.2345678e-7,
+             6e-20,
+             0.30000000000000004,
+             123456.789e-10,
+             1.7976931348623157e308,
+             -2.2250738585072014e-308 }) {
+        const std::string text = FormatRequestNumber(value);
+        EXPECT_EQ(TextToDouble(text), value) << text;
+    }
 }
 
 TEST(GeneralNumberText, FifteenSignificantDigitsThenExponentForm)

@@ -436,7 +436,17 @@ std::string FormatRequestNumber(double value)
     Decimal decimal { std::string(text.substr(0, point)),
         point == std::string_view::npos ? std::string() : std::string(text.substr(point + 1)) };
     roundHalfUp(decimal, 19);
-    return withPoint(value < 0, std::move(decimal), false);
+    std::string fixed = withPoint(value < 0, std::move(decimal), false);
+    // Nineteen decimals turn 1E-25 into 0 and cut the digits of 1.2345678E-7: such values, which the fixed
+    // form would not give back, go in the shortest exact exponent form the engine reads ("1E-25").
+    if (TextToDouble(fixed) == value) {
+        return fixed;
+    }
+    const auto exact =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific);
+    std::string exponentForm(buffer.data(), exact.ptr);
+    std::replace(exponentForm.begin(), exponentForm.end(), 'e', 'E');
+    return exponentForm;
 }
 
 std::string MakePrecisionPattern(std::size_t decimals)

@@ -168,6 +168,11 @@ Message unexpectedError()
     return ok(tr("An unexpected error has occured."), "Unexpected Error", MessageIcon::Critical);
 }
 
+QString inputTooLarge()
+{
+    return tr("Error: Input Too Large");
+}
+
 Message confirmClear()
 {
     return question("Are you sure you want to clear the current coefficients?", "Clear Coefficients");

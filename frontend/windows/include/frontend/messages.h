@@ -21,6 +21,10 @@ platform::Message divisionByZero();
 platform::Message complexCoefficients();
 platform::Message unexpectedError();
 
+// solving and the engine exchange
+/// The arc-length result when the engine gave no usable length.
+QString inputTooLarge();
+
 // main window
 platform::Message confirmClear();
 platform::Message confirmExit();

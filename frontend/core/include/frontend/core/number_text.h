@@ -70,7 +70,8 @@ double LeadingNumber(std::string_view text);
 /// very large or small magnitudes in exponent form ("1.5E-20").
 std::string FormatNumber(double value, std::size_t decimals);
 /// Number lines of the engine request: at least one integer digit, up to 19 decimals, the point always
-/// present, no grouping (5 -> "5.", -1.25 -> "-1.25").
+/// present, no grouping (5 -> "5.", -1.25 -> "-1.25"); a value that form would not give back exactly is
+/// written as the shortest exact exponent form instead (1E-25 -> "1E-25").
 std::string FormatRequestNumber(double value);
 /// The general text of a double: up to 15 significant digits, exponent form where it needs one
 /// ("0.5", "1E+20"); no grouping.

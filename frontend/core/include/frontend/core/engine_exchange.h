@@ -1,0 +1,89 @@
+#pragma once
+// The solver's side of the exchange with the engine library: the request file written for one solve or
+// one arc length, the one call of the engine, and the answer read back. Both files are deleted once they
+// have served; a file that could not be consumed stays for the user to look at.
+
+#include "frontend/core/equation.h"
+#include "frontend/core/state.h"
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace frontend::core
+{
+
+/// Calls the engine library once (after the request file was written); false when the library or its
+/// entry could not be had.
+using EngineCall = std::function<bool()>;
+
+/// Why an exchange gave no answer. The user is told every fault with the unexpected-error message.
+enum class ExchangeFault {
+    None,
+    RequestNotWritten, // no usable exchange directory, a value that did not convert, or a write that failed
+    EngineMissing, // the library or its entry is missing: the request file stays
+    AnswerUnreadable, // the answer is missing, short, or holds a value that is not a number: it stays
+};
+
+/// True when a solve must be refused before any request: the complex solver takes degrees below 50 only.
+bool SolveRefused(const KovalinState &state);
+/// The degree the results window names: the chosen degree, or a file's degree line as read.
+std::string SolveDegreeText(const KovalinState &state);
+
+/// The lines of a solve request for the checked current equation (line ends not included): "S", the type,
+/// the degree, the coefficients from the leading one down to the constant term, and an empty line.
+/// Nothing when a coefficient text does not read as a number.
+std::optional<std::vector<std::string>> SolveRequestLines(const KovalinState &state);
+/// The lines of an arc-length request: "L", the degree, the real coefficients leading first, x1, x2 and an
+/// empty line. Nothing when a coefficient text does not read as a number.
+std::optional<std::vector<std::string>> LengthRequestLines(const KovalinState &state, double x1, double x2);
+
+/// The first `count` numbers of an answer, read free-format (separated by blanks, commas or line ends);
+/// nothing when there are fewer or one of them is not a finite number ("Infinity", "NaN").
+std::optional<std::vector<double>> ReadAnswerValues(std::string_view answer, std::size_t count);
+
+struct SolveResult {
+    ExchangeFault fault = ExchangeFault::None;
+    std::vector<ComplexValue> roots; // `Degree` roots in the engine's order; empty after a fault
+};
+
+/// Writes the solve request, calls the engine, deletes the request file and reads the answer
+/// (ReadSolveResult).
+SolveResult WriteSolveRequest(const KovalinState &state, const EngineCall &callEngine);
+/// Reads `degree` roots (real part, imaginary part) from the answer file and deletes it; nothing, and the
+/// file kept, when they cannot all be read.
+std::optional<std::vector<ComplexValue>> ReadSolveResult(int degree);
+
+/// The results list of a solve: one entry per root, with the counts of the roots' nature.
+struct RootList {
+    std::vector<std::string> entries;
+    int realCount = 0;
+    int imaginaryCount = 0;
+};
+
+/// The entry of one root with parts formatted to `decimals`: "(r)" when the imaginary part's text is 0,
+/// "(r) + (m)i" when it is positive, else "(r) - (a)i" with a its magnitude in general number text.
+/// `imaginary` tells whether the root counts as imaginary.
+std::string RootEntry(ComplexValue root, std::size_t decimals, bool &imaginary);
+/// The entries and counts of all roots, in their order.
+RootList ListRoots(const std::vector<ComplexValue> &roots, std::size_t decimals);
+
+struct LengthResult {
+    ExchangeFault fault = ExchangeFault::None;
+    std::optional<std::string> length; // the arc length formatted to the display precision
+};
+
+/// Writes the arc-length request from x1 to x2, calls the engine, deletes the request file and reads the
+/// answer (ReadLengthResult).
+LengthResult WriteLengthRequest(const KovalinState &state, double x1, double x2, const EngineCall &callEngine);
+/// The arc length in the answer file, formatted to `decimals`, and the file deleted; nothing, and the file
+/// kept, when no number can be read.
+std::optional<std::string> ReadLengthResult(std::size_t decimals);
+/// True when the result window must say the input was too large instead of showing a length: nothing was
+/// read, or the length reads as 0.
+bool LengthTooLarge(const std::optional<std::string> &length);
+
+} // namespace frontend::core

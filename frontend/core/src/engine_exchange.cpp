@@ -1,0 +1,279 @@
+#include "frontend/core/engine_exchange.h"
+
+#include "frontend/core/number_text.h"
+#include "platform/exchange_files.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace frontend::core
+{
+namespace
+{
+
+namespace fs = std::filesystem;
+
+/// An answer is a few lines per root; anything beyond this is not an answer of ours.
+constexpr std::size_t maxAnswerBytes = 1u << 20;
+
+/// The degree the request states: the count of coefficients it carries. Written as a plain integer even
+/// when a file wrote its degree line otherwise ("2.0"), since the engine reads that line as an integer.
+int requestDegree(const KovalinState &state)
+{
+    return state.coefficients().degree();
+}
+
+std::string complexLine(const ComplexValue &value)
+{
+    return "(" + FormatRequestNumber(value.re) + "," + FormatRequestNumber(value.im) + ")";
+}
+
+/// The coefficients' values from the leading one down to the constant term; nothing when one does not read.
+std::optional<std::vector<ComplexValue>> leadingFirst(const CoefficientTexts &texts)
+{
+    auto values = CoefficientValues(texts);
+    if (!values || values->size() < 2) {
+        return std::nullopt;
+    }
+    std::reverse(values->begin(), values->end());
+    return values;
+}
+
+bool writeRequest(const fs::path &path, const std::vector<std::string> &lines)
+{
+    std::string bytes;
+    for (const std::string &line : lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    std::FILE *file = platform::openExchangeFile(path, platform::FileMode::Write);
+    if (!file) {
+        return false;
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && written;
+}
+
+std::optional<std::string> readAnswer(const fs::path &path)
+{
+    std::FILE *file = platform::openExchangeFile(path, platform::FileMode::Read);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::string text(maxAnswerBytes, '\0');
+    const std::size_t got = std::fread(text.data(), 1, text.size(), file);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) {
+        return std::nullopt;
+    }
+    text.resize(got);
+    return text;
+}
+
+void removeFile(const fs::path &path)
+{
+    std::error_code ignored;
+    fs::remove(path, ignored);
+}
+
+/// Writes the request, calls the engine and deletes the request file; the answer is left for the reader.
+ExchangeFault sendRequest(const std::optional<std::vector<std::string>> &lines, const EngineCall &callEngine)
+{
+    const auto files = platform::exchangeFiles();
+    if (!files || !lines || !writeRequest(files->request, *lines)) {
+        return ExchangeFault::RequestNotWritten;
+    }
+    // An answer left from an earlier request that could not be read must never pass for this one's.
+    removeFile(files->answer);
+    if (!callEngine()) {
+        return ExchangeFault::EngineMissing;
+    }
+    removeFile(files->request);
+    return ExchangeFault::None;
+}
+
+/// Reads `count` values from the answer file and deletes it; the file stays when they cannot all be read.
+std::optional<std::vector<double>> consumeAnswer(std::size_t count)
+{
+    const auto files = platform::exchangeFiles();
+    if (!files) {
+        return std::nullopt;
+    }
+    const auto text = readAnswer(files->answer);
+    auto values = text ? ReadAnswerValues(*text, count) : std::nullopt;
+    if (values) {
+        removeFile(files->answer);
+    }
+    return values;
+}
+
+bool isSeparator(char c)
+{
+    return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n';
+}
+
+/// The value of a display text (thousands separators allowed); 0 for a text that is not a number.
+double displayValue(const std::string &text)
+{
+    std::string plain = text;
+    plain.erase(std::remove(plain.begin(), plain.end(), ','), plain.end());
+    return TextToDouble(plain).value_or(0.0);
+}
+
+} // namespace
+
+bool SolveRefused(const KovalinState &state)
+{
+    return state.isComplex() && state.Degree >= maxComplexDegree;
+}
+
+std::string SolveDegreeText(const KovalinState &state)
+{
+    return state.CoefType == CoefKind::File ? state.file.degreeLine : std::to_string(state.Degree);
+}
+
+std::optional<std::vector<std::string>> SolveRequestLines(const KovalinState &state)
+{
+    const CoefficientTexts &texts = state.coefficients();
+    const auto values = leadingFirst(texts);
+    if (!values) {
+        return std::nullopt;
+    }
+    std::vector<std::string> lines { "S", texts.complex ? "C" : "R", std::to_string(requestDegree(state)) };
+    for (const ComplexValue &value : *values) {
+        lines.push_back(texts.complex ? complexLine(value) : FormatRequestNumber(value.re));
+    }
+    lines.emplace_back();
+    return lines;
+}
+
+std::optional<std::vector<std::string>> LengthRequestLines(const KovalinState &state, double x1, double x2)
+{
+    const CoefficientTexts &texts = state.coefficients();
+    const auto values = leadingFirst(texts);
+    if (!values || texts.complex) { // the engine measures real curves only
+        return std::nullopt;
+    }
+    std::vector<std::string> lines { "L", std::to_string(requestDegree(state)) };
+    for (const ComplexValue &value : *values) {
+        lines.push_back(FormatRequestNumber(value.re));
+    }
+    lines.push_back(FormatRequestNumber(x1));
+    lines.push_back(FormatRequestNumber(x2));
+    lines.emplace_back();
+    return lines;
+}
+
+std::optional<std::vector<double>> ReadAnswerValues(std::string_view answer, std::size_t count)
+{
+    std::vector<double> values;
+    values.reserve(count);
+    std::size_t at = 0;
+    while (values.size() < count) {
+        while (at < answer.size() && isSeparator(answer[at])) {
+            ++at;
+        }
+        const std::size_t end =
+            std::find_if(answer.begin() + static_cast<std::ptrdiff_t>(at), answer.end(), isSeparator) - answer.begin();
+        if (end == at) {
+            return std::nullopt; // fewer values than asked for
+        }
+        const auto value = TextToDouble(answer.substr(at, end - at));
+        if (!value) {
+            return std::nullopt; // the placeholder of a root not found, or any other text
+        }
+        values.push_back(*value);
+        at = end;
+    }
+    return values;
+}
+
+SolveResult WriteSolveRequest(const KovalinState &state, const EngineCall &callEngine)
+{
+    SolveResult result;
+    result.fault = sendRequest(SolveRequestLines(state), callEngine);
+    if (result.fault != ExchangeFault::None) {
+        return result;
+    }
+    if (auto roots = ReadSolveResult(requestDegree(state))) {
+        result.roots = std::move(*roots);
+    } else {
+        result.fault = ExchangeFault::AnswerUnreadable;
+    }
+    return result;
+}
+
+std::optional<std::vector<ComplexValue>> ReadSolveResult(int degree)
+{
+    const auto values = consumeAnswer(2 * static_cast<std::size_t>(std::max(degree, 0)));
+    if (!values) {
+        return std::nullopt;
+    }
+    std::vector<ComplexValue> roots;
+    for (std::size_t k = 0; k + 1 < values->size(); k += 2) {
+        roots.push_back({ (*values)[k], (*values)[k + 1] });
+    }
+    return roots;
+}
+
+std::string RootEntry(ComplexValue root, std::size_t decimals, bool &imaginary)
+{
+    const std::string r = FormatNumber(root.re, decimals);
+    const std::string m = FormatNumber(root.im, decimals);
+    // Judged on the text shown: a part that rounds to 0 at this precision makes the root real.
+    const double shown = displayValue(m);
+    imaginary = shown != 0.0;
+    if (!imaginary) {
+        return "(" + r + ")";
+    }
+    if (shown > 0.0) {
+        return "(" + r + ") + (" + m + ")i";
+    }
+    return "(" + r + ") - (" + GeneralNumberText(std::fabs(shown)) + ")i";
+}
+
+RootList ListRoots(const std::vector<ComplexValue> &roots, std::size_t decimals)
+{
+    RootList list;
+    for (const ComplexValue &root : roots) {
+        bool imaginary = false;
+        list.entries.push_back(RootEntry(root, decimals, imaginary));
+        list.imaginaryCount += imaginary ? 1 : 0;
+    }
+    list.realCount = static_cast<int>(roots.size()) - list.imaginaryCount;
+    return list;
+}
+
+LengthResult WriteLengthRequest(const KovalinState &state, double x1, double x2, const EngineCall &callEngine)
+{
+    LengthResult result;
+    result.fault = sendRequest(LengthRequestLines(state, x1, x2), callEngine);
+    if (result.fault != ExchangeFault::None) {
+        return result;
+    }
+    result.length = ReadLengthResult(state.decimals());
+    if (!result.length) {
+        result.fault = ExchangeFault::AnswerUnreadable;
+    }
+    return result;
+}
+
+std::optional<std::string> ReadLengthResult(std::size_t decimals)
+{
+    const auto values = consumeAnswer(1);
+    if (!values) {
+        return std::nullopt;
+    }
+    return FormatNumber(values->front(), decimals);
+}
+
+bool LengthTooLarge(const std::optional<std::string> &length)
+{
+    return !length || displayValue(*length) == 0.0;
+}
+
+} // namespace frontend::core

@@ -1,0 +1,334 @@
+// The solver's side of the engine exchange: request lines byte for byte, the answer reader, the root
+// entries, and whole requests through the real engine entry with the exchange directory of the test's own.
+
+#include "engine/entry.h"
+#include "frontend/core/engine_exchange.h"
+#include "frontend/core/state.h"
+#include "platform/exchange_files.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+using namespace frontend::core;
+namespace fs = std::filesystem;
+
+namespace
+{
+
+KovalinState realBoxes(std::vector<std::string> leadingFirst)
+{
+    KovalinState state;
+    StartProgramEntry(state, CoefKind::Real, static_cast<int>(leadingFirst.size()) - 1, 15);
+    state.boxes = CoefficientTexts::real({ leadingFirst.rbegin(), leadingFirst.rend() });
+    return state;
+}
+
+KovalinState complexBoxes(std::vector<std::string> re, std::vector<std::string> im)
+{
+    KovalinState state;
+    StartProgramEntry(state, CoefKind::Complex, static_cast<int>(re.size()) - 1, 15);
+    state.boxes = CoefficientTexts::complexPairs({ re.rbegin(), re.rend() }, { im.rbegin(), im.rend() });
+    return state;
+}
+
+std::string readAll(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+}
+
+void writeAll(const fs::path &path, const std::string &bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// The exchange directory is a folder of the test's own; the engine prints its warnings to stdout, which
+// the test leaves alone.
+class ExchangeTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path()
+            / ("kovalin-solve-" + std::to_string(::getpid()) + "-"
+                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        ::setenv(platform::exchangeDirVariable, dir.c_str(), 1);
+    }
+    void TearDown() override
+    {
+        ::unsetenv(platform::exchangeDirVariable);
+        fs::remove_all(dir);
+    }
+
+    fs::path request() const { return dir / "TEMP_ZERO.DAT"; }
+    fs::path answer() const { return dir / "TEMP_ZERO.OUT"; }
+
+    /// The real engine, with the request as it stood when the engine was called kept for the test.
+    EngineCall engine()
+    {
+        return [this] {
+            sent = readAll(request());
+            VX_KOVALIN();
+            return true;
+        };
+    }
+
+    fs::path dir;
+    std::string sent;
+};
+
+} // namespace
+
+TEST(SolveRequestLines, RealCoefficientsLeadingFirstEachWithItsPoint)
+{
+    const auto lines = SolveRequestLines(realBoxes({ "1", "-3", " 2 " }));
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(*lines, (std::vector<std::string> { "S", "R", "2", "1.", "-3.", "2.", "" }));
+}
+
+TEST(SolveRequestLines, FractionsAndTinyValuesKeepTheirValue)
+{
+    const auto lines = SolveRequestLines(realBoxes({ "1/3", "1E-25", "1.2345678E-17", "0.5", "0" }));
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(*lines,
+        (std::vector<std::string> { "S", "R", "4", "0.3333333333333333", "1E-25", "1.2345678E-17", "0.5", "0.", "" }));
+}
+
+TEST(SolveRequestLines, ComplexCoefficientsInParenthesesWithoutBlanks)
+{
+    const auto lines = SolveRequestLines(complexBoxes({ "1", "0" }, { "2", "-1/4" }));
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(*lines, (std::vector<std::string> { "S", "C", "1", "(1.,2.)", "(0.,-0.25)", "" }));
+}
+
+TEST(SolveRequestLines, ATextThatDoesNotReadGivesNoRequest)
+{
+    EXPECT_FALSE(SolveRequestLines(realBoxes({ "1", "x", "2" })));
+    EXPECT_FALSE(LengthRequestLines(realBoxes({ "1", "1/0" }), 0.0, 1.0));
+}
+
+TEST(SolveRequestLines, AFileStatesItsTypeAndItsDegreeAsAnInteger)
+{
+    const fs::path path = fs::temp_directory_path() / ("kovalin-file-" + std::to_string(::getpid()) + ".txt");
+    writeAll(path, "2.0\tdegree of equation\r\n1,1\r\n0,0\r\n-1/2,0\r\n");
+    KovalinState state;
+    StartFileEntry(state, path.string(), readAll(path));
+    ASSERT_TRUE(CheckEquation(state, {}).passed);
+    fs::remove(path);
+    EXPECT_EQ(SolveDegreeText(state), "2.0"); // the caption names the line as written
+    const auto lines = SolveRequestLines(state);
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(*lines, (std::vector<std::string> { "S", "C", "2", "(1.,1.)", "(0.,0.)", "(-0.5,0.)", "" }));
+}
+
+TEST(LengthRequestLines, NoTypeLineAndTheTwoAbscissaeLast)
+{
+    const auto lines = LengthRequestLines(realBoxes({ "1", "0", "-1/3" }), -1.5, 2.0);
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(*lines, (std::vector<std::string> { "L", "2", "1.", "0.", "-0.3333333333333333", "-1.5", "2.", "" }));
+}
+
+TEST(SolveRefused, ComplexDegreeFiftyOnly)
+{
+    EXPECT_TRUE(SolveRefused(complexBoxes(std::vector<std::string>(51, "1"), std::vector<std::string>(51, "0"))));
+    EXPECT_FALSE(SolveRefused(complexBoxes(std::vector<std::string>(50, "1"), std::vector<std::string>(50, "0"))));
+    EXPECT_FALSE(SolveRefused(realBoxes(std::vector<std::string>(51, "1"))));
+}
+
+struct AnswerCase {
+    const char *text;
+    std::size_t count;
+    std::optional<std::vector<double>> values;
+};
+
+class ReadAnswerValuesTest : public ::testing::TestWithParam<AnswerCase>
+{
+};
+
+TEST_P(ReadAnswerValuesTest, ReadsFreeFormNumbersAndNothingElse)
+{
+    EXPECT_EQ(ReadAnswerValues(GetParam().text, GetParam().count), GetParam().values) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers,
+    ReadAnswerValuesTest,
+    ::testing::Values(AnswerCase { " 1 0\n 2 0\n", 4, std::vector<double> { 1, 0, 2, 0 } },
+        AnswerCase { " -2.5E+300 1E-05\r\n", 2, std::vector<double> { -2.5e300, 1e-5 } },
+        AnswerCase { "1,2\n\n3", 3, std::vector<double> { 1, 2, 3 } },
+        AnswerCase { " 1 0\n 2 0\n extra", 4, std::vector<double> { 1, 0, 2, 0 } },
+        AnswerCase { " 1 0\n Infinity 0\n", 4, std::nullopt }, // the placeholder of a root not found
+        AnswerCase { " NaN\n", 1, std::nullopt },
+        AnswerCase { " 1 0\n", 4, std::nullopt },
+        AnswerCase { "", 1, std::nullopt },
+        AnswerCase { " 1E+400\n", 1, std::nullopt },
+        AnswerCase { " 12abc\n", 1, std::nullopt }));
+
+struct EntryCase {
+    ComplexValue root;
+    std::size_t decimals;
+    const char *entry;
+    bool imaginary;
+};
+
+class RootEntryTest : public ::testing::TestWithParam<EntryCase>
+{
+};
+
+TEST_P(RootEntryTest, EntryAndNatureFollowTheShownImaginaryPart)
+{
+    bool imaginary = !GetParam().imaginary;
+    EXPECT_EQ(RootEntry(GetParam().root, GetParam().decimals, imaginary), GetParam().entry);
+    EXPECT_EQ(imaginary, GetParam().imaginary);
+}
+
+INSTANTIATE_TEST_SUITE_P(Roots,
+    RootEntryTest,
+    ::testing::Values(EntryCase { { 1, 0 }, 15, "(1)", false },
+        EntryCase { { 1, -0.5 }, 15, "(1) - (0.5)i", true },
+        EntryCase { { 0, 2 }, 15, "(0) + (2)i", true },
+        EntryCase { { -1, -2 }, 15, "(-1) - (2)i", true },
+        EntryCase { { 1.0 / 3.0, 0 }, 2, "(0.33)", false },
+        EntryCase { { 2, 1e-4 }, 3, "(2)", false }, // rounds to 0 at three decimals: real
+        EntryCase { { 2, -1e-4 }, 3, "(2)", false },
+        EntryCase { { 2, 1e-20 }, 15, "(2) + (1.E-20)i", true }, // exponent form is not 0
+        EntryCase { { 2, -1.5e-20 }, 15, "(2) - (1.5E-20)i", true },
+        EntryCase { { -1234.5, 1234.5 }, 2, "(-1,234.5) + (1,234.5)i", true },
+        EntryCase { { -1234.5, -1234.5 }, 2, "(-1,234.5) - (1234.5)i", true }, // magnitude without grouping
+        EntryCase { { 0, -2.0 / 3.0 }, 4, "(0) - (0.6667)i", true }));
+
+TEST(ListRoots, CountsTheNatureOfEveryRoot)
+{
+    const RootList list = ListRoots({ { 1, 0 }, { 0, 1 }, { 0, -1 }, { 2, 1e-30 } }, 15);
+    EXPECT_EQ(list.entries, (std::vector<std::string> { "(1)", "(0) + (1)i", "(0) - (1)i", "(2) + (1.E-30)i" }));
+    EXPECT_EQ(list.realCount, 1);
+    EXPECT_EQ(list.imaginaryCount, 3);
+}
+
+TEST(LengthTooLarge, NothingReadOrAZeroLength)
+{
+    EXPECT_TRUE(LengthTooLarge(std::nullopt));
+    EXPECT_TRUE(LengthTooLarge(std::string("0")));
+    EXPECT_FALSE(LengthTooLarge(std::string("1.5")));
+    EXPECT_FALSE(LengthTooLarge(std::string("1,234.5")));
+    EXPECT_FALSE(LengthTooLarge(std::string("1.E-30")));
+}
+
+TEST_F(ExchangeTest, ASolveThroughTheEngineLeavesNoFileBehind)
+{
+    const SolveResult result = WriteSolveRequest(realBoxes({ "1", "-3", "2" }), engine());
+    EXPECT_EQ(sent, "S\r\nR\r\n2\r\n1.\r\n-3.\r\n2.\r\n\r\n");
+    EXPECT_EQ(result.fault, ExchangeFault::None);
+    ASSERT_EQ(result.roots.size(), 2u);
+    // The engine refines its roots: these are exact.
+    EXPECT_EQ(result.roots[0].re, 1.0);
+    EXPECT_EQ(result.roots[0].im, 0.0);
+    EXPECT_EQ(result.roots[1].re, 2.0);
+    EXPECT_EQ(result.roots[1].im, 0.0);
+    EXPECT_FALSE(fs::exists(request()));
+    EXPECT_FALSE(fs::exists(answer()));
+}
+
+TEST_F(ExchangeTest, AComplexSolveThroughTheEngine)
+{
+    // x - i
+    const SolveResult result = WriteSolveRequest(complexBoxes({ "1", "0" }, { "0", "-1" }), engine());
+    EXPECT_EQ(sent, "S\r\nC\r\n1\r\n(1.,0.)\r\n(0.,-1.)\r\n\r\n");
+    ASSERT_EQ(result.roots.size(), 1u);
+    EXPECT_EQ(result.roots[0].re, 0.0);
+    EXPECT_EQ(result.roots[0].im, 1.0);
+}
+
+TEST_F(ExchangeTest, ATinyCoefficientReachesTheEngineWithItsValue)
+{
+    // x^2 - 1E-24: roots +-1E-12, which a request written with 19 decimals would turn into a double 0.
+    const SolveResult result = WriteSolveRequest(realBoxes({ "1", "0", "-1E-24" }), engine());
+    EXPECT_EQ(sent, "S\r\nR\r\n2\r\n1.\r\n0.\r\n-1E-24\r\n\r\n");
+    ASSERT_EQ(result.roots.size(), 2u);
+    const double tolerance = 4 * std::numeric_limits<double>::epsilon() * 1e-12;
+    EXPECT_NEAR(std::fabs(result.roots[0].re), 1e-12, tolerance);
+    EXPECT_NEAR(std::fabs(result.roots[1].re), 1e-12, tolerance);
+    EXPECT_EQ(result.roots[0].re, -result.roots[1].re);
+}
+
+TEST_F(ExchangeTest, AMissingEngineKeepsTheRequestFile)
+{
+    const SolveResult result = WriteSolveRequest(realBoxes({ "1", "-3", "2" }), [] {
+        return false;
+    });
+    EXPECT_EQ(result.fault, ExchangeFault::EngineMissing);
+    EXPECT_TRUE(result.roots.empty());
+    EXPECT_EQ(readAll(request()), "S\r\nR\r\n2\r\n1.\r\n-3.\r\n2.\r\n\r\n");
+}
+
+TEST_F(ExchangeTest, AnUnreadableAnswerIsKeptAndGivesNoRoots)
+{
+    const SolveResult result = WriteSolveRequest(realBoxes({ "1", "-3", "2" }), [this] {
+        writeAll(answer(), " 1 0\n Infinity 0\n");
+        return true;
+    });
+    EXPECT_EQ(result.fault, ExchangeFault::AnswerUnreadable);
+    EXPECT_TRUE(result.roots.empty());
+    EXPECT_FALSE(fs::exists(request()));
+    EXPECT_EQ(readAll(answer()), " 1 0\n Infinity 0\n");
+}
+
+TEST_F(ExchangeTest, AnAnswerLeftFromBeforeNeverPassesForANewOne)
+{
+    writeAll(answer(), " 5 0\n 6 0\n");
+    const SolveResult result = WriteSolveRequest(realBoxes({ "1", "-3", "2" }), [] {
+        return true; // an engine that wrote nothing
+    });
+    EXPECT_EQ(result.fault, ExchangeFault::AnswerUnreadable);
+    EXPECT_TRUE(result.roots.empty());
+}
+
+TEST_F(ExchangeTest, AnExchangeDirectoryThatIsNotOneIsAFault)
+{
+    writeAll(dir / "plain", "");
+    ::setenv(platform::exchangeDirVariable, (dir / "plain").c_str(), 1);
+    bool called = false;
+    const SolveResult result = WriteSolveRequest(realBoxes({ "1", "-3", "2" }), [&called] {
+        called = true;
+        return true;
+    });
+    EXPECT_EQ(result.fault, ExchangeFault::RequestNotWritten);
+    EXPECT_FALSE(called);
+}
+
+TEST_F(ExchangeTest, AnArcLengthThroughTheEngine)
+{
+    // y = x^2 from 0 to 1: (2 sqrt 5 + asinh 2) / 4, which the engine's extrapolated polygons give to seven
+    // significant digits.
+    const LengthResult result = WriteLengthRequest(realBoxes({ "1", "0", "0" }), 0.0, 1.0, engine());
+    EXPECT_EQ(sent, "L\r\n2\r\n1.\r\n0.\r\n0.\r\n0.\r\n1.\r\n\r\n");
+    EXPECT_EQ(result.fault, ExchangeFault::None);
+    ASSERT_TRUE(result.length);
+    const double expected = (2.0 * std::sqrt(5.0) + std::asinh(2.0)) / 4.0;
+    EXPECT_NEAR(std::stod(*result.length), expected, 1e-7);
+    EXPECT_FALSE(LengthTooLarge(result.length));
+    EXPECT_FALSE(fs::exists(request()));
+    EXPECT_FALSE(fs::exists(answer()));
+}
+
+TEST_F(ExchangeTest, AnArcLengthThatIsNotANumberIsTooLarge)
+{
+    const LengthResult result = WriteLengthRequest(realBoxes({ "1", "0", "0" }), 0.0, 1.0, [this] {
+        writeAll(answer(), " Infinity\n");
+        return true;
+    });
+    EXPECT_EQ(result.fault, ExchangeFault::AnswerUnreadable);
+    EXPECT_TRUE(LengthTooLarge(result.length));
+    EXPECT_TRUE(fs::exists(answer()));
+}
