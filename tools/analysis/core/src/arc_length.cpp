@@ -42,12 +42,12 @@ std::optional<double> FindYValue(const std::vector<double> &coefficients, double
     return EvaluateRealAt(coefficients, x);
 }
 
-std::string StraightLineLength(double x1, double y1, double x2, double y2, std::size_t decimals)
+std::optional<std::string> StraightLineLength(double x1, double y1, double x2, double y2, std::size_t decimals)
 {
     // hypot rather than the square root of the sum of squares: the squares overflow long before the length.
     const double length = std::hypot(x2 - x1, y2 - y1);
     if (!std::isfinite(length)) {
-        return std::string(inputTooLarge);
+        return std::nullopt;
     }
     return frontend::core::FormatNumber(length, decimals);
 }

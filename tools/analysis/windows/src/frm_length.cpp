@@ -1,5 +1,7 @@
 #include "tools/analysis/frm_length.h"
 
+#include "frontend/engine_requests.h"
+#include "frontend/messages.h"
 #include "frontend/qt_text.h"
 #include "platform/clipboard.h"
 #include "platform/modal_runner.h"
@@ -191,11 +193,11 @@ void FrmLengthNew::calculate()
 
 QString FrmLengthNew::lengthText(const std::vector<double> &coefficients, double x1, double y1, double x2, double y2)
 {
-    if (coefficients.size() <= 2) {
-        return toQt(StraightLineLength(x1, y1, x2, y2, m_state.decimals()));
+    if (coefficients.size() > 2) {
+        return frontend::RunLengthRequest(m_state, x1, x2, m_services, this);
     }
-    // The engine's request comes in with the solve workflow's exchange.
-    return toQt(std::string(inputTooLarge));
+    const auto length = StraightLineLength(x1, y1, x2, y2, m_state.decimals());
+    return length ? toQt(*length) : frontend::msg::inputTooLarge();
 }
 
 } // namespace tools::analysis

@@ -11,9 +11,6 @@
 namespace tools::analysis
 {
 
-/// Shown in place of a length the engine could not give (or one too large to be a number).
-inline constexpr std::string_view inputTooLarge = "Error: Input Too Large";
-
 enum class LengthProblem { None, Input, SecondNotGreater, SameValues };
 
 struct LengthRequest {
@@ -29,9 +26,9 @@ LengthRequest CheckLengthRequest(const std::string &x1, const std::string &x2);
 /// The curve's y at x, computed as the table of values does; nothing on overflow.
 std::optional<double> FindYValue(const std::vector<double> &coefficients, double x);
 
-/// The length of the straight line between the two end points, formatted; "Error: Input Too Large" when it
-/// cannot be represented.
-std::string StraightLineLength(double x1, double y1, double x2, double y2, std::size_t decimals);
+/// The length of the straight line between the two end points, formatted; nothing when it is too large to be
+/// represented.
+std::optional<std::string> StraightLineLength(double x1, double y1, double x2, double y2, std::size_t decimals);
 
 /// "[(" + x text as typed + "), (" + formatted y + ")]".
 std::string CoordinatesText(std::string_view xText, double y, std::size_t decimals);
