@@ -5,9 +5,12 @@
 #include "frontend/core/state.h"
 #include "window_fixture.h"
 
+#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -45,6 +48,70 @@ inline void click(const QObject *window, const char *name)
     QPushButton *button = child<QPushButton>(window, QLatin1String(name));
     QVERIFY(button->isEnabled());
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+/// A tool's dialog for the state's equation, shown with the text the main window hands over: `prefix` and the
+/// equation's one-line text.
+template <typename Window>
+std::unique_ptr<Window> openTool(const frontend::core::KovalinState &state,
+    platform::Services services,
+    const QString &prefix,
+    void (Window::*fill)(const QString &))
+{
+    auto window = std::make_unique<Window>(state, services);
+    (window.get()->*fill)(prefix + QString::fromStdString(frontend::core::BuildEquationText(state.boxes)));
+    if (!showActive(window.get())) {
+        qWarning("the tool's window did not become active");
+    }
+    settle();
+    return window;
+}
+
+/// Presses `button` of `window`; `look` notes what the modal window it opened showed, then `act` may use that
+/// window.
+template <typename Shown>
+Shown pressAndLook(platform::testing::FakeModalRunner &modal,
+    const QWidget *window,
+    const char *button,
+    const std::function<Shown(QDialog &)> &look,
+    const std::function<void(QDialog &)> &act = {})
+{
+    Shown shown;
+    modal.onRun = [&](QDialog &opened) {
+        shown = look(opened);
+        if (act) {
+            act(opened);
+        }
+    };
+    click(window, button);
+    return shown;
+}
+
+/// Columns of a table of refusals of two boxes: their texts, the messages in order, whether the last one has
+/// the critical icon (else the exclamation) and the box to correct.
+inline void refusalColumns()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<bool>("critical");
+    QTest::addColumn<QString>("focus");
+}
+
+/// After a refused action: the messages in order, the last one an input error with its icon, the focus on the
+/// box to correct, and no window opened.
+inline void checkRefused(const platform::testing::FakeServices &fakes,
+    const QWidget *window,
+    const QStringList &messages,
+    bool critical,
+    const QString &focus)
+{
+    QCOMPARE(shownTexts(fakes.messages), messages);
+    QCOMPARE(fakes.messages.shown.last().title, QStringLiteral("Input Error"));
+    QCOMPARE(fakes.messages.shown.last().icon,
+        critical ? platform::MessageIcon::Critical : platform::MessageIcon::Exclamation);
+    QVERIFY(box(window, qPrintable(focus))->hasFocus());
+    QVERIFY(fakes.modal.shownWindows.isEmpty());
 }
 
 /// The common input-error text with its own first line.

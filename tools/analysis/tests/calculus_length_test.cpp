@@ -70,82 +70,77 @@ TEST(Calculus, OverflowsAreReported)
     EXPECT_FALSE(Integrate({ 0.0, 0.0, big }, std::nullopt, 15).overflow); // dividing never overflows
 }
 
-struct IntegCase {
+struct LimitsCase {
     const char *first;
     const char *second;
-    CalculusProblem problem;
+    LimitsProblem problem;
     std::size_t focus;
     bool conversionFailed;
     std::vector<std::size_t> zeroed;
 };
 
-class IntegRequestCases : public ::testing::TestWithParam<IntegCase>
+class LimitsCases : public ::testing::TestWithParam<LimitsCase>
 {
 };
 
-TEST_P(IntegRequestCases, NameTheBoxToCorrect)
+// The integral sends equal limits to the second box, the arc length to the first.
+TEST_P(LimitsCases, NameTheBoxToCorrect)
 {
-    const IntegCase &c = GetParam();
-    const IntegRequest request = CheckIntegRequest(c.first, c.second);
-    EXPECT_EQ(request.problem, c.problem);
-    EXPECT_EQ(request.ConversionFailed, c.conversionFailed);
-    EXPECT_EQ(request.zeroed, c.zeroed);
-    if (c.problem != CalculusProblem::None) {
-        EXPECT_EQ(request.focus, c.focus);
-        EXPECT_FALSE(request.limits);
+    const LimitsCase &c = GetParam();
+    const IntegRequest integral = CheckIntegRequest(c.first, c.second);
+    ASSERT_TRUE(integral.limits);
+    for (const LimitsRequest &request : { *integral.limits, CheckLengthRequest(c.first, c.second) }) {
+        EXPECT_EQ(request.problem, c.problem);
+        EXPECT_EQ(request.ConversionFailed, c.conversionFailed);
+        EXPECT_EQ(request.zeroed, c.zeroed);
+    }
+    if (c.problem == LimitsProblem::SameValues) {
+        EXPECT_EQ(integral.limits->focus, 1u);
+        EXPECT_EQ(CheckLengthRequest(c.first, c.second).focus, 0u);
+    } else if (c.problem != LimitsProblem::None) {
+        EXPECT_EQ(integral.limits->focus, c.focus);
+        EXPECT_EQ(CheckLengthRequest(c.first, c.second).focus, c.focus);
     }
 }
 
-using CP = CalculusProblem;
+using LP = LimitsProblem;
 INSTANTIATE_TEST_SUITE_P(Checks,
-    IntegRequestCases,
-    ::testing::Values(IntegCase { "x", "x", CP::None, 0, false, {} },
-        IntegCase { "x", "2", CP::FirstMissing, 0, false, {} },
-        IntegCase { "2", "x", CP::SecondMissing, 1, false, {} },
-        IntegCase { "3", "1/2", CP::SecondNotGreater, 1, false, {} },
-        IntegCase { "0.5", "1/2", CP::SameValues, 1, false, {} },
-        IntegCase { "abc", "1", CP::IntegInput, 0, false, {} },
-        IntegCase { "0/1", "junk", CP::IntegInput, 1, false, { 0 } },
-        IntegCase { "1", "1/0", CP::IntegInput, 1, true, {} },
-        IntegCase { "", "1E999", CP::IntegInput, 1, false, { 0 } },
-        IntegCase { "", "0", CP::SameValues, 1, false, { 0, 1 } }));
+    LimitsCases,
+    ::testing::Values(LimitsCase { "3", "1/2", LP::SecondNotGreater, 1, false, {} },
+        LimitsCase { "0.5", "1/2", LP::SameValues, 1, false, {} },
+        LimitsCase { "abc", "1", LP::Input, 0, false, {} },
+        LimitsCase { "0/1", "junk", LP::Input, 1, false, { 0 } },
+        LimitsCase { "1", "1/0", LP::Input, 1, true, {} },
+        LimitsCase { "", "1E999", LP::Input, 1, false, { 0 } },
+        LimitsCase { "", "0", LP::SameValues, 0, false, { 0, 1 } },
+        LimitsCase { "-1", "1/2", LP::None, 0, false, {} }),
+    [](const auto &info) {
+        return std::to_string(info.index);
+    });
+
+TEST(Calculus, IntegralRequestWithoutOrMissingLimits)
+{
+    EXPECT_FALSE(CheckIntegRequest("x", "x").limits);
+    EXPECT_EQ(CheckIntegRequest("x", "x").missing, MissingValue::None);
+    EXPECT_EQ(CheckIntegRequest("x", "2").missing, MissingValue::First);
+    EXPECT_EQ(CheckIntegRequest("2", "x").missing, MissingValue::Second);
+    EXPECT_FALSE(CheckIntegRequest("2", "x").limits);
+    const IntegRequest given = CheckIntegRequest("-1", "1/2");
+    ASSERT_TRUE(given.limits);
+    EXPECT_EQ(given.limits->x1, -1.0);
+    EXPECT_EQ(given.limits->x2, 0.5);
+}
 
 TEST(Calculus, DerivativeRequest)
 {
     EXPECT_FALSE(CheckDiffRequest("x").x);
-    EXPECT_EQ(CheckDiffRequest("x").problem, CalculusProblem::None);
+    EXPECT_FALSE(CheckDiffRequest("x").EntryError);
     const DiffRequest empty = CheckDiffRequest("");
     EXPECT_TRUE(empty.zeroed);
     EXPECT_EQ(empty.x, 0.0);
     EXPECT_EQ(CheckDiffRequest("1/4").x, 0.25);
-    EXPECT_EQ(CheckDiffRequest("xx").problem, CalculusProblem::DiffInput);
+    EXPECT_TRUE(CheckDiffRequest("xx").EntryError);
     EXPECT_TRUE(CheckDiffRequest("2/0").ConversionFailed);
-}
-
-TEST(IntegRequest, CarriesTheLimits)
-{
-    const IntegRequest request = CheckIntegRequest("-1", "1/2");
-    ASSERT_TRUE(request.limits);
-    EXPECT_EQ(request.limits->first, -1.0);
-    EXPECT_EQ(request.limits->second, 0.5);
-}
-
-TEST(ArcLength, RequestChecks)
-{
-    const LengthRequest same = CheckLengthRequest("1", "1");
-    EXPECT_EQ(same.problem, LengthProblem::SameValues);
-    EXPECT_EQ(same.focus, 0u);
-    const LengthRequest reversed = CheckLengthRequest("2", "1");
-    EXPECT_EQ(reversed.problem, LengthProblem::SecondNotGreater);
-    EXPECT_EQ(reversed.focus, 1u);
-    const LengthRequest bad = CheckLengthRequest("0", "1/0");
-    EXPECT_EQ(bad.problem, LengthProblem::Input);
-    EXPECT_TRUE(bad.ConversionFailed);
-    EXPECT_EQ(bad.focus, 1u);
-    EXPECT_EQ(bad.zeroed, (std::vector<std::size_t> { 0 }));
-    const LengthRequest good = CheckLengthRequest("", "1/2");
-    EXPECT_EQ(good.problem, LengthProblem::None);
-    EXPECT_EQ(good.x2, 0.5);
 }
 
 TEST(ArcLength, StraightLineAndTexts)

@@ -209,11 +209,7 @@ private Q_SLOTS:
 
     void integralRefusals_data()
     {
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("second");
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<bool>("critical");
-        QTest::addColumn<QString>("focus");
+        refusalColumns();
         const QString inputError = analysis_test::inputError(u"There is an input error in the given 'x' values."_s);
         QTest::newRow("first left as x") << u"x"_s << u"2"_s
                                          << QStringList { u"A value must be given to the first 'x' value."_s } << true
@@ -246,12 +242,7 @@ private Q_SLOTS:
         box(window.get(), "txtInteg1")->setText(first);
         box(window.get(), "txtInteg2")->setText(second);
         click(window.get(), "btnCalculate");
-        QCOMPARE(shownTexts(fakes->messages), messages);
-        QCOMPARE(fakes->messages.shown.last().title, u"Input Error"_s);
-        QCOMPARE(fakes->messages.shown.last().icon,
-            critical ? platform::MessageIcon::Critical : platform::MessageIcon::Exclamation);
-        QVERIFY(box(window.get(), qPrintable(focus))->hasFocus());
-        QVERIFY(fakes->modal.shownWindows.isEmpty());
+        checkRefused(*fakes, window.get(), messages, critical, focus);
         QCOMPARE(child<QPushButton>(window.get(), u"btnCancel"_s)->text(), u"Cancel"_s);
     }
 
@@ -314,24 +305,13 @@ private:
     void open(std::vector<std::string> coefficients)
     {
         setReal(*state, std::move(coefficients));
-        window = std::make_unique<FrmCalculusNew>(*state, fakes->services());
-        window->setFunction(u"f(x) = "_s + QString::fromStdString(frontend::core::BuildEquationText(state->boxes)));
-        QVERIFY(showActive(window.get()));
-        settle();
+        window = openTool(*state, fakes->services(), u"f(x) = "_s, &FrmCalculusNew::setFunction);
     }
     QGroupBox *frame(const char *name) const { return child<QGroupBox>(window.get(), QLatin1String(name)); }
     /// Presses Calculate, notes what the result window showed, then lets `act` use it.
     Shown calculate(const std::function<void(QDialog &)> &act = {})
     {
-        Shown shown;
-        fakes->modal.onRun = [&shown, &act](QDialog &result) {
-            shown = look(result);
-            if (act) {
-                act(result);
-            }
-        };
-        click(window.get(), "btnCalculate");
-        return shown;
+        return pressAndLook<Shown>(fakes->modal, window.get(), "btnCalculate", look, act);
     }
 
     std::unique_ptr<QTemporaryDir> files;

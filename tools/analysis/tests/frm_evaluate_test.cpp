@@ -77,35 +77,30 @@ private Q_SLOTS:
 
     void badXTextsAreRefusedAtTheirBox_data()
     {
-        QTest::addColumn<QString>("xa");
-        QTest::addColumn<QString>("xb");
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<QString>("focus");
+        refusalColumns();
         const QStringList input { evaluateInputError };
-        QTest::newRow("junk") << u"abc"_s << u"0"_s << input << u"txtXA"_s;
-        QTest::newRow("letters after digits") << u"1"_s << u"12abc"_s << input << u"txtXB"_s;
-        QTest::newRow("huge exponent") << u"1E999"_s << u""_s << input << u"txtXA"_s;
-        QTest::newRow("fraction too large") << u"1E308/1E-308"_s << u""_s << input << u"txtXA"_s;
+        QTest::newRow("junk") << u"abc"_s << u"0"_s << input << false << u"txtXA"_s;
+        QTest::newRow("letters after digits") << u"1"_s << u"12abc"_s << input << false << u"txtXB"_s;
+        QTest::newRow("huge exponent") << u"1E999"_s << u""_s << input << false << u"txtXA"_s;
+        QTest::newRow("fraction too large") << u"1E308/1E-308"_s << u""_s << input << false << u"txtXA"_s;
         QTest::newRow("division by zero")
-            << u"2"_s << u"1/0"_s << QStringList { divisionByZero, evaluateInputError } << u"txtXB"_s;
-        QTest::newRow("two slashes") << u"1/2/3"_s << u""_s << input << u"txtXA"_s;
+            << u"2"_s << u"1/0"_s << QStringList { divisionByZero, evaluateInputError } << false << u"txtXB"_s;
+        QTest::newRow("two slashes") << u"1/2/3"_s << u""_s << input << false << u"txtXA"_s;
     }
 
     void badXTextsAreRefusedAtTheirBox()
     {
-        QFETCH(QString, xa);
-        QFETCH(QString, xb);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
         QFETCH(QStringList, messages);
+        QFETCH(bool, critical);
         QFETCH(QString, focus);
         open({ "-3", "0", "2" });
         type("1.5", "0");
         click(window.get(), "btnEvaluate");
-        type(xa, xb);
+        type(first, second);
         click(window.get(), "btnEvaluate");
-        QCOMPARE(shownTexts(fakes->messages), messages);
-        QCOMPARE(fakes->messages.shown.last().title, QStringLiteral("Input Error"));
-        QCOMPARE(fakes->messages.shown.last().icon, platform::MessageIcon::Exclamation);
-        QVERIFY(box(window.get(), qPrintable(focus))->hasFocus());
+        checkRefused(*fakes, window.get(), messages, critical, focus);
         QCOMPARE(text(window.get(), "txtEvaluateA"), QStringLiteral("1.5")); // the last value stays
         click(window.get(), "btnCopy");
         QCOMPARE(fakes->clipboard.text, QStringLiteral("(1.5) = (2)*(1.5)^2 + (0)*(1.5)^1 + (-3)"));
@@ -139,10 +134,7 @@ private:
     void open(std::vector<std::string> coefficients, std::size_t decimals = 15)
     {
         setReal(*state, coefficients, decimals);
-        window = std::make_unique<FrmEvaluate>(*state, fakes->services());
-        window->setPolynomial(QString::fromStdString(frontend::core::BuildEquationText(state->boxes)));
-        QVERIFY(showActive(window.get()));
-        settle();
+        window = openTool(*state, fakes->services(), QString(), &FrmEvaluate::setPolynomial);
     }
     void type(const char *xa, const char *xb) { type(QString::fromUtf8(xa), QString::fromUtf8(xb)); }
     void type(const QString &xa, const QString &xb)

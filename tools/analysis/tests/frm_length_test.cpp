@@ -26,6 +26,15 @@ struct Shown {
     QString length;
 };
 
+Shown look(QDialog &result)
+{
+    return { result.windowTitle(),
+        text(&result, "txtFunction"),
+        text(&result, "txtXY1"),
+        text(&result, "txtXY2"),
+        text(&result, "txtArcLength") };
+}
+
 /// A length shown to 15 decimals, back as a number.
 double shownValue(const QString &text)
 {
@@ -59,10 +68,9 @@ private Q_SLOTS:
     {
         open({ "1", "2" });
         type("0", "3");
-        fakes->modal.onRun = [](QDialog &result) {
+        const Shown shown = calculate([](QDialog &result) {
             click(&result, "btnCopy");
-        };
-        const Shown shown = calculate();
+        });
         QCOMPARE(shown.caption, u"Kovalin - Length of Curve - [Calculated]"_s);
         QCOMPARE(shown.function, u"y = (2)*x^1 + (1)"_s);
         QCOMPARE(shown.xy1, u"[(0), (1)]"_s);
@@ -116,11 +124,7 @@ private Q_SLOTS:
 
     void refusals_data()
     {
-        QTest::addColumn<QString>("x1");
-        QTest::addColumn<QString>("x2");
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<bool>("critical");
-        QTest::addColumn<QString>("focus");
+        refusalColumns();
         const QString inputError = analysis_test::inputError(u"There is an input error in the given x-coordinates."_s);
         const QString same = u"Two different x-coordinate values must be chosen."_s;
         QTest::newRow("same") << u"1"_s << u"1"_s << QStringList { same } << true << u"txtX1"_s;
@@ -137,21 +141,16 @@ private Q_SLOTS:
 
     void refusals()
     {
-        QFETCH(QString, x1);
-        QFETCH(QString, x2);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
         QFETCH(QStringList, messages);
         QFETCH(bool, critical);
         QFETCH(QString, focus);
         open({ "0", "0", "1" });
-        box(window.get(), "txtX1")->setText(x1);
-        box(window.get(), "txtX2")->setText(x2);
+        box(window.get(), "txtX1")->setText(first);
+        box(window.get(), "txtX2")->setText(second);
         click(window.get(), "btnCalculate");
-        QCOMPARE(shownTexts(fakes->messages), messages);
-        QCOMPARE(fakes->messages.shown.last().title, u"Input Error"_s);
-        QCOMPARE(fakes->messages.shown.last().icon,
-            critical ? platform::MessageIcon::Critical : platform::MessageIcon::Exclamation);
-        QVERIFY(box(window.get(), qPrintable(focus))->hasFocus());
-        QVERIFY(fakes->modal.shownWindows.isEmpty());
+        checkRefused(*fakes, window.get(), messages, critical, focus);
         QCOMPARE(fakes->engine.calls, 0);
         QCOMPARE(child<QPushButton>(window.get(), u"btnCancel"_s)->text(), u"Cancel"_s);
     }
@@ -173,10 +172,7 @@ private:
     void open(std::vector<std::string> coefficients)
     {
         setReal(*state, std::move(coefficients));
-        window = std::make_unique<FrmLengthNew>(*state, fakes->services());
-        window->setFunction(u"y = "_s + QString::fromStdString(frontend::core::BuildEquationText(state->boxes)));
-        QVERIFY(showActive(window.get()));
-        settle();
+        window = openTool(*state, fakes->services(), u"y = "_s, &FrmLengthNew::setFunction);
     }
     void type(const char *x1, const char *x2)
     {
@@ -184,23 +180,10 @@ private:
         box(window.get(), "txtX2")->setText(QString::fromUtf8(x2));
     }
     QStringList exchangeFiles() const { return QDir(exchange->path()).entryList(QDir::Files); }
-    /// Presses Calculate and notes what the result window showed.
-    Shown calculate()
+    /// Presses Calculate and notes what the result window showed; `act` then uses it.
+    Shown calculate(const std::function<void(QDialog &)> &act = {})
     {
-        Shown shown;
-        const auto act = fakes->modal.onRun;
-        fakes->modal.onRun = [&shown, act](QDialog &result) {
-            shown = { result.windowTitle(),
-                text(&result, "txtFunction"),
-                text(&result, "txtXY1"),
-                text(&result, "txtXY2"),
-                text(&result, "txtArcLength") };
-            if (act) {
-                act(result);
-            }
-        };
-        click(window.get(), "btnCalculate");
-        return shown;
+        return pressAndLook<Shown>(fakes->modal, window.get(), "btnCalculate", look, act);
     }
 
     std::unique_ptr<QTemporaryDir> exchange;

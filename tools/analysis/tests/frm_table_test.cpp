@@ -43,13 +43,14 @@ struct Shown {
     int rowCount = 0;
 };
 
-QStringList rowsOf(const QAbstractItemModel &model, int limit)
+Shown look(QDialog &table)
 {
-    QStringList rows;
-    for (int i = 0; i < std::min(limit, model.rowCount()); ++i) {
-        rows.append(model.index(i, 0).data().toString());
+    const QAbstractItemModel &model = *child<QListView>(&table, u"lstTable"_s)->model();
+    Shown shown { table.windowTitle(), text(&table, "txtFunction"), {}, model.rowCount() };
+    for (int i = 0; i < std::min(100, model.rowCount()); ++i) {
+        shown.rows.append(model.index(i, 0).data().toString());
     }
-    return rows;
+    return shown;
 }
 
 } // namespace
@@ -128,37 +129,32 @@ private Q_SLOTS:
         QTest::addColumn<bool>("user");
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("focus");
-        const QString inputTitle = u"Input Error"_s;
-        QTest::newRow("fractional first") << false << QStringList { u"1.5"_s, u"3"_s } << QStringList { wholeNumbers }
-                                          << inputTitle << u"txtOneFirst"_s;
+        QTest::newRow("fractional first")
+            << false << QStringList { u"1.5"_s, u"3"_s } << QStringList { wholeNumbers } << u"txtOneFirst"_s;
         QTest::newRow("fraction form") << false << QStringList { u"1"_s, u"3/1"_s } << QStringList { wholeNumbers }
-                                       << inputTitle << u"txtOneLast"_s;
+                                       << u"txtOneLast"_s;
         QTest::newRow("empty first") << false << QStringList { QString(), u"3"_s } << QStringList { wholeNumbers }
-                                     << inputTitle << u"txtOneFirst"_s;
+                                     << u"txtOneFirst"_s;
         QTest::newRow("first not below last")
             << false << QStringList { u"3"_s, u"1"_s }
             << QStringList { u"The value of the last 'x' value must be greater than the value of the first."_s }
-            << inputTitle << u"txtOneLast"_s;
+            << u"txtOneLast"_s;
         QTest::newRow("endless run")
             << false << QStringList { u"-1E300"_s, u"1E300"_s }
-            << QStringList { u"A table of values can hold no more than 10,000,000 'x' values."_s } << inputTitle
-            << u"txtOneLast"_s;
+            << QStringList { u"A table of values can hold no more than 10,000,000 'x' values."_s } << u"txtOneLast"_s;
         QTest::newRow("empty interval") << true << QStringList { u"0"_s, QString(), u"11"_s }
-                                        << QStringList { tableInputError } << inputTitle << u"txtUserInterval"_s;
-        QTest::newRow("total divides by zero")
-            << true << QStringList { u"0"_s, u"1"_s, u"4/0"_s } << QStringList { divisionByZero, tableInputError }
-            << inputTitle << u"txtUserTotal"_s;
+                                        << QStringList { tableInputError } << u"txtUserInterval"_s;
+        QTest::newRow("total divides by zero") << true << QStringList { u"0"_s, u"1"_s, u"4/0"_s }
+                                               << QStringList { divisionByZero, tableInputError } << u"txtUserTotal"_s;
         QTest::newRow("fractional total")
             << true << QStringList { u"0"_s, u"1"_s, u"2.5"_s }
-            << QStringList { u"The total number of 'x' values must be a positive integer."_s } << inputTitle
-            << u"txtUserTotal"_s;
+            << QStringList { u"The total number of 'x' values must be a positive integer."_s } << u"txtUserTotal"_s;
         QTest::newRow("zero interval") << true << QStringList { u"0"_s, u"0"_s, u"5"_s }
                                        << QStringList { u"The interval between 'x' values must not be zero."_s }
-                                       << inputTitle << u"txtUserInterval"_s;
+                                       << u"txtUserInterval"_s;
         QTest::newRow("junk first") << true << QStringList { u"one"_s, u"1"_s, u"5"_s }
-                                    << QStringList { tableInputError } << inputTitle << u"txtUserFirst"_s;
+                                    << QStringList { tableInputError } << u"txtUserFirst"_s;
     }
 
     void refusals()
@@ -166,7 +162,6 @@ private Q_SLOTS:
         QFETCH(bool, user);
         QFETCH(QStringList, texts);
         QFETCH(QStringList, messages);
-        QFETCH(QString, title);
         QFETCH(QString, focus);
         open({ "1", "1" });
         if (user) {
@@ -176,11 +171,7 @@ private Q_SLOTS:
             box(window.get(), "txtOneLast")->setText(texts[1]);
         }
         click(window.get(), "btnCreate");
-        QCOMPARE(shownTexts(fakes->messages), messages);
-        QCOMPARE(fakes->messages.shown.last().title, title);
-        QCOMPARE(fakes->messages.shown.last().icon, platform::MessageIcon::Exclamation);
-        QVERIFY(box(window.get(), qPrintable(focus))->hasFocus());
-        QVERIFY(fakes->modal.shownWindows.isEmpty());
+        checkRefused(*fakes, window.get(), messages, false, focus);
         QCOMPARE(child<QPushButton>(window.get(), u"btnCancel"_s)->text(), u"Cancel"_s);
     }
 
@@ -235,13 +226,7 @@ private Q_SLOTS:
     }
 
 private:
-    void show()
-    {
-        window = std::make_unique<FrmTableNew>(*state, services());
-        window->setFunction(u"y = "_s + QString::fromStdString(frontend::core::BuildEquationText(state->boxes)));
-        QVERIFY(showActive(window.get()));
-        settle();
-    }
+    void show() { window = openTool(*state, services(), u"y = "_s, &FrmTableNew::setFunction); }
     void open(std::vector<std::string> coefficients)
     {
         setReal(*state, std::move(coefficients));
@@ -267,19 +252,7 @@ private:
         }
     }
     /// Presses Create and notes what the table window showed.
-    Shown create()
-    {
-        Shown shown;
-        fakes->modal.onRun = [&shown](QDialog &table) {
-            shown.caption = table.windowTitle();
-            shown.function = text(&table, "txtFunction");
-            const QAbstractItemModel &model = *child<QListView>(&table, u"lstTable"_s)->model();
-            shown.rowCount = model.rowCount();
-            shown.rows = rowsOf(model, 100);
-        };
-        click(window.get(), "btnCreate");
-        return shown;
-    }
+    Shown create() { return pressAndLook<Shown>(fakes->modal, window.get(), "btnCreate", look); }
 
     CursorNotingClipboard clipboard;
     QTemporaryDir scratchDir;

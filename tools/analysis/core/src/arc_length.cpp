@@ -2,39 +2,15 @@
 
 #include "frontend/core/number_text.h"
 #include "tools/analysis/evaluation.h"
-#include "tools/analysis/x_values.h"
 
 #include <cmath>
 
 namespace tools::analysis
 {
 
-LengthRequest CheckLengthRequest(const std::string &x1, const std::string &x2)
+LimitsRequest CheckLengthRequest(const std::string &x1, const std::string &x2)
 {
-    LengthRequest request;
-    const XValuesCheck check = CheckXValues({ x1, x2 }, ReadMode::Lenient, true);
-    request.zeroed = check.zeroed;
-    if (check.EntryError) {
-        request.problem = LengthProblem::Input;
-        request.ConversionFailed = check.ConversionFailed;
-        request.focus = check.focus.value_or(0);
-        return request;
-    }
-    request.x1 = check.values[0];
-    request.x2 = check.values[1];
-    switch (CompareLimits(request.x1, request.x2)) {
-    case LimitsOrder::Descending:
-        request.problem = LengthProblem::SecondNotGreater;
-        request.focus = 1;
-        break;
-    case LimitsOrder::Equal:
-        request.problem = LengthProblem::SameValues;
-        request.focus = 0;
-        break;
-    case LimitsOrder::Ascending:
-        break;
-    }
-    return request;
+    return CheckLimits(x1, x2, 0);
 }
 
 std::optional<double> FindYValue(const std::vector<double> &coefficients, double x)

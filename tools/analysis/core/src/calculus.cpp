@@ -1,7 +1,6 @@
 #include "tools/analysis/calculus.h"
 
 #include "frontend/core/number_text.h"
-#include "tools/analysis/x_values.h"
 
 #include <cmath>
 
@@ -18,13 +17,12 @@ DiffRequest CheckDiffRequest(const std::string &text)
         return request;
     }
     const XValuesCheck check = CheckXValues({ text }, ReadMode::Lenient, true);
-    if (check.EntryError) {
-        request.problem = CalculusProblem::DiffInput;
-        request.ConversionFailed = check.ConversionFailed;
-        return request;
-    }
+    request.EntryError = check.EntryError;
+    request.ConversionFailed = check.ConversionFailed;
     request.zeroed = !check.zeroed.empty();
-    request.x = check.values[0];
+    if (!check.EntryError) {
+        request.x = check.values[0];
+    }
     return request;
 }
 
@@ -33,35 +31,10 @@ IntegRequest CheckIntegRequest(const std::string &first, const std::string &seco
     IntegRequest request;
     const bool firstOpen = first == "x";
     const bool secondOpen = second == "x";
-    if (firstOpen || secondOpen) {
-        if (firstOpen != secondOpen) {
-            request.problem = firstOpen ? CalculusProblem::FirstMissing : CalculusProblem::SecondMissing;
-            request.focus = firstOpen ? 0 : 1;
-        }
-        return request;
-    }
-    const XValuesCheck check = CheckXValues({ first, second }, ReadMode::Lenient, true);
-    request.zeroed = check.zeroed;
-    if (check.EntryError) {
-        request.problem = CalculusProblem::IntegInput;
-        request.ConversionFailed = check.ConversionFailed;
-        request.focus = check.focus.value_or(0);
-        return request;
-    }
-    const double x1 = check.values[0];
-    const double x2 = check.values[1];
-    switch (CompareLimits(x1, x2)) {
-    case LimitsOrder::Descending:
-        request.problem = CalculusProblem::SecondNotGreater;
-        request.focus = 1;
-        break;
-    case LimitsOrder::Equal:
-        request.problem = CalculusProblem::SameValues;
-        request.focus = 1;
-        break;
-    case LimitsOrder::Ascending:
-        request.limits = { x1, x2 };
-        break;
+    if (firstOpen != secondOpen) {
+        request.missing = firstOpen ? MissingValue::First : MissingValue::Second;
+    } else if (!firstOpen) {
+        request.limits = CheckLimits(first, second, 1);
     }
     return request;
 }

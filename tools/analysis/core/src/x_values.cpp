@@ -31,12 +31,27 @@ XValuesCheck CheckXValues(const std::vector<std::string> &texts, ReadMode mode, 
     return check;
 }
 
-LimitsOrder CompareLimits(double x1, double x2)
+LimitsRequest CheckLimits(const std::string &x1, const std::string &x2, std::size_t sameFocus)
 {
-    if (x1 > x2) {
-        return LimitsOrder::Descending;
+    LimitsRequest request;
+    const XValuesCheck check = CheckXValues({ x1, x2 }, ReadMode::Lenient, true);
+    request.zeroed = check.zeroed;
+    if (check.EntryError) {
+        request.problem = LimitsProblem::Input;
+        request.ConversionFailed = check.ConversionFailed;
+        request.focus = check.focus.value_or(0);
+        return request;
     }
-    return x1 == x2 ? LimitsOrder::Equal : LimitsOrder::Ascending;
+    request.x1 = check.values[0];
+    request.x2 = check.values[1];
+    if (request.x1 > request.x2) {
+        request.problem = LimitsProblem::SecondNotGreater;
+        request.focus = 1;
+    } else if (request.x1 == request.x2) {
+        request.problem = LimitsProblem::SameValues;
+        request.focus = sameFocus;
+    }
+    return request;
 }
 
 bool TextIsZero(std::string_view text)

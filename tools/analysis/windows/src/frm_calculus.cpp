@@ -318,7 +318,7 @@ void FrmCalculusNew::calculateDerivative()
 {
     m_txtDiff->setText(m_txtDiff->text().toLower());
     const DiffRequest request = CheckDiffRequest(toStd(m_txtDiff->text()));
-    if (request.problem != CalculusProblem::None) {
+    if (request.EntryError) {
         ui::refuse(m_services.messages, this, m_txtDiff, msg::diffInputError(), request.ConversionFailed);
         return;
     }
@@ -341,46 +341,37 @@ void FrmCalculusNew::calculateDerivative()
     m_btnCancel->setText(tr("Close"));
 }
 
-void FrmCalculusNew::refuseInteg(const IntegRequest &request)
-{
-    QLineEdit *box = request.focus == 0 ? m_txtInteg1 : m_txtInteg2;
-    switch (request.problem) {
-    case CalculusProblem::FirstMissing:
-        ui::refuse(m_services.messages, this, box, msg::integFirstMissing());
-        break;
-    case CalculusProblem::SecondMissing:
-        ui::refuse(m_services.messages, this, box, msg::integSecondMissing());
-        break;
-    case CalculusProblem::SecondNotGreater:
-        ui::refuse(m_services.messages, this, box, msg::integSecondNotGreater());
-        break;
-    case CalculusProblem::SameValues:
-        ui::refuse(m_services.messages, this, box, msg::integSameValues());
-        break;
-    default:
-        ui::refuse(m_services.messages, this, box, msg::integInputError(), request.ConversionFailed);
-        break;
-    }
-}
-
 void FrmCalculusNew::calculateIntegral()
 {
     m_txtInteg1->setText(m_txtInteg1->text().toLower());
     m_txtInteg2->setText(m_txtInteg2->text().toLower());
     const IntegRequest request = CheckIntegRequest(toStd(m_txtInteg1->text()), toStd(m_txtInteg2->text()));
-    QLineEdit *const boxes[] = { m_txtInteg1, m_txtInteg2 };
-    for (const std::size_t zeroed : request.zeroed) {
-        boxes[zeroed]->setText(QStringLiteral("0"));
+    if (request.missing != MissingValue::None) {
+        const bool first = request.missing == MissingValue::First;
+        ui::refuse(m_services.messages,
+            this,
+            first ? m_txtInteg1 : m_txtInteg2,
+            first ? msg::integFirstMissing() : msg::integSecondMissing());
+        return;
     }
-    if (request.problem != CalculusProblem::None) {
-        refuseInteg(request);
+    if (request.limits
+        && !ui::acceptLimits(m_services.messages,
+            this,
+            m_txtInteg1,
+            m_txtInteg2,
+            *request.limits,
+            { msg::integInputError(), msg::integSecondNotGreater(), msg::integSameValues() })) {
         return;
     }
     const auto c = coefficients();
     if (!c) {
         return;
     }
-    const CalculusResult result = Integrate(*c, request.limits, m_state.decimals());
+    std::optional<std::pair<double, double>> limits;
+    if (request.limits) {
+        limits = std::pair { request.limits->x1, request.limits->x2 };
+    }
+    const CalculusResult result = Integrate(*c, limits, m_state.decimals());
     if (result.overflow) {
         m_services.messages.show(msg::overflow(), this);
         return;

@@ -151,24 +151,14 @@ std::optional<double> FrmLengthNew::FindYValue(const std::vector<double> &coeffi
 
 void FrmLengthNew::calculate()
 {
-    const LengthRequest request = CheckLengthRequest(toStd(m_txtX1->text()), toStd(m_txtX2->text()));
-    QLineEdit *const boxes[] = { m_txtX1, m_txtX2 };
-    for (const std::size_t zeroed : request.zeroed) {
-        boxes[zeroed]->setText(QStringLiteral("0"));
-    }
-    QLineEdit *focus = boxes[request.focus];
-    switch (request.problem) {
-    case LengthProblem::Input:
-        ui::refuse(m_services.messages, this, focus, msg::lengthInputError(), request.ConversionFailed);
+    const LimitsRequest request = CheckLengthRequest(toStd(m_txtX1->text()), toStd(m_txtX2->text()));
+    if (!ui::acceptLimits(m_services.messages,
+            this,
+            m_txtX1,
+            m_txtX2,
+            request,
+            { msg::lengthInputError(), msg::lengthSecondNotGreater(), msg::lengthSameValues() })) {
         return;
-    case LengthProblem::SecondNotGreater:
-        ui::refuse(m_services.messages, this, focus, msg::lengthSecondNotGreater());
-        return;
-    case LengthProblem::SameValues:
-        ui::refuse(m_services.messages, this, focus, msg::lengthSameValues());
-        return;
-    case LengthProblem::None:
-        break;
     }
     m_btnCancel->setText(tr("Close"));
     const auto values = frontend::core::CoefficientValues(m_state.coefficients());

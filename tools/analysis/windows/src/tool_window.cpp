@@ -84,6 +84,34 @@ void refuse(platform::MessageService &messages,
     messages.show(message, owner);
 }
 
+bool acceptLimits(platform::MessageService &messages,
+    QWidget *owner,
+    QLineEdit *first,
+    QLineEdit *second,
+    const LimitsRequest &request,
+    const LimitsMessages &told)
+{
+    QLineEdit *const boxes[] = { first, second };
+    for (const std::size_t zeroed : request.zeroed) {
+        boxes[zeroed]->setText(QStringLiteral("0"));
+    }
+    QLineEdit *focus = boxes[request.focus];
+    switch (request.problem) {
+    case LimitsProblem::Input:
+        refuse(messages, owner, focus, told.input, request.ConversionFailed);
+        return false;
+    case LimitsProblem::SecondNotGreater:
+        refuse(messages, owner, focus, told.secondNotGreater);
+        return false;
+    case LimitsProblem::SameValues:
+        refuse(messages, owner, focus, told.sameValues);
+        return false;
+    case LimitsProblem::None:
+        break;
+    }
+    return true;
+}
+
 BusyCursor::BusyCursor()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -4,6 +4,7 @@
 // unexpected-error message.
 
 #include "platform/message_service.h"
+#include "tools/analysis/x_values.h"
 
 #include <QString>
 
@@ -41,6 +42,22 @@ void refuse(platform::MessageService &messages,
     QLineEdit *box,
     const platform::Message &message,
     bool divisionByZero = false);
+
+/// The messages two limits are refused with.
+struct LimitsMessages {
+    platform::Message input;
+    platform::Message secondNotGreater;
+    platform::Message sameValues;
+};
+
+/// Rewrites the boxes that now read "0", then tells what is wrong with the limits, if anything, with the focus
+/// on the box to correct. True when the limits can be used.
+bool acceptLimits(platform::MessageService &messages,
+    QWidget *owner,
+    QLineEdit *first,
+    QLineEdit *second,
+    const LimitsRequest &request,
+    const LimitsMessages &told);
 
 /// Shows the busy cursor while it lives.
 class BusyCursor

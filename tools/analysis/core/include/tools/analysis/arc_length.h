@@ -2,6 +2,8 @@
 // The arc-length tool's own part: the checks of the two x-coordinates, the end points, the length of a
 // straight line (degree 1, no engine request) and the result window's texts.
 
+#include "tools/analysis/x_values.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -11,17 +13,8 @@
 namespace tools::analysis
 {
 
-enum class LengthProblem { None, Input, SecondNotGreater, SameValues };
-
-struct LengthRequest {
-    LengthProblem problem = LengthProblem::None;
-    bool ConversionFailed = false;
-    std::size_t focus = 0; // 0: txtX1, 1: txtX2
-    std::vector<std::size_t> zeroed;
-    double x1 = 0.0;
-    double x2 = 0.0;
-};
-LengthRequest CheckLengthRequest(const std::string &x1, const std::string &x2);
+/// The two x-coordinates; equal ones send the user back to the first.
+LimitsRequest CheckLengthRequest(const std::string &x1, const std::string &x2);
 
 /// The curve's y at x, computed as the table of values does; nothing on overflow.
 std::optional<double> FindYValue(const std::vector<double> &coefficients, double x);

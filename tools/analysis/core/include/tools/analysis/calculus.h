@@ -2,6 +2,8 @@
 // Derivative and integral of the current (real) polynomial: the request checks, the new coefficients, the
 // slope at a point and the definite integral, the texts of the result windows and their saved files.
 
+#include "tools/analysis/x_values.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -11,34 +13,25 @@
 namespace tools::analysis
 {
 
-enum class CalculusProblem {
-    None,
-    DiffInput, // the derivative's 'x' does not read as a number
-    FirstMissing, // the integral's first 'x' was left as "x" while the second was given
-    SecondMissing,
-    IntegInput, // an integral 'x' does not read as a number
-    SecondNotGreater,
-    SameValues,
-};
-
 /// The derivative request: no point (the text was "x") or a point to take the slope at.
 struct DiffRequest {
-    CalculusProblem problem = CalculusProblem::None;
-    bool ConversionFailed = false;
+    bool EntryError = false;
+    bool ConversionFailed = false; // the reader's division-by-zero message comes first
     bool zeroed = false; // the box must now read "0"
     std::optional<double> x;
 };
 /// `text` is the box's text already in lower case.
 DiffRequest CheckDiffRequest(const std::string &text);
 
-/// The integral request: no limits (both texts were "x") or x1 < x2.
+/// Which integral box was left as "x" while the other was given.
+enum class MissingValue { None, First, Second };
+
+/// The integral request: no limits (both texts were "x"), one missing, or the two limits as checked.
 struct IntegRequest {
-    CalculusProblem problem = CalculusProblem::None;
-    bool ConversionFailed = false;
-    std::size_t focus = 0; // 0: the first box, 1: the second
-    std::vector<std::size_t> zeroed;
-    std::optional<std::pair<double, double>> limits;
+    MissingValue missing = MissingValue::None;
+    std::optional<LimitsRequest> limits;
 };
+/// The texts are the boxes' texts already in lower case.
 IntegRequest CheckIntegRequest(const std::string &first, const std::string &second);
 
 /// A result window's content: the one-line text (label included), the list entries, and the value at the

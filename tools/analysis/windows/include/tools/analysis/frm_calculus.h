@@ -114,7 +114,6 @@ private:
     void calculateIntegral();
     /// The equation's real coefficients; nothing (after the overflow message) when one cannot be used.
     std::optional<std::vector<double>> coefficients();
-    void refuseInteg(const IntegRequest &request);
 
     const frontend::core::KovalinState &m_state;
     platform::Services m_services;
