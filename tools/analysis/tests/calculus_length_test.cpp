@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <string>
 
 using namespace tools::analysis;
@@ -78,6 +79,11 @@ struct LimitsCase {
     bool conversionFailed;
     std::vector<std::size_t> zeroed;
 };
+
+void PrintTo(const LimitsCase &c, std::ostream *out)
+{
+    *out << '"' << c.first << "\" \"" << c.second << '"';
+}
 
 class LimitsCases : public ::testing::TestWithParam<LimitsCase>
 {

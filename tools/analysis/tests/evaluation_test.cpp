@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <string>
 
 using namespace tools::analysis;
@@ -95,6 +96,11 @@ struct CopyCase {
     const char *expected;
 };
 
+void PrintTo(const CopyCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
 class EvaluateCopyCases : public ::testing::TestWithParam<CopyCase>
 {
 };
@@ -161,6 +167,13 @@ struct XCase {
     std::size_t focus;
     std::vector<std::size_t> zeroed;
 };
+
+void PrintTo(const XCase &c, std::ostream *out)
+{
+    for (const std::string &text : c.texts) {
+        *out << '"' << text << "\" ";
+    }
+}
 
 class XValuesCases : public ::testing::TestWithParam<XCase>
 {

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <random>
 #include <sstream>
 #include <string>
@@ -28,6 +29,11 @@ struct RunCase {
     TableBox focus;
     bool conversionFailed;
 };
+
+void PrintTo(const RunCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 class TableRequestCases : public ::testing::TestWithParam<RunCase>
 {

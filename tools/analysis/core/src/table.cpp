@@ -179,7 +179,8 @@ constexpr std::string_view lineEnd = "\r\n";
 
 bool writeLine(std::FILE *file, std::string_view line)
 {
-    return std::fwrite(line.data(), 1, line.size(), file) == line.size()
+    // An empty row has no characters to write (and fwrite must not see its null pointer).
+    return (line.empty() || std::fwrite(line.data(), 1, line.size(), file) == line.size())
         && std::fwrite(lineEnd.data(), 1, lineEnd.size(), file) == lineEnd.size();
 }
 
