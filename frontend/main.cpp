@@ -2,6 +2,7 @@
 
 #include "frontend/action_registry.h"
 #include "frontend/kovalin_app.h"
+#include "frontend/solving.h"
 #include "platform/clipboard.h"
 #include "platform/engine_library.h"
 #include "platform/file_dialogs.h"
@@ -38,6 +39,7 @@ int main(int argc, char *argv[])
     frontend::ActionRegistry actions;
     frontend::KovalinApp kovalin(services, actions);
     QObject::connect(&kovalin, &frontend::KovalinApp::finished, &application, &QApplication::quit);
+    frontend::registerSolving(actions, kovalin.state(), services);
     tools::analysis::registerAnalysisTools(actions, kovalin.state(), services);
     kovalin.start();
     return QApplication::exec();

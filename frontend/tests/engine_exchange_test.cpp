@@ -16,6 +16,7 @@
 #include <iterator>
 #include <limits>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -153,6 +154,11 @@ struct AnswerCase {
     std::optional<std::vector<double>> values;
 };
 
+void PrintTo(const AnswerCase &c, std::ostream *out)
+{
+    *out << '"' << c.text << "\" " << c.count;
+}
+
 class ReadAnswerValuesTest : public ::testing::TestWithParam<AnswerCase>
 {
 };
@@ -181,6 +187,11 @@ struct EntryCase {
     const char *entry;
     bool imaginary;
 };
+
+void PrintTo(const EntryCase &c, std::ostream *out)
+{
+    *out << c.entry;
+}
 
 class RootEntryTest : public ::testing::TestWithParam<EntryCase>
 {

@@ -201,9 +201,14 @@ CoefficientFileRead ReadCoefficientFile(const std::filesystem::path &path)
     return read;
 }
 
+std::string SavedDegreeLine(int degree)
+{
+    return std::to_string(degree) + "\tdegree of equation";
+}
+
 std::vector<std::string> CoefficientFileLines(const CoefficientTexts &texts)
 {
-    std::vector<std::string> lines { std::to_string(texts.degree()) + "\tdegree of equation" };
+    std::vector<std::string> lines { SavedDegreeLine(texts.degree()) };
     for (int i = texts.degree(); i >= 0; --i) {
         const auto power = static_cast<std::size_t>(i);
         std::string line = withoutBlanks(texts.re[power]);

@@ -1,11 +1,11 @@
 #include "frontend/core/engine_exchange.h"
 
 #include "frontend/core/number_text.h"
+#include "frontend/core/text_file.h"
 #include "platform/exchange_files.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -42,38 +42,6 @@ std::optional<std::vector<ComplexValue>> leadingFirst(const CoefficientTexts &te
     return values;
 }
 
-bool writeRequest(const fs::path &path, const std::vector<std::string> &lines)
-{
-    std::string bytes;
-    for (const std::string &line : lines) {
-        bytes += line;
-        bytes += "\r\n";
-    }
-    std::FILE *file = platform::openExchangeFile(path, platform::FileMode::Write);
-    if (!file) {
-        return false;
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
-}
-
-std::optional<std::string> readAnswer(const fs::path &path)
-{
-    std::FILE *file = platform::openExchangeFile(path, platform::FileMode::Read);
-    if (!file) {
-        return std::nullopt;
-    }
-    std::string text(maxAnswerBytes, '\0');
-    const std::size_t got = std::fread(text.data(), 1, text.size(), file);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) {
-        return std::nullopt;
-    }
-    text.resize(got);
-    return text;
-}
-
 void removeFile(const fs::path &path)
 {
     std::error_code ignored;
@@ -84,7 +52,7 @@ void removeFile(const fs::path &path)
 ExchangeFault sendRequest(const std::optional<std::vector<std::string>> &lines, const EngineCall &callEngine)
 {
     const auto files = platform::exchangeFiles();
-    if (!files || !lines || !writeRequest(files->request, *lines)) {
+    if (!files || !lines || !WritePrivateFile(files->request, JoinCrLf(*lines))) {
         return ExchangeFault::RequestNotWritten;
     }
     // An answer left from an earlier request that could not be read must never pass for this one's.
@@ -103,7 +71,7 @@ std::optional<std::vector<double>> consumeAnswer(std::size_t count)
     if (!files) {
         return std::nullopt;
     }
-    const auto text = readAnswer(files->answer);
+    const auto text = ReadPrivateFile(files->answer, maxAnswerBytes);
     auto values = text ? ReadAnswerValues(*text, count) : std::nullopt;
     if (values) {
         removeFile(files->answer);

@@ -53,6 +53,37 @@ void checkReal(EntryCheck &check)
     }
 }
 
+/// The box holding the other part of a pair.
+BoxRef imaginaryOf(BoxRef real)
+{
+    return { real.array == BoxRef::Array::CRA ? BoxRef::Array::CRB : BoxRef::Array::CCB, real.index };
+}
+
+/// Fills the empty parts of the pair at `at` with "0", then checks the real part and the imaginary part.
+bool pairPasses(EntryCheck &check, std::size_t at, BoxRef real, Notice notice)
+{
+    const BoxRef imaginary = imaginaryOf(real);
+    std::string &re = check.texts.re[at];
+    std::string &im = check.texts.im[at];
+    if (re.empty()) {
+        re = "0";
+        check.filledWithZero.push_back(real);
+    }
+    if (im.empty()) {
+        im = "0";
+        check.filledWithZero.push_back(imaginary);
+    }
+    if (!readNoting(re, check.notices, check.ConversionFailed).value.isNumeric()) {
+        fail(check, notice, real);
+        return false;
+    }
+    if (!readNoting(im, check.notices, check.ConversionFailed).value.isNumeric()) {
+        fail(check, notice, imaginary);
+        return false;
+    }
+    return true;
+}
+
 void checkComplex(EntryCheck &check)
 {
     auto &re = check.texts.re;
@@ -70,22 +101,7 @@ void checkComplex(EntryCheck &check)
         return;
     }
     for (int i = n - 1; i >= 0; --i) {
-        const BoxRef real { BoxRef::Array::CCA, i };
-        const BoxRef imaginary { BoxRef::Array::CCB, i };
-        if (re[i].empty()) {
-            re[i] = "0";
-            check.filledWithZero.push_back(real);
-        }
-        if (im[i].empty()) {
-            im[i] = "0";
-            check.filledWithZero.push_back(imaginary);
-        }
-        if (!readNoting(re[i], check.notices, check.ConversionFailed).value.isNumeric()) {
-            fail(check, Notice::CoefficientInput, real);
-            return;
-        }
-        if (!readNoting(im[i], check.notices, check.ConversionFailed).value.isNumeric()) {
-            fail(check, Notice::CoefficientInput, imaginary);
+        if (!pairPasses(check, static_cast<std::size_t>(i), { BoxRef::Array::CCA, i }, Notice::CoefficientInput)) {
             return;
         }
     }
@@ -158,6 +174,20 @@ EntryCheck CheckNumericValues(CoefficientTexts texts)
         checkComplex(check);
     } else {
         checkReal(check);
+    }
+    return check;
+}
+
+EntryCheck CheckNumericValuesCreate(CoefficientTexts roots)
+{
+    EntryCheck check;
+    check.texts = std::move(roots);
+    check.texts.im.resize(check.texts.re.size());
+    for (std::size_t at = 0; at < check.texts.re.size(); ++at) {
+        const BoxRef real { BoxRef::Array::CRA, static_cast<int>(at) + 1 };
+        if (!pairPasses(check, at, real, Notice::RootsInput)) {
+            break;
+        }
     }
     return check;
 }

@@ -53,6 +53,15 @@ ScrollRange LoadBars(int panelHeight, int viewportHeight)
     return { static_cast<int>(std::lround(excess / static_cast<double>(scrollStep))), true };
 }
 
+ScrollRange LoadRootBars(int count, int panelHeight, int viewportHeight)
+{
+    ScrollRange range = LoadBars(panelHeight, viewportHeight);
+    if (count == 7) {
+        range.visible = false;
+    }
+    return range;
+}
+
 int PanelTop(int scrollValue)
 {
     return -scrollStep * scrollValue;

@@ -1,7 +1,9 @@
 #include "frontend/core/text_file.h"
 
 #include "frontend/core/number_text.h"
+#include "platform/exchange_files.h"
 
+#include <cstdio>
 #include <iterator>
 #include <system_error>
 
@@ -115,12 +117,47 @@ std::optional<std::vector<std::string>> ReadValueLines(LineReader &reader, std::
     return lines;
 }
 
+std::string JoinCrLf(const std::vector<std::string> &lines)
+{
+    std::string bytes;
+    for (const std::string &line : lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+bool WritePrivateFile(const std::filesystem::path &path, const std::string &bytes)
+{
+    std::FILE *file = platform::openExchangeFile(path, platform::FileMode::Write);
+    if (!file) {
+        return false;
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && written;
+}
+
+std::optional<std::string> ReadPrivateFile(const std::filesystem::path &path, std::size_t maxBytes)
+{
+    std::FILE *file = platform::openExchangeFile(path, platform::FileMode::Read);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::string text(maxBytes, '\0');
+    const std::size_t got = std::fread(text.data(), 1, text.size(), file);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) {
+        return std::nullopt;
+    }
+    text.resize(got);
+    return text;
+}
+
 bool WriteLines(const std::filesystem::path &path, const std::vector<std::string> &lines)
 {
     std::ofstream stream(path, std::ios::binary | std::ios::trunc);
-    for (const std::string &line : lines) {
-        stream << line << "\r\n";
-    }
+    stream << JoinCrLf(lines);
     stream.close();
     return !stream.fail();
 }

@@ -80,6 +80,26 @@ void showNotices(platform::MessageService &messages, QWidget *owner, const core:
     }
 }
 
+void applyBoxCheck(platform::MessageService &messages,
+    QWidget *owner,
+    const std::vector<core::BoxRef> &filled,
+    const core::Notices &notices,
+    const std::optional<core::BoxRef> &focus,
+    const std::function<QLineEdit *(core::BoxRef)> &box)
+{
+    for (const core::BoxRef &ref : filled) {
+        if (QLineEdit *zero = box(ref)) {
+            zero->setText(QStringLiteral("0"));
+        }
+    }
+    showNotices(messages, owner, notices);
+    if (focus) {
+        if (QLineEdit *faulty = box(*focus)) {
+            faulty->setFocus();
+        }
+    }
+}
+
 core::ReadOutcome readNumber(platform::MessageService &messages, QWidget *owner, const QString &text)
 {
     return told(messages, owner, core::ReadNumber(toStd(text)));

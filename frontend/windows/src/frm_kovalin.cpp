@@ -4,6 +4,7 @@
 #include "frontend/action_launcher.h"
 #include "frontend/core/rows.h"
 #include "frontend/core/text_file.h"
+#include "frontend/dialog_parts.h"
 #include "frontend/feedback.h"
 #include "frontend/frm_icon.h"
 #include "frontend/messages.h"
@@ -17,7 +18,6 @@
 
 #include <QCloseEvent>
 #include <QCursor>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -34,8 +34,8 @@ namespace
 {
 
 // Geometry of the coefficient rows, in twips.
-constexpr int rowHeight = 330;
-constexpr int firstTop = 60;
+constexpr int rowHeight = core::templateRowHeight;
+constexpr int firstTop = core::templateRowTop;
 constexpr int viewportHeight = 4320;
 constexpr int boxLeft = 120;
 constexpr int realBoxWidth = 3600;
@@ -50,16 +50,6 @@ using core::CoefKind;
 QString powerLabel(int power)
 {
     return power > 0 ? QStringLiteral("* x^") + QString::number(power) + QStringLiteral(" +") : QStringLiteral("= 0");
-}
-
-QString indexed(const char *name, int index)
-{
-    return QLatin1String(name) + QLatin1Char('_') + QString::number(index);
-}
-
-QFont fixedFont()
-{
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
 
 QWidget *panelWithLabels(const char *name, const QStringList &labels, QWidget *rows, const char *labelNames)
@@ -186,17 +176,10 @@ QWidget *FrmKovalin::buildFilePanel()
     auto *label = new QLabel(tr("Below are the contents of the file selected containing the equation to solve:"));
     label->setObjectName(QStringLiteral("lblSelected"));
     label->setWordWrap(true);
-    m_txtFilePath = new QLineEdit;
-    m_txtFilePath->setObjectName(QStringLiteral("txtFilePath"));
-    m_txtFilePath->setReadOnly(true);
-    m_txtFileText = new QPlainTextEdit;
-    m_txtFileText->setObjectName(QStringLiteral("txtFileText"));
-    m_txtFileText->setReadOnly(true);
-    m_txtFileText->setFont(fixedFont());
-    m_txtFileText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_fileView = buildFileView();
     layout->addWidget(label);
-    layout->addWidget(m_txtFilePath);
-    layout->addWidget(m_txtFileText, 1);
+    layout->addWidget(m_fileView.txtFilePath);
+    layout->addWidget(m_fileView.txtFileText, 1);
     return panel;
 }
 
@@ -251,26 +234,7 @@ QWidget *FrmKovalin::buildActions()
 
 QLineEdit *FrmKovalin::addBox(QWidget *panel, const QString &name, int x, int y, int widthTwips)
 {
-    auto *box = new QLineEdit(panel);
-    box->setObjectName(name);
-    box->setFont(fixedFont());
-    box->setGeometry(platform::twipsToPixels(x, this),
-        platform::twipsToPixels(y, this),
-        platform::twipsToPixels(widthTwips, this),
-        platform::twipsToPixels(rowHeight, this));
-    makeNumberBox(box);
-    box->show();
-    return box;
-}
-
-QLabel *FrmKovalin::addLabel(QWidget *panel, const QString &name, const QString &text, int x, int y)
-{
-    auto *label = new QLabel(text, panel);
-    label->setObjectName(name);
-    label->adjustSize();
-    label->move(platform::twipsToPixels(x, this), platform::twipsToPixels(y, this));
-    label->show();
-    return label;
+    return addRowBox(panel, name, x, y, widthTwips, rowHeight);
 }
 
 void FrmKovalin::LoadReal(int degree)
@@ -281,8 +245,8 @@ void FrmKovalin::LoadReal(int degree)
     m_txtCR.assign(static_cast<std::size_t>(degree) + 1, nullptr);
     for (int i = degree; i >= 0; --i) {
         const auto at = static_cast<std::size_t>(i);
-        m_txtCR[at] = addBox(panel, indexed("txtCR", i), boxLeft, rows.boxTops[at], realBoxWidth);
-        addLabel(panel, indexed("lblXR", i), powerLabel(i), boxLeft + realBoxWidth + 120, rows.labelTops[at]);
+        m_txtCR[at] = addBox(panel, indexedName("txtCR", i), boxLeft, rows.boxTops[at], realBoxWidth);
+        addRowLabel(panel, indexedName("lblXR", i), powerLabel(i), boxLeft + realBoxWidth + 120, rows.labelTops[at]);
         m_realRows->followFocus(m_txtCR[at]);
     }
 }
@@ -299,12 +263,13 @@ void FrmKovalin::LoadComplex(int degree)
         const auto at = static_cast<std::size_t>(i);
         const int top = rows.boxTops[at];
         const int labelTop = rows.labelTops[at];
-        addLabel(panel, indexed("lblP", i), QStringLiteral("("), 0, labelTop);
-        m_txtCCA[at] = addBox(panel, indexed("txtCCA", i), boxLeft, top, complexBoxWidth);
-        addLabel(panel, indexed("lblPlus", i), QStringLiteral(" + "), boxLeft + complexBoxWidth + 90, labelTop);
-        m_txtCCB[at] = addBox(panel, indexed("txtCCB", i), imaginaryLeft, top, complexBoxWidth);
-        addLabel(panel, indexed("lblI", i), QStringLiteral("i)"), imaginaryLeft + complexBoxWidth + 30, labelTop);
-        addLabel(panel, indexed("lblXC", i), powerLabel(i), imaginaryLeft + complexBoxWidth + 330, labelTop);
+        addRowLabel(panel, indexedName("lblP", i), QStringLiteral("("), 0, labelTop);
+        m_txtCCA[at] = addBox(panel, indexedName("txtCCA", i), boxLeft, top, complexBoxWidth);
+        addRowLabel(panel, indexedName("lblPlus", i), QStringLiteral(" + "), boxLeft + complexBoxWidth + 90, labelTop);
+        m_txtCCB[at] = addBox(panel, indexedName("txtCCB", i), imaginaryLeft, top, complexBoxWidth);
+        addRowLabel(
+            panel, indexedName("lblI", i), QStringLiteral("i)"), imaginaryLeft + complexBoxWidth + 30, labelTop);
+        addRowLabel(panel, indexedName("lblXC", i), powerLabel(i), imaginaryLeft + complexBoxWidth + 330, labelTop);
         m_complexRows->followFocus(m_txtCCA[at]);
         m_complexRows->followFocus(m_txtCCB[at]);
     }
@@ -409,32 +374,26 @@ core::CoefficientTexts FrmKovalin::boxTexts() const
 
 QLineEdit *FrmKovalin::box(BoxRef ref) const
 {
+    static const std::vector<QLineEdit *> none;
     const std::vector<QLineEdit *> &boxes = ref.array == BoxRef::Array::CR ? m_txtCR
         : ref.array == BoxRef::Array::CCA                                  ? m_txtCCA
-                                                                           : m_txtCCB;
+        : ref.array == BoxRef::Array::CCB                                  ? m_txtCCB
+                                                                           : none;
     const auto at = static_cast<std::size_t>(ref.index);
     return at < boxes.size() ? boxes[at] : nullptr;
 }
 
 void FrmKovalin::applyCheck(const core::EquationCheck &check)
 {
-    for (const BoxRef &ref : check.filledWithZero) {
-        if (QLineEdit *filled = box(ref)) {
-            filled->setText(QStringLiteral("0"));
-        }
-    }
     if (check.viewText) {
-        m_txtFileText->setPlainText(fileTextForDisplay(*check.viewText));
+        m_fileView.txtFileText->setPlainText(fileTextForDisplay(*check.viewText));
     }
     if (m_state.CoefType == CoefKind::File) {
         MarkFileError(check.markFile);
     }
-    showNotices(m_services.messages, this, check.notices);
-    if (check.focus) {
-        if (QLineEdit *faulty = box(*check.focus)) {
-            faulty->setFocus();
-        }
-    }
+    applyBoxCheck(m_services.messages, this, check.filledWithZero, check.notices, check.focus, [this](BoxRef ref) {
+        return box(ref);
+    });
 }
 
 std::optional<QString> FrmKovalin::checkedEquationText(bool gate)
@@ -469,16 +428,13 @@ void FrmKovalin::launch(Action action)
 void FrmKovalin::OpenFile(const QString &path, const std::string &text)
 {
     m_filePath = path;
-    m_txtFileText->setPlainText(fileTextForDisplay(text));
+    m_fileView.txtFileText->setPlainText(fileTextForDisplay(text));
     MarkFileError(false);
 }
 
 void FrmKovalin::MarkFileError(bool marked)
 {
-    m_txtFilePath->setText(marked ? m_filePath + tr(" : Input Error in File") : m_filePath);
-    QPalette palette = m_txtFileText->palette();
-    palette.setColor(QPalette::Text, marked ? QColor(Qt::red) : this->palette().color(QPalette::Text));
-    m_txtFileText->setPalette(palette);
+    markFileView(m_fileView, m_filePath, marked);
 }
 
 void FrmKovalin::btnNew_Click()
@@ -490,8 +446,8 @@ void FrmKovalin::btnNew_Click()
         return;
     }
     if (m_state.FromFile) {
-        m_txtFilePath->clear();
-        m_txtFileText->clear();
+        m_fileView.txtFilePath->clear();
+        m_fileView.txtFileText->clear();
     }
     Q_EMIT newEquationConfirmed();
 }

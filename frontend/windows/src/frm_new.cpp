@@ -2,6 +2,7 @@
 
 #include "frontend/action_launcher.h"
 #include "frontend/core/text_file.h"
+#include "frontend/creator_request.h"
 #include "frontend/feedback.h"
 #include "frontend/messages.h"
 #include "frontend/qt_text.h"
@@ -26,62 +27,6 @@ namespace
 {
 
 constexpr int precisionChoices = 15;
-const QString none = QStringLiteral("none");
-
-QRadioButton *radio(const QString &text, const char *name)
-{
-    auto *button = new QRadioButton(text);
-    button->setObjectName(QLatin1String(name));
-    return button;
-}
-
-QLabel *label(const QString &text, const char *name)
-{
-    auto *out = new QLabel(text);
-    out->setObjectName(QLatin1String(name));
-    out->setWordWrap(true);
-    return out;
-}
-
-QPushButton *button(const QString &text, const char *name)
-{
-    auto *out = new QPushButton(text);
-    out->setObjectName(QLatin1String(name));
-    out->setAutoDefault(false);
-    return out;
-}
-
-QLineEdit *pathBox(const char *name)
-{
-    auto *box = new QLineEdit(none);
-    box->setObjectName(QLatin1String(name));
-    box->setReadOnly(true);
-    return box;
-}
-
-QComboBox *numberList(const char *name)
-{
-    auto *list = new QComboBox;
-    list->setObjectName(QLatin1String(name));
-    return list;
-}
-
-void fill(QComboBox *list, int count)
-{
-    list->clear();
-    for (int i = 1; i <= count; ++i) {
-        list->addItem(QString::number(i));
-    }
-    list->setCurrentIndex(-1);
-}
-
-/// A pair of options that exclude each other, whatever their parents.
-void pair(QObject *owner, QRadioButton *first, QRadioButton *second)
-{
-    auto *group = new QButtonGroup(owner);
-    group->addButton(first);
-    group->addButton(second);
-}
 
 } // namespace
 
@@ -94,7 +39,7 @@ FrmNew::FrmNew(core::KovalinState &state, platform::Services services, ActionLau
     setWindowTitle(tr("Kovalin -  [New Equation to Solve or Create]"));
     m_optSolve = radio(tr("&Solve New Equation"), "optSolve");
     m_optCreate = radio(tr("&Create New Equation"), "optCreate");
-    pair(this, m_optSolve, m_optCreate);
+    pairOptions(this, m_optSolve, m_optCreate);
     auto *choice = new QHBoxLayout;
     choice->addWidget(m_optSolve);
     choice->addWidget(m_optCreate);
@@ -114,7 +59,7 @@ QWidget *FrmNew::buildSolveFrame()
     m_frmEnter->setObjectName(QStringLiteral("frmEnter"));
     m_optProgram = radio(tr("This &Program"), "optProgram");
     m_optFile = radio(tr("&File"), "optFile");
-    pair(this, m_optProgram, m_optFile);
+    pairOptions(this, m_optProgram, m_optFile);
     connect(m_optProgram, &QRadioButton::clicked, this, &FrmNew::optProgram_Click);
     connect(m_optFile, &QRadioButton::clicked, this, &FrmNew::optProgram_Click);
     auto *from = new QHBoxLayout;
@@ -124,18 +69,14 @@ QWidget *FrmNew::buildSolveFrame()
     auto *layout = new QVBoxLayout(m_frmEnter);
     layout->addLayout(from);
     layout->addWidget(buildProgramPanel());
-    m_picFile =
-        buildFileChooser({ "picFile",
-                             tr("Select the file to open which contains the coefficients of the equation so solve."),
-                             "lblOpen",
-                             "btnOpen",
-                             "lblSelected",
-                             "txtFile",
-                             "btnInstructions",
-                             &FrmNew::btnOpen_Click,
-                             &FrmNew::btnInstructions_Click },
-            m_btnOpen,
-            m_txtFile);
+    const FileChooser chooser =
+        buildFileChooser({ "picFile", "lblOpen", "btnOpen", "lblSelected", "txtFile", "btnInstructions" },
+            tr("Select the file to open which contains the coefficients of the equation so solve."));
+    m_picFile = chooser.panel;
+    m_btnOpen = chooser.open;
+    m_txtFile = chooser.path;
+    connect(m_btnOpen, &QPushButton::clicked, this, &FrmNew::btnOpen_Click);
+    connect(chooser.instructions, &QPushButton::clicked, this, &FrmNew::btnInstructions_Click);
     layout->addWidget(m_picFile);
     return m_frmEnter;
 }
@@ -146,7 +87,7 @@ QWidget *FrmNew::buildProgramPanel()
     m_picProgram->setObjectName(QStringLiteral("picProgram"));
     m_optReal = radio(tr("&Real"), "optReal");
     m_optComplex = radio(tr("C&omplex"), "optComplex");
-    pair(this, m_optReal, m_optComplex);
+    pairOptions(this, m_optReal, m_optComplex);
     connect(m_optReal, &QRadioButton::clicked, this, &FrmNew::optReal_Click);
     connect(m_optComplex, &QRadioButton::clicked, this, &FrmNew::optComplex_Click);
     m_cboDegree = numberList("cboDegree");
@@ -167,7 +108,7 @@ QWidget *FrmNew::buildCreateFrame()
     m_frmCreate2->setObjectName(QStringLiteral("frmCreate2"));
     m_optProgram2 = radio(tr("This &Program"), "optProgram2");
     m_optFile2 = radio(tr("&File"), "optFile2");
-    pair(this, m_optProgram2, m_optFile2);
+    pairOptions(this, m_optProgram2, m_optFile2);
     connect(m_optProgram2, &QRadioButton::clicked, this, &FrmNew::optProgram2_Click);
     connect(m_optFile2, &QRadioButton::clicked, this, &FrmNew::optProgram2_Click);
     auto *from = new QHBoxLayout;
@@ -177,64 +118,21 @@ QWidget *FrmNew::buildCreateFrame()
     auto *layout = new QVBoxLayout(m_frmCreate2);
     layout->addLayout(from);
     layout->addWidget(buildProgram2Panel());
-    m_picFile2 = buildFileChooser({ "picFile2",
-                                      tr("Select the file to open which contains the roots of the equation to create."),
-                                      "lblOpen2",
-                                      "btnOpen2",
-                                      "Label2",
-                                      "txtFilepath2",
-                                      "btnInstructions2",
-                                      &FrmNew::btnOpen2_Click,
-                                      &FrmNew::btnInstructions2_Click },
-        m_btnOpen2,
-        m_txtFilepath2);
+    m_rootsFile = buildFileChooser({ "picFile2", "lblOpen2", "btnOpen2", "Label2", "txtFilepath2", "btnInstructions2" },
+        tr("Select the file to open which contains the roots of the equation to create."));
+    m_picFile2 = m_rootsFile.panel;
+    connect(m_rootsFile.open, &QPushButton::clicked, this, &FrmNew::btnOpen2_Click);
+    connect(m_rootsFile.instructions, &QPushButton::clicked, this, &FrmNew::btnInstructions2_Click);
     layout->addWidget(m_picFile2);
     return m_frmCreate2;
 }
 
 QWidget *FrmNew::buildProgram2Panel()
 {
-    m_picProgram2 = new QWidget;
-    m_picProgram2->setObjectName(QStringLiteral("picProgram2"));
-    m_cboNumRoots = numberList("cboNumRoots");
-    m_txtLeadingA = new QLineEdit(QStringLiteral("1"));
-    m_txtLeadingA->setObjectName(QStringLiteral("txtLeadingA"));
-    m_txtLeadingB = new QLineEdit(QStringLiteral("0"));
-    m_txtLeadingB->setObjectName(QStringLiteral("txtLeadingB"));
-    makeNumberBox(m_txtLeadingA);
-    makeNumberBox(m_txtLeadingB);
-    auto *leading = new QHBoxLayout;
-    leading->addWidget(label(QStringLiteral("("), "lblLeading_0"));
-    leading->addWidget(m_txtLeadingA);
-    leading->addWidget(label(QStringLiteral(" + "), "lblLeading_1"));
-    leading->addWidget(m_txtLeadingB);
-    leading->addWidget(label(QStringLiteral("i)"), "lblLeading_2"));
-    auto *grid = new QGridLayout(m_picProgram2);
-    grid->addWidget(label(tr("(An equation will be created by specifying its roots.)"), "Label1"), 0, 0, 1, 2);
-    grid->addWidget(label(tr("Number of roots to enter:"), "lblCreateNew_0"), 1, 0);
-    grid->addWidget(m_cboNumRoots, 1, 1);
-    grid->addWidget(label(tr("Leading coefficient:"), "lblCreateNew_1"), 2, 0);
-    grid->addLayout(leading, 2, 1);
-    grid->addWidget(label(tr("(of highest power of 'x')"), "lblCreateNew_2"), 3, 0);
+    m_rootsProgram =
+        buildRootsProgramPanel("picProgram2", tr("(An equation will be created by specifying its roots.)"), "Label1");
+    m_picProgram2 = m_rootsProgram.panel;
     return m_picProgram2;
-}
-
-QWidget *FrmNew::buildFileChooser(const FileChooser &chooser, QPushButton *&open, QLineEdit *&path)
-{
-    auto *panel = new QWidget;
-    panel->setObjectName(QLatin1String(chooser.panel));
-    open = button(tr("&Open File..."), chooser.openName);
-    path = pathBox(chooser.pathName);
-    auto *instructions = button(tr("&Instructions!"), chooser.instructionsName);
-    connect(open, &QPushButton::clicked, this, chooser.onOpen);
-    connect(instructions, &QPushButton::clicked, this, chooser.onInstructions);
-    auto *grid = new QGridLayout(panel);
-    grid->addWidget(label(chooser.prompt, chooser.promptName), 0, 0, 1, 3);
-    grid->addWidget(open, 1, 0);
-    grid->addWidget(label(tr("Selected file:"), chooser.selectedName), 1, 1);
-    grid->addWidget(path, 1, 2);
-    grid->addWidget(instructions, 2, 0);
-    return panel;
 }
 
 QWidget *FrmNew::buildButtons()
@@ -260,8 +158,8 @@ QWidget *FrmNew::buildButtons()
 
 void FrmNew::Form_Load()
 {
-    fill(m_cboDegree, core::maxRealDegree);
-    fill(m_cboNumRoots, core::maxRoots);
+    fillNumbers(m_cboDegree, core::maxRealDegree);
+    fillNumbers(m_rootsProgram.cboNumRoots, core::maxRoots);
     for (int precision = precisionChoices; precision >= 1; --precision) {
         m_lstPrecision->addItem(QString::number(precision));
     }
@@ -295,7 +193,7 @@ void FrmNew::optProgram2_Click()
 
 void FrmNew::fillDegrees(int count)
 {
-    fill(m_cboDegree, count);
+    fillNumbers(m_cboDegree, count);
 }
 
 void FrmNew::optReal_Click()
@@ -334,7 +232,7 @@ void FrmNew::btnOpen2_Click()
 {
     const auto path = m_services.fileDialogs.openFile(this, msg::openRootsFile());
     if (path && !path->isEmpty()) {
-        m_txtFilepath2->setText(*path);
+        m_rootsFile.path->setText(*path);
     }
 }
 
@@ -360,7 +258,7 @@ bool FrmNew::solveFromProgram()
 bool FrmNew::solveFromFile()
 {
     const QString path = m_txtFile->text();
-    if (path == none) {
+    if (path == noFileChosen()) {
         m_services.messages.show(msg::selectEquationFile(), this);
         m_btnOpen->setFocus();
         return false;
@@ -379,47 +277,16 @@ bool FrmNew::solveFromFile()
 
 void FrmNew::createFromProgram()
 {
-    if (m_cboNumRoots->currentText().isEmpty()) {
-        m_services.messages.show(msg::selectNumberOfRoots(), this);
-        m_cboNumRoots->setFocus();
-        return;
+    if (requestTypedRoots(m_state, m_services.messages, this, m_rootsProgram)) {
+        m_actions.openCreator(this);
     }
-    const core::NumberValue a = readNumber(m_services.messages, this, m_txtLeadingA->text()).value;
-    const core::NumberValue b = readNumber(m_services.messages, this, m_txtLeadingB->text()).value;
-    if (a.isFailed() || b.isFailed()) {
-        m_services.messages.show(msg::leadingCoefficientNotNumeric(), this);
-        (a.isFailed() ? m_txtLeadingA : m_txtLeadingB)->setFocus();
-        return;
-    }
-    if (a.readsAsZero() && b.readsAsZero()) {
-        m_services.messages.show(msg::leadingCoefficientZero(), this);
-        m_txtLeadingA->setFocus();
-        return;
-    }
-    core::CreatorRequest &creator = m_state.creator;
-    creator.fromFile = false;
-    creator.CreateDegree = m_cboNumRoots->currentText().toInt();
-    creator.LeadingCoef = { a.toDouble(), b.toDouble() };
-    creator.leadingTextA = toStd(m_txtLeadingA->text());
-    creator.leadingTextB = toStd(m_txtLeadingB->text());
-    m_actions.openCreator(this);
 }
 
 void FrmNew::createFromFile()
 {
-    const QString path = m_txtFilepath2->text();
-    if (path == none) {
-        m_services.messages.show(msg::selectRootsFile(), this);
-        m_btnOpen2->setFocus();
-        return;
+    if (requestRootsFile(m_state, m_services.messages, this, m_rootsFile)) {
+        m_actions.openCreator(this);
     }
-    core::CreatorRequest &creator = m_state.creator;
-    creator.fromFile = true;
-    creator.RootsFilePath = toStd(path);
-    creator.viewText = core::LoadFileText(toPath(path)).text;
-    creator.roots = core::ReadRootsFile(toPath(path));
-    showNotices(m_services.messages, this, creator.roots.notices);
-    m_actions.openCreator(this);
 }
 
 void FrmNew::btnOK_Click()

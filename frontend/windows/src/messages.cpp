@@ -49,6 +49,7 @@ QString inputError(const char *first, const char *second)
 }
 
 const char *const coefficientsFirstLine = "There is an input error in the coefficients of the current equation.";
+const char *const enteredDataLine = "Please verify that all of the data entered is numerical.";
 const char *const leadingNotNumeric =
     "There must be a numerical value given to the coefficient of the highest power of 'x'.";
 const char *const leadingZero = "There must be a value given to the coefficient of the highest power of 'x'.";
@@ -79,6 +80,15 @@ Message coefficientFileError()
                   "Please verify it and try again." }),
         "Input File Error",
         MessageIcon::Critical);
+}
+
+/// A save that failed is told, so the user does not take the file for written.
+Message notSaved(const QString &path, const char *title)
+{
+    return ok(tr("The equation could not be saved to the file:") + QLatin1Char('\n') + path + QLatin1Char('\n')
+            + tr("Please choose another file or folder."),
+        title,
+        MessageIcon::Exclamation);
 }
 
 Message rootsFileError(bool withLeadingLine)
@@ -113,7 +123,9 @@ Message forNotice(core::Notice notice)
     case Notice::ComplexLeadingZero:
         return inputErrorMessage(complexLeadingZero);
     case Notice::CoefficientInput:
-        return ok(inputError(coefficientsFirstLine, "Please verify that all of the data entered is numerical."),
+        return ok(inputError(coefficientsFirstLine, enteredDataLine), "Input Error", MessageIcon::Exclamation);
+    case Notice::RootsInput:
+        return ok(inputError("There is an input error in the roots of the equation to create.", enteredDataLine),
             "Input Error",
             MessageIcon::Exclamation);
     case Notice::FileDegree:
@@ -173,6 +185,44 @@ QString inputTooLarge()
     return tr("Error: Input Too Large");
 }
 
+Message unableToSolve()
+{
+    return ok(lines({ "Kovalin was unable to solve the given 50th order polynomial equation.",
+                  "An internal error has occured." }),
+        "Unable to Solve Equation",
+        MessageIcon::Critical);
+}
+
+Message copyScratchFailed(const QString &folder)
+{
+    return ok(tr("The equation and its roots could not be copied, because the scratch file \"CopyTemp.tmp\" "
+                 "could not be created in the folder:")
+            + QLatin1Char('\n') + folder + QLatin1Char('\n')
+            + tr("Please start Kovalin from a folder you may write to."),
+        "Copy Equation and Roots",
+        MessageIcon::Exclamation);
+}
+
+Message creatorOverflow()
+{
+    return ok(lines({ "The input provided generated an overflow.", "Please provide smaller input values." }),
+        "Input Error - Overflow",
+        MessageIcon::Critical);
+}
+
+Message confirmCloseCreator()
+{
+    return { lines({ "Are you sure you want to close the Equation Creator?", "The current data will be cleared." }),
+        tr("Close Equation Creator"),
+        MessageIcon::Question,
+        MessageButtons::YesNo };
+}
+
+Message saveCreatedFailed(const QString &path)
+{
+    return notSaved(path, "Save Created Equation");
+}
+
 Message confirmClear()
 {
     return question("Are you sure you want to clear the current coefficients?", "Clear Coefficients");
@@ -218,10 +268,7 @@ Message fileUnusable(const QString &path, core::LoadProblem problem)
 
 Message saveFailed(const QString &path)
 {
-    return ok(tr("The equation could not be saved to the file:") + QLatin1Char('\n') + path + QLatin1Char('\n')
-            + tr("Please choose another file or folder."),
-        "Save Equation Coefficients",
-        MessageIcon::Exclamation);
+    return notSaved(path, "Save Equation Coefficients");
 }
 
 Message coefficientsFileInstructions()
@@ -326,6 +373,11 @@ platform::FileDialogRequest openRootsFile()
 platform::FileDialogRequest saveCoefficientsFile()
 {
     return dialog("Save Equation Coefficients", true);
+}
+
+platform::FileDialogRequest saveCreatedFile()
+{
+    return dialog("Save Created Equation", true);
 }
 
 } // namespace frontend::msg

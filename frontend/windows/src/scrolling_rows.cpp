@@ -1,10 +1,14 @@
 #include "frontend/scrolling_rows.h"
 
 #include "frontend/core/rows.h"
+#include "frontend/feedback.h"
 #include "platform/twips.h"
 
 #include <QEvent>
+#include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -52,7 +56,11 @@ void ScrollingRows::setPanelSize(int heightTwips, int widthPixels)
 
 void ScrollingRows::LoadBars()
 {
-    const core::ScrollRange range = core::LoadBars(m_panelTwips, m_viewportTwips);
+    LoadBars(core::LoadBars(m_panelTwips, m_viewportTwips));
+}
+
+void ScrollingRows::LoadBars(const core::ScrollRange &range)
+{
     m_bar->setRange(0, range.maximum);
     m_bar->setPageStep(std::max(1, m_viewportTwips / stepTwips));
     m_bar->setValue(0);
@@ -93,6 +101,35 @@ bool ScrollingRows::eventFilter(QObject *watched, QEvent *event)
         scrollTo(static_cast<QWidget *>(watched));
     }
     return QWidget::eventFilter(watched, event);
+}
+
+QString indexedName(const char *name, int index)
+{
+    return QLatin1String(name) + QLatin1Char('_') + QString::number(index);
+}
+
+QLineEdit *addRowBox(QWidget *panel, const QString &name, int x, int y, int widthTwips, int heightTwips)
+{
+    auto *box = new QLineEdit(panel);
+    box->setObjectName(name);
+    box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    box->setGeometry(platform::twipsToPixels(x, panel),
+        platform::twipsToPixels(y, panel),
+        platform::twipsToPixels(widthTwips, panel),
+        platform::twipsToPixels(heightTwips, panel));
+    makeNumberBox(box);
+    box->show();
+    return box;
+}
+
+QLabel *addRowLabel(QWidget *panel, const QString &name, const QString &text, int x, int y)
+{
+    auto *label = new QLabel(text, panel);
+    label->setObjectName(name);
+    label->adjustSize();
+    label->move(platform::twipsToPixels(x, panel), platform::twipsToPixels(y, panel));
+    label->show();
+    return label;
 }
 
 } // namespace frontend

@@ -1,10 +1,15 @@
 #pragma once
 // Telling the user what a check found, the same way from every window.
 
+#include "frontend/core/equation.h"
 #include "frontend/core/notice.h"
 #include "frontend/core/number_text.h"
 
 #include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
 
 class QLineEdit;
 class QWidget;
@@ -19,6 +24,15 @@ namespace frontend
 
 /// Shows each notice's message, in order.
 void showNotices(platform::MessageService &messages, QWidget *owner, const core::Notices &notices);
+
+/// Applies what a check of typed boxes found: the empty boxes it filled read "0", its notices are told in
+/// order, and the box at fault gets the focus. `box` finds a box (nothing for one that is not there).
+void applyBoxCheck(platform::MessageService &messages,
+    QWidget *owner,
+    const std::vector<core::BoxRef> &filled,
+    const core::Notices &notices,
+    const std::optional<core::BoxRef> &focus,
+    const std::function<QLineEdit *(core::BoxRef)> &box);
 
 /// Reads a box's text as number text; a division by zero is told at once, as the reader always does.
 core::ReadOutcome readNumber(platform::MessageService &messages, QWidget *owner, const QString &text);

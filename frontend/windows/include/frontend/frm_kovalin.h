@@ -3,6 +3,7 @@
 // every action on it.
 
 #include "frontend/core/state.h"
+#include "frontend/dialog_parts.h"
 #include "platform/services.h"
 
 #include <QMainWindow>
@@ -61,7 +62,6 @@ private:
     QPushButton *addButton(const char *name, const QString &caption, const QString &tip, void (FrmKovalin::*handler)());
     QAction *addItem(QMenu *menu, const char *name, const QString &caption, void (FrmKovalin::*handler)());
     QLineEdit *addBox(QWidget *panel, const QString &name, int x, int y, int widthTwips);
-    QLabel *addLabel(QWidget *panel, const QString &name, const QString &text, int x, int y);
 
     void Form_Load();
     void LoadReal(int degree);
@@ -104,8 +104,7 @@ private:
     QWidget *m_picFile = nullptr;
     ScrollingRows *m_realRows = nullptr;
     ScrollingRows *m_complexRows = nullptr;
-    QLineEdit *m_txtFilePath = nullptr;
-    QPlainTextEdit *m_txtFileText = nullptr;
+    FileView m_fileView;
     QString m_filePath; // the path as chosen, without a mark
     std::vector<QLineEdit *> m_txtCR;
     std::vector<QLineEdit *> m_txtCCA;

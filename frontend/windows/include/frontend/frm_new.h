@@ -3,6 +3,7 @@
 // roots (typed or from a file), and the display precision.
 
 #include "frontend/core/state.h"
+#include "frontend/dialog_parts.h"
 #include "platform/services.h"
 
 #include <QDialog>
@@ -41,19 +42,6 @@ private:
     QWidget *buildButtons();
     QWidget *buildProgramPanel();
     QWidget *buildProgram2Panel();
-    /// The names, texts and handlers of a file-choosing panel.
-    struct FileChooser {
-        const char *panel;
-        QString prompt;
-        const char *promptName;
-        const char *openName;
-        const char *selectedName;
-        const char *pathName;
-        const char *instructionsName;
-        void (FrmNew::*onOpen)();
-        void (FrmNew::*onInstructions)();
-    };
-    QWidget *buildFileChooser(const FileChooser &chooser, QPushButton *&open, QLineEdit *&path);
 
     void Form_Load();
     void optSolve_Click();
@@ -96,11 +84,8 @@ private:
     QRadioButton *m_optFile2 = nullptr;
     QWidget *m_picProgram2 = nullptr;
     QWidget *m_picFile2 = nullptr;
-    QComboBox *m_cboNumRoots = nullptr;
-    QLineEdit *m_txtLeadingA = nullptr;
-    QLineEdit *m_txtLeadingB = nullptr;
-    QPushButton *m_btnOpen2 = nullptr;
-    QLineEdit *m_txtFilepath2 = nullptr;
+    RootsProgramPanel m_rootsProgram;
+    FileChooser m_rootsFile;
     QListWidget *m_lstPrecision = nullptr;
 };
 

@@ -24,6 +24,14 @@ platform::Message unexpectedError();
 // solving and the engine exchange
 /// The arc-length result when the engine gave no usable length.
 QString inputTooLarge();
+platform::Message unableToSolve();
+/// The scratch file of Copy could not be created in `folder`.
+platform::Message copyScratchFailed(const QString &folder);
+
+// equation creator
+platform::Message creatorOverflow();
+platform::Message confirmCloseCreator();
+platform::Message saveCreatedFailed(const QString &path);
 
 // main window
 platform::Message confirmClear();
@@ -49,5 +57,6 @@ QString textFileFilter();
 platform::FileDialogRequest openCoefficientsFile();
 platform::FileDialogRequest openRootsFile();
 platform::FileDialogRequest saveCoefficientsFile();
+platform::FileDialogRequest saveCreatedFile();
 
 } // namespace frontend::msg

@@ -2,8 +2,12 @@
 // A panel of entry rows that pages inside a fixed viewport with a vertical scroll bar, in steps of
 // 20 twips. Used by the coefficient panels and the creator's roots.
 
+#include "frontend/core/rows.h"
+
 #include <QWidget>
 
+class QLabel;
+class QLineEdit;
 class QScrollBar;
 
 namespace frontend
@@ -30,6 +34,10 @@ public:
     void setPanelSize(int heightTwips, int widthPixels);
     /// Sizes the scroll bar for the panel: maximum and visibility.
     void LoadBars();
+    /// Sets the scroll bar to a range worked out elsewhere.
+    void LoadBars(const core::ScrollRange &range);
+    int panelTwips() const { return m_panelTwips; }
+    int viewportTwips() const { return m_viewportTwips; }
     /// Scrolls so that a row's box shows whenever it gets the focus.
     void followFocus(QWidget *box);
 
@@ -46,5 +54,12 @@ private:
     int m_viewportTwips;
     int m_panelTwips = 0;
 };
+
+/// The object name of element `index` of a control array: "txtCR_2".
+QString indexedName(const char *name, int index);
+/// A number box of a row (fixed-pitch font, whole text selected on focus), placed in twips.
+QLineEdit *addRowBox(QWidget *panel, const QString &name, int x, int y, int widthTwips, int heightTwips);
+/// A label of a row, placed in twips.
+QLabel *addRowLabel(QWidget *panel, const QString &name, const QString &text, int x, int y);
 
 } // namespace frontend

@@ -53,6 +53,8 @@ FileCheck CheckFileValues(CoefficientFile &file);
 /// Reads the file at `path` afresh, reloads its text for the view and checks it.
 CoefficientFileRead ReadCoefficientFile(const std::filesystem::path &path);
 
+/// The first line of a saved equation: the degree, a tab and its comment.
+std::string SavedDegreeLine(int degree);
 /// The lines of a saved equation: the degree with its comment, then each coefficient text (blanks
 /// removed, so the reader's cut at the first blank keeps all of it) followed by a tab and its power.
 std::vector<std::string> CoefficientFileLines(const CoefficientTexts &texts);

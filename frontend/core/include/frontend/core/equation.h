@@ -35,9 +35,10 @@ struct CoefficientTexts {
 /// coefficients [(1)+(2)i]*x^1 + [(0)+(-1)i].
 std::string BuildEquationText(const CoefficientTexts &texts);
 
-/// A coefficient box of the main window: which array and which power.
+/// A coefficient box of the main window (which array and which power), or a root box of the creator's
+/// roots window (CRA real part, CRB imaginary part; the index is the root's number from 1).
 struct BoxRef {
-    enum class Array { CR, CCA, CCB };
+    enum class Array { CR, CCA, CCB, CRA, CRB };
     Array array = Array::CR;
     int index = 0;
 
@@ -57,6 +58,10 @@ struct EntryCheck {
 /// Checks typed coefficients: the leading one must be a number other than "0"; empty lower boxes
 /// become "0"; every lower box must be numeric. Stops at the first fault.
 EntryCheck CheckNumericValues(CoefficientTexts texts);
+
+/// Checks the roots typed in the creator (root k's parts at index k - 1 of `roots`): empty parts become "0",
+/// every part must be numeric. Stops at the first fault.
+EntryCheck CheckNumericValuesCreate(CoefficientTexts roots);
 
 /// The values of texts that passed their check, as (real, imaginary) pairs by power; nothing when a
 /// text does not read as a number.

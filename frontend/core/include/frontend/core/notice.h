@@ -15,6 +15,8 @@ enum class Notice {
     ComplexLeadingNotNumeric,
     ComplexLeadingZero,
     CoefficientInput,
+    // roots typed in the equation creator
+    RootsInput,
     // coefficient files
     FileDegree,
     FileCount,

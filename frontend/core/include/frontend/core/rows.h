@@ -6,6 +6,10 @@
 namespace frontend::core
 {
 
+/// The template row every row array is created from: its height and the top of the first row.
+inline constexpr int templateRowHeight = 330;
+inline constexpr int templateRowTop = 60;
+
 struct RowLayout {
     int panelHeight = 0; // height of the scrolling panel
     std::vector<int> boxTops; // by index: top of row i's box
@@ -23,6 +27,8 @@ struct ScrollRange {
     bool visible = false;
 };
 ScrollRange LoadBars(int panelHeight, int viewportHeight);
+/// The scroll bar of the creator's roots: as LoadBars, except that exactly seven roots never show it.
+ScrollRange LoadRootBars(int count, int panelHeight, int viewportHeight);
 /// The panel's top for a scroll value.
 int PanelTop(int scrollValue);
 

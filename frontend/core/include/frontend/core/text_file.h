@@ -56,6 +56,15 @@ std::optional<std::vector<std::string>> ReadValueLines(LineReader &reader, std::
 /// The line trimmed of blanks and cut at its first blank or tab (what follows is a comment).
 std::string CutAtBlank(std::string_view line);
 
+/// The lines joined, each ended by CR LF.
+std::string JoinCrLf(const std::vector<std::string> &lines);
+
+/// Writes an exchange or scratch file: created 0600 (an existing one truncated), never through a link left
+/// in its place; false when it could not be written completely.
+bool WritePrivateFile(const std::filesystem::path &path, const std::string &bytes);
+/// Reads up to `maxBytes` of such a file; nothing when it cannot be opened or read.
+std::optional<std::string> ReadPrivateFile(const std::filesystem::path &path, std::size_t maxBytes);
+
 /// Writes the lines, each ended by CR LF; false when the file could not be written completely.
 bool WriteLines(const std::filesystem::path &path, const std::vector<std::string> &lines);
 

@@ -1,0 +1,107 @@
+// Time of one Solve as the user sees it: from the click on the main window's Solve button to the filled
+// results window, with the engine library loaded by name and the exchange files in their usual place.
+// Runs on the offscreen platform.
+//   build/bin/solve_window_bench [--benchmark_filter=real_d100]
+
+#include "frontend/action_registry.h"
+#include "frontend/core/coefficient_file.h"
+#include "frontend/core/state.h"
+#include "frontend/frm_kovalin.h"
+#include "frontend/solving.h"
+#include "platform/engine_library.h"
+#include "platform/testing/fakes.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace
+{
+
+using frontend::core::CoefKind;
+
+/// Types a case's coefficients into the main window's boxes.
+void typeCase(frontend::FrmKovalin &window, const frontend::core::CoefficientTexts &texts)
+{
+    for (int power = 0; power <= texts.degree(); ++power) {
+        const auto at = static_cast<std::size_t>(power);
+        const QString suffix = QLatin1Char('_') + QString::number(power);
+        if (texts.complex) {
+            window.findChild<QLineEdit *>(QStringLiteral("txtCCA") + suffix)
+                ->setText(QString::fromStdString(texts.re[at]));
+            window.findChild<QLineEdit *>(QStringLiteral("txtCCB") + suffix)
+                ->setText(QString::fromStdString(texts.im[at]));
+        } else {
+            window.findChild<QLineEdit *>(QStringLiteral("txtCR") + suffix)
+                ->setText(QString::fromStdString(texts.re[at]));
+        }
+    }
+}
+
+void solveFromClick(benchmark::State &run, const std::string &caseName)
+{
+    const auto read = frontend::core::ReadCoefficientFile(std::string(KOVALIN_SHARED_CASES) + "/" + caseName + ".txt");
+    if (read.FileError) {
+        run.SkipWithError("the case could not be read");
+        return;
+    }
+    const frontend::core::CoefficientTexts &texts = read.file.texts;
+    platform::testing::FakeServices fakes;
+    platform::QtEngineLibrary engine; // loaded by name, next to the program
+    const platform::Services services {
+        fakes.messages, fakes.clipboard, fakes.fileDialogs, fakes.shell, fakes.modal, engine
+    };
+    frontend::core::KovalinState state;
+    frontend::core::StartProgramEntry(state, texts.complex ? CoefKind::Complex : CoefKind::Real, texts.degree(), 15);
+    frontend::ActionRegistry actions;
+    frontend::registerSolving(actions, state, services);
+    frontend::FrmKovalin window(state, services, actions);
+    window.show();
+    typeCase(window, texts);
+    int listed = 0;
+    fakes.modal.onRun = [&listed](QDialog &results) {
+        listed = results.findChild<QListWidget *>(QStringLiteral("lstRoots"))->count();
+    };
+    auto *solve = window.findChild<QPushButton *>(QStringLiteral("btnSolve"));
+    for (auto _ : run) {
+        solve->click();
+    }
+    if (listed != texts.degree() || !fakes.messages.shown.isEmpty()) {
+        run.SkipWithError("the results window was not filled");
+    }
+}
+
+QtMessageHandler previousHandler = nullptr;
+
+/// The offscreen platform says for every window shown that it cannot pass size hints on; that is not news.
+void quietOffscreen(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (!message.contains(QLatin1String("propagateSizeHints"))) {
+        previousHandler(type, context, message);
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    previousHandler = qInstallMessageHandler(quietOffscreen);
+    QApplication application(argc, argv);
+    for (const char *name : { "rand_d100", "unity_n100", "crand_d49" }) {
+        benchmark::RegisterBenchmark(
+            (std::string("click_to_results/") + name).c_str(), solveFromClick, std::string(name))
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

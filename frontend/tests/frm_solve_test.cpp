@@ -1,0 +1,278 @@
+// Solving end to end: the main window's Solve through the real engine into the results window, the
+// refusal of complex degree 50, the unexpected-error paths, and Copy.
+
+#include "frontend/core/state.h"
+#include "frontend/engine_requests.h"
+#include "frontend/frm_kovalin.h"
+#include "solving_fixture.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QScrollBar>
+
+using namespace Qt::StringLiterals;
+using frontend::FrmKovalin;
+using frontend::core::CoefKind;
+
+namespace
+{
+
+const QString unexpected = QStringLiteral("An unexpected error has occured.");
+const QString quadratic = QStringLiteral("0 = (1)*x^2 + (-3)*x^1 + (2)");
+const QByteArray quadraticRequest = "S\r\nR\r\n2\r\n1.\r\n-3.\r\n2.\r\n\r\n";
+
+} // namespace
+
+class FrmSolveTest : public SolvingTest
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { resetSolving(); }
+    void cleanup()
+    {
+        QVERIFY(endedClean());
+        window.reset();
+        cleanupSolving();
+    }
+
+    void aTypedQuadraticIsSolvedAndItsFilesRemoved()
+    {
+        open(CoefKind::Real, 2, { "1", "-3", "2" });
+        play[u"frmSolve"_s] = [this](QDialog &results) {
+            QCOMPARE(results.windowTitle(), QStringLiteral("Kovalin - Equation Solver - [Roots]"));
+            QCOMPARE(
+                child<QGroupBox>(&results, u"frmSolved"_s)->title(), QStringLiteral("Roots of Equation - [Degree: 2]"));
+            QCOMPARE(child<QLineEdit>(&results, u"txtEquation"_s)->text(), quadratic);
+            QCOMPARE(entries(roots(results)), (QStringList { u"(1)"_s, u"(2)"_s }));
+            QCOMPARE(text(&results, "lblNumReal"), QStringLiteral("2"));
+            QCOMPARE(text(&results, "lblNumImaginary"), QStringLiteral("0"));
+            QCOMPARE(text(&results, "lblNature_0"), QStringLiteral("Number of real roots:"));
+            QCOMPARE(text(&results, "lblNature_1"), QStringLiteral("Number of imaginary roots:"));
+            QCOMPARE(child<QPushButton>(&results, u"btnCopy"_s)->toolTip(), QStringLiteral("Copy equation and roots"));
+            QVERIFY(leftOver().isEmpty()); // both files gone before the window shows
+        };
+        click(window.get(), "btnSolve");
+        QCOMPARE(sent, quadraticRequest);
+        QCOMPARE(windowsRun, QStringList { u"frmSolve"_s });
+        QVERIFY(fakes->messages.shown.isEmpty());
+    }
+
+    void theMenuSolvesToo()
+    {
+        open(CoefKind::Real, 1, { "2", "-1" });
+        play[u"frmSolve"_s] = [](QDialog &results) {
+            QCOMPARE(entries(roots(results)), QStringList { u"(0.5)"_s });
+        };
+        child<QAction>(window.get(), u"mnuSolve"_s)->trigger();
+        QCOMPARE(windowsRun, QStringList { u"frmSolve"_s });
+    }
+
+    void anEquationFromAFileIsSolvedWithItsDegreeLineAsWritten()
+    {
+        const QString path = writeFile(files, "2.0\tdegree of equation\r\n1\r\n-3\r\n2\r\n");
+        frontend::core::StartFileEntry(*state, path.toStdString(), readBytes(path).toStdString());
+        state->PrecisionPattern = frontend::core::MakePrecisionPattern(15);
+        makeWindow();
+        play[u"frmSolve"_s] = [](QDialog &results) {
+            QCOMPARE(child<QGroupBox>(&results, u"frmSolved"_s)->title(),
+                QStringLiteral("Roots of Equation - [Degree: 2.0]"));
+            QCOMPARE(child<QLineEdit>(&results, u"txtEquation"_s)->text(), quadratic);
+            QCOMPARE(entries(roots(results)), (QStringList { u"(1)"_s, u"(2)"_s }));
+        };
+        click(window.get(), "btnSolve");
+        QCOMPARE(sent, quadraticRequest); // the engine reads the degree as an integer
+        QVERIFY(leftOver().isEmpty());
+    }
+
+    void aRootWithANegativeImaginaryPart()
+    {
+        // x^2 + 2x + 5 = 0: -1 + 2i and -1 - 2i
+        open(CoefKind::Real, 2, { "1", "2", "5" });
+        play[u"frmSolve"_s] = [](QDialog &results) {
+            QStringList found = entries(roots(results));
+            found.sort();
+            QCOMPARE(found, (QStringList { u"(-1) + (2)i"_s, u"(-1) - (2)i"_s }));
+            QCOMPARE(text(&results, "lblNumReal"), QStringLiteral("0"));
+            QCOMPARE(text(&results, "lblNumImaginary"), QStringLiteral("2"));
+        };
+        click(window.get(), "btnSolve");
+        QCOMPARE(windowsRun.size(), 1);
+    }
+
+    void complexDegreeFiftyIsRefusedBeforeAnyRequest()
+    {
+        open(CoefKind::Complex, 50, {});
+        fillComplex(50);
+        click(window.get(), "btnSolve");
+        QCOMPARE(shownTexts(fakes->messages),
+            QStringList { u"Kovalin was unable to solve the given 50th order polynomial equation.\n"
+                          "An internal error has occured."_s });
+        QCOMPARE(fakes->messages.shown.front().title, QStringLiteral("Unable to Solve Equation"));
+        QCOMPARE(fakes->messages.shown.front().icon, platform::MessageIcon::Critical);
+        QCOMPARE(fakes->engine.calls, 0);
+        QVERIFY(windowsRun.isEmpty());
+        QVERIFY(leftOver().isEmpty());
+    }
+
+    void complexDegreeFortyNineIsSolved()
+    {
+        open(CoefKind::Complex, 49, {});
+        fillComplex(49); // x^49 - 1
+        play[u"frmSolve"_s] = [](QDialog &results) {
+            QCOMPARE(roots(results)->count(), 49);
+            QCOMPARE(text(&results, "lblNumReal").toInt() + text(&results, "lblNumImaginary").toInt(), 49);
+        };
+        click(window.get(), "btnSolve");
+        QVERIFY(sent.startsWith("S\r\nC\r\n49\r\n(1.,0.)\r\n(0.,0.)\r\n"));
+        QVERIFY(sent.endsWith("(0.,0.)\r\n(-1.,0.)\r\n\r\n"));
+        QCOMPARE(windowsRun, QStringList { u"frmSolve"_s });
+        QVERIFY(fakes->messages.shown.isEmpty());
+    }
+
+    void aMissingEngineIsUnexpectedAndKeepsTheRequest()
+    {
+        fakes->engine.entry = nullptr;
+        open(CoefKind::Real, 2, { "1", "-3", "2" });
+        play[u"frmSolve"_s] = [](QDialog &results) {
+            QCOMPARE(child<QLineEdit>(&results, u"txtEquation"_s)->text(), quadratic);
+            QCOMPARE(roots(results)->count(), 0);
+            QCOMPARE(text(&results, "lblNumReal"), QString());
+        };
+        click(window.get(), "btnSolve");
+        QCOMPARE(shownTexts(fakes->messages), QStringList { unexpected });
+        QCOMPARE(fakes->messages.shown.front().title, QStringLiteral("Unexpected Error"));
+        QCOMPARE(windowsRun, QStringList { u"frmSolve"_s }); // shown all the same, without roots
+        QCOMPARE(readBytes(request()), quadraticRequest);
+    }
+
+    void anUnreadableAnswerListsNoRootAndKeepsTheAnswer()
+    {
+        fakes->engine.entry = [this] {
+            QFile out(answer());
+            if (out.open(QIODevice::WriteOnly)) {
+                out.write(" 1 0\n Infinity 0\n"); // the placeholder of a root not found
+            }
+            return 0;
+        };
+        open(CoefKind::Real, 2, { "1", "-3", "2" });
+        play[u"frmSolve"_s] = [](QDialog &results) {
+            QCOMPARE(roots(results)->count(), 0);
+            QCOMPARE(text(&results, "lblNumReal"), QString());
+            QCOMPARE(text(&results, "lblNumImaginary"), QString());
+        };
+        click(window.get(), "btnSolve");
+        QCOMPARE(shownTexts(fakes->messages), QStringList { unexpected });
+        QCOMPARE(leftOver(), QStringList { u"TEMP_ZERO.OUT"_s });
+    }
+
+    void copyJoinsEquationAndRootsWithCrLf()
+    {
+        open(CoefKind::Real, 2, { "1", "-3", "2" });
+        play[u"frmSolve"_s] = [this](QDialog &results) {
+            click(&results, "btnCopy");
+            QVERIFY(results.isVisible());
+        };
+        click(window.get(), "btnSolve");
+        QCOMPARE(
+            fakes->clipboard.text, QStringLiteral("0 = (1)*x^2 + (-3)*x^1 + (2)\r\n\r\nx = . . .\r\n(1)\r\n(2)\r\n"));
+        QVERIFY(QDir(scratch->path()).entryList(QDir::Files).isEmpty()); // CopyTemp.tmp is deleted
+    }
+
+    void copyAfterAFailedSolveHasNoRoots()
+    {
+        fakes->engine.entry = nullptr;
+        open(CoefKind::Real, 2, { "1", "-3", "2" });
+        play[u"frmSolve"_s] = [](QDialog &results) {
+            click(&results, "btnCopy");
+        };
+        click(window.get(), "btnSolve");
+        QCOMPARE(fakes->clipboard.text, quadratic + u"\r\n\r\nx = . . .\r\n"_s);
+    }
+
+    void aScratchFileThatCannotBeCreatedIsToldAndTheWindowStays()
+    {
+        QVERIFY(QDir(scratch->path()).mkdir(u"CopyTemp.tmp"_s)); // a folder in its place
+        open(CoefKind::Real, 2, { "1", "-3", "2" });
+        bool stayed = false;
+        play[u"frmSolve"_s] = [&stayed](QDialog &results) {
+            click(&results, "btnCopy");
+            stayed = results.isVisible() && results.result() == QDialog::Rejected;
+        };
+        click(window.get(), "btnSolve");
+        QVERIFY(stayed);
+        QVERIFY(!fakes->clipboard.text);
+        QCOMPARE(fakes->messages.shown.size(), 1);
+        QVERIFY(fakes->messages.shown.front().text.contains(u"\"CopyTemp.tmp\""_s));
+        QVERIFY(fakes->messages.shown.front().text.contains(QDir::toNativeSeparators(scratch->path())));
+    }
+
+    void degreeOneHundredFillsTheListAndScrollsSideways()
+    {
+        std::vector<const char *> texts(101, "0");
+        texts.front() = "1";
+        texts.back() = "-1"; // x^100 - 1
+        open(CoefKind::Real, 100, texts);
+        play[u"frmSolve"_s] = [](QDialog &results) {
+            QListWidget *list = roots(results);
+            QCOMPARE(list->count(), 100);
+            list->setFixedWidth(150);
+            QCoreApplication::processEvents();
+            QVERIFY(list->horizontalScrollBar()->maximum() > 0);
+            QCOMPARE(text(&results, "lblNumReal"), QStringLiteral("2")); // 1 and -1
+            click(&results, "btnClose");
+            QCOMPARE(results.result(), int(QDialog::Accepted));
+        };
+        click(window.get(), "btnSolve");
+        QCOMPARE(windowsRun.size(), 1);
+    }
+
+    void anArcLengthRequestForTheTools()
+    {
+        open(CoefKind::Real, 2, { "1", "0", "0" });
+        QVERIFY(window->checkedEquationText(true));
+        const QString length = frontend::RunLengthRequest(*state, 0.0, 1.0, fakes->services(), window.get());
+        QVERIFY(qAbs(length.toDouble() - 1.4789428575446) < 1e-7);
+        QVERIFY(leftOver().isEmpty());
+
+        fakes->engine.entry = nullptr;
+        QCOMPARE(frontend::RunLengthRequest(*state, 0.0, 1.0, fakes->services(), window.get()),
+            QStringLiteral("Error: Input Too Large"));
+        QCOMPARE(shownTexts(fakes->messages), QStringList { unexpected });
+    }
+
+private:
+    static QListWidget *roots(const QDialog &results) { return child<QListWidget>(&results, u"lstRoots"_s); }
+
+    void makeWindow()
+    {
+        window = std::make_unique<FrmKovalin>(*state, fakes->services(), *registry);
+        QVERIFY(showActive(window.get()));
+    }
+    /// Opens the main window for typed coefficients and types them, the leading one first.
+    void open(CoefKind kind, int degree, const std::vector<const char *> &leadingFirst)
+    {
+        frontend::core::StartProgramEntry(*state, kind, degree, 15);
+        makeWindow();
+        for (std::size_t k = 0; k < leadingFirst.size(); ++k) {
+            const int power = degree - static_cast<int>(k);
+            child<QLineEdit>(window.get(), u"txtCR_%1"_s.arg(power))->setText(QString::fromUtf8(leadingFirst[k]));
+        }
+    }
+    /// x^n - 1 in complex boxes.
+    void fillComplex(int degree)
+    {
+        for (int power = 0; power <= degree; ++power) {
+            const QString re = power == degree ? u"1"_s : power == 0 ? u"-1"_s : u"0"_s;
+            child<QLineEdit>(window.get(), u"txtCCA_%1"_s.arg(power))->setText(re);
+            child<QLineEdit>(window.get(), u"txtCCB_%1"_s.arg(power))->setText(u"0"_s);
+        }
+    }
+
+    QTemporaryDir files;
+    std::unique_ptr<FrmKovalin> window;
+};
+
+QTEST_MAIN(FrmSolveTest)
+#include "frm_solve_test.moc"

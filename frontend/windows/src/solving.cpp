@@ -1,0 +1,60 @@
+#include "frontend/solving.h"
+
+#include "frontend/action_registry.h"
+#include "frontend/core/engine_exchange.h"
+#include "frontend/engine_requests.h"
+#include "frontend/frm_create.h"
+#include "frontend/frm_create_new.h"
+#include "frontend/frm_solve.h"
+#include "frontend/messages.h"
+#include "frontend/qt_text.h"
+#include "platform/message_service.h"
+#include "platform/modal_runner.h"
+
+namespace frontend
+{
+
+void registerSolving(ActionRegistry &actions, core::KovalinState &state, platform::Services services)
+{
+    actions.add(core::Action::Solve, [&state, services](const QString &text, QWidget *owner) {
+        solveEquation(state, services, text, owner);
+    });
+    actions.add(core::Action::Create, [&state, services](const QString &, QWidget *owner) {
+        createEquation(state, services, owner);
+    });
+    actions.setCreator([&state, services](QWidget *owner) {
+        openCreator(state, services, owner);
+    });
+}
+
+void solveEquation(core::KovalinState &state, const platform::Services &services, const QString &text, QWidget *owner)
+{
+    if (core::SolveRefused(state)) {
+        services.messages.show(msg::unableToSolve(), owner);
+        return;
+    }
+    FrmSolve window(services, owner);
+    window.setDegree(toQt(core::SolveDegreeText(state)));
+    window.setEquation(text);
+    const core::SolveResult result = core::WriteSolveRequest(state, engineCall(services.engine));
+    if (tellExchangeFault(services.messages, owner, result.fault)) {
+        window.showRoots(core::ListRoots(result.roots, state.decimals()));
+    }
+    services.modal.run(window);
+}
+
+void openCreator(core::KovalinState &state, const platform::Services &services, QWidget *owner)
+{
+    FrmCreate window(state, services, owner);
+    services.modal.run(window);
+}
+
+void createEquation(core::KovalinState &state, const platform::Services &services, QWidget *owner)
+{
+    FrmCreateNew dialog(state, services, owner);
+    if (services.modal.run(dialog) == QDialog::Accepted) {
+        openCreator(state, services, owner);
+    }
+}
+
+} // namespace frontend
