@@ -158,9 +158,7 @@ Message forNotice(core::Notice notice)
 
 Message inputErrorFor(const char *firstLine)
 {
-    return ok(inputError(firstLine, "Please verify that all of the data entered is numerical."),
-        "Input Error",
-        MessageIcon::Exclamation);
+    return ok(inputError(firstLine, enteredDataLine), "Input Error", MessageIcon::Exclamation);
 }
 
 Message divisionByZero()

@@ -1,4 +1,3 @@
-#include "frontend/core/complex_arithmetic.h"
 #include "tools/analysis/evaluation.h"
 #include "tools/analysis/x_values.h"
 
@@ -11,32 +10,12 @@
 
 using namespace tools::analysis;
 using frontend::core::CoefficientTexts;
-using frontend::core::ComplexAdd;
-using frontend::core::ComplexMultiply;
 
 namespace
 {
 
 constexpr double big = std::numeric_limits<double>::max();
 constexpr double inf = std::numeric_limits<double>::infinity();
-
-TEST(ComplexArithmetic, MultipliesAndAddsAndRefusesResultsThatAreNotFinite)
-{
-    const auto product = ComplexMultiply({ 1.0, 2.0 }, { 3.0, -1.0 }); // (1 + 2i)(3 - i) = 5 + 5i
-    ASSERT_TRUE(product);
-    EXPECT_EQ(product->re, 5.0);
-    EXPECT_EQ(product->im, 5.0);
-    const auto sum = ComplexAdd({ 1.0, 2.0 }, { -1.0, 0.5 });
-    ASSERT_TRUE(sum);
-    EXPECT_EQ(sum->re, 0.0);
-    EXPECT_EQ(sum->im, 2.5);
-
-    EXPECT_FALSE(ComplexMultiply({ big, 0.0 }, { 2.0, 0.0 })); // overflow
-    EXPECT_FALSE(ComplexMultiply({ big, big }, { big, -big })); // inf - inf: invalid
-    EXPECT_FALSE(ComplexAdd({ big, 0.0 }, { big, 0.0 }));
-    EXPECT_FALSE(ComplexAdd({ 0.0, inf }, { 0.0, 0.0 }));
-    EXPECT_FALSE(ComplexMultiply({ std::nan(""), 0.0 }, { 0.0, 0.0 }));
-}
 
 TEST(EvaluatePolynomial, UsesHornerInComplexArithmetic)
 {

@@ -197,39 +197,49 @@ std::string readFile(const std::filesystem::path &path)
     return out.str();
 }
 
+// The scratch file goes to the current folder: each test works in a folder of its own.
 class TableCopy : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
+        previous = std::filesystem::current_path();
         dir = std::filesystem::temp_directory_path() / ("kovalin-table-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
+        std::filesystem::current_path(dir);
     }
-    void TearDown() override { std::filesystem::remove_all(dir); }
+    void TearDown() override
+    {
+        std::filesystem::current_path(previous);
+        std::filesystem::remove_all(dir);
+    }
 
     ValueTable table() const
     {
         return *CreateTableR(CoefficientTexts::real({ "1", "2" }), CheckWholeNumberRun("1", "2").run, 15).table;
     }
 
+    std::filesystem::path previous;
     std::filesystem::path dir;
+    const std::filesystem::path scratch = "CopyTemp.tmp";
     const std::string expected = "y = (2)*x^1 + (1)\r\n\r\nx\ty\r\n\r\n1\t3\r\n2\t5\r\n";
 };
 
 TEST_F(TableCopy, PassesThroughTheScratchFileAndDeletesIt)
 {
-    const auto scratch = dir / "CopyTemp.tmp";
     {
         std::ofstream old(scratch);
         old << "an older, longer scratch file that must be replaced entirely\n";
     }
-    EXPECT_EQ(TableCopyText(scratch, "y = (2)*x^1 + (1)", table()), expected);
+    EXPECT_EQ(TableCopyText("y = (2)*x^1 + (1)", table()), expected);
     EXPECT_FALSE(std::filesystem::exists(scratch));
 }
 
 TEST_F(TableCopy, StillCopiesWhenTheScratchFileCannotBeWritten)
 {
-    EXPECT_EQ(TableCopyText(dir / "missing" / "CopyTemp.tmp", "y = (2)*x^1 + (1)", table()), expected);
+    std::filesystem::create_directory(scratch); // a folder where the file should go
+    EXPECT_EQ(TableCopyText("y = (2)*x^1 + (1)", table()), expected);
+    EXPECT_TRUE(std::filesystem::is_directory(scratch));
 }
 
 TEST_F(TableCopy, NeverWritesThroughALink)
@@ -239,9 +249,8 @@ TEST_F(TableCopy, NeverWritesThroughALink)
         std::ofstream precious(target);
         precious << "keep";
     }
-    const auto scratch = dir / "CopyTemp.tmp";
     std::filesystem::create_symlink(target, scratch);
-    EXPECT_EQ(TableCopyText(scratch, "y = (2)*x^1 + (1)", table()), expected);
+    EXPECT_EQ(TableCopyText("y = (2)*x^1 + (1)", table()), expected);
     EXPECT_EQ(readFile(target), "keep");
     EXPECT_TRUE(std::filesystem::is_symlink(scratch));
 }

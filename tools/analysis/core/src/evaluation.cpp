@@ -1,6 +1,6 @@
 #include "tools/analysis/evaluation.h"
 
-#include "frontend/core/complex_arithmetic.h"
+#include "frontend/core/creator.h"
 #include "frontend/core/number_text.h"
 #include "tools/analysis/x_values.h"
 
@@ -19,7 +19,10 @@ Evaluation EvaluatePolynomial(const std::vector<ComplexValue> &coefficients, Com
     if (coefficients.empty()) {
         return { true, {} };
     }
-    std::optional<ComplexValue> acc = frontend::core::finiteOrNothing(coefficients.back());
+    std::optional<ComplexValue> acc = coefficients.back();
+    if (!std::isfinite(acc->re) || !std::isfinite(acc->im)) {
+        return { true, {} };
+    }
     for (std::size_t k = coefficients.size() - 1; k >= 1 && acc; --k) {
         acc = ComplexMultiply(*acc, x);
         if (acc) {

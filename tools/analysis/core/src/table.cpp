@@ -1,16 +1,13 @@
 #include "tools/analysis/table.h"
 
+#include "frontend/core/copy_text.h"
 #include "frontend/core/number_text.h"
-#include "platform/exchange_files.h"
 #include "tools/analysis/evaluation.h"
 #include "tools/analysis/x_values.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <limits>
-#include <memory>
-#include <system_error>
 
 namespace tools::analysis
 {
@@ -170,57 +167,9 @@ TableBuild createTable(const CoefficientTexts &texts, bool complex, TableRun run
     return { false, std::move(table) };
 }
 
-struct FileCloser {
-    void operator()(std::FILE *file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-constexpr std::string_view lineEnd = "\r\n";
-
-bool writeLine(std::FILE *file, std::string_view line)
-{
-    // An empty row has no characters to write (and fwrite must not see its null pointer).
-    return (line.empty() || std::fwrite(line.data(), 1, line.size(), file) == line.size())
-        && std::fwrite(lineEnd.data(), 1, lineEnd.size(), file) == lineEnd.size();
-}
-
-enum class Written { NotOpened, Failed, Complete };
-
-/// Opening never follows a link, so a planted link cannot redirect the rows into another file.
-Written writeCopyFile(const std::filesystem::path &path, std::string_view functionText, const ValueTable &table)
-{
-    File file(platform::openExchangeFile(path, platform::FileMode::Write));
-    if (!file) {
-        return Written::NotOpened;
-    }
-    bool ok = writeLine(file.get(), functionText) && writeLine(file.get(), {});
-    for (std::int64_t i = 0; ok && i < table.rowCount(); ++i) {
-        ok = writeLine(file.get(), table.row(i));
-    }
-    ok = std::fclose(file.release()) == 0 && ok;
-    return ok ? Written::Complete : Written::Failed;
-}
-
-std::optional<std::string> readWhole(const std::filesystem::path &path)
-{
-    File file(platform::openExchangeFile(path, platform::FileMode::Read));
-    if (!file) {
-        return std::nullopt;
-    }
-    std::string text;
-    char buffer[1 << 16];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-        text.append(buffer, got);
-    }
-    if (std::ferror(file.get())) {
-        return std::nullopt;
-    }
-    return text;
-}
-
 std::string copyTextInMemory(std::string_view functionText, const ValueTable &table)
 {
+    constexpr std::string_view lineEnd = "\r\n";
     std::string text;
     text.append(functionText).append(lineEnd).append(lineEnd);
     for (std::int64_t i = 0; i < table.rowCount(); ++i) {
@@ -241,19 +190,12 @@ TableBuild CreateTableC(const CoefficientTexts &texts, TableRun run, std::size_t
     return createTable(texts, true, run, decimals);
 }
 
-std::string TableCopyText(const std::filesystem::path &scratch, std::string_view functionText, const ValueTable &table)
+std::string TableCopyText(std::string_view functionText, const ValueTable &table)
 {
-    std::optional<std::string> text;
-    const Written written = writeCopyFile(scratch, functionText, table);
-    if (written == Written::Complete) {
-        text = readWhole(scratch);
-    }
-    if (written != Written::NotOpened) {
-        std::error_code ignored;
-        std::filesystem::remove(scratch, ignored);
-    }
+    std::string text = copyTextInMemory(functionText, table);
     // The scratch file is only a detour: an unwritable folder must not keep the table off the clipboard.
-    return text ? std::move(*text) : copyTextInMemory(functionText, table);
+    auto passed = frontend::core::CopyTextThroughScratch(text);
+    return passed ? std::move(*passed) : text;
 }
 
 } // namespace tools::analysis

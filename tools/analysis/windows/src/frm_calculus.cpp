@@ -1,6 +1,7 @@
 #include "tools/analysis/frm_calculus.h"
 
 #include "frontend/core/text_file.h"
+#include "frontend/dialog_parts.h"
 #include "frontend/qt_text.h"
 #include "platform/clipboard.h"
 #include "platform/file_dialogs.h"
@@ -230,11 +231,9 @@ QWidget *FrmCalculusNew::buildChoice()
         QStringLiteral("lblCalculusNew_0"), tr("Would you like to differentiate or integrate the function below?")));
     m_txtFunction = ui::display("txtFunction", true);
     layout->addLayout(ui::row({ ui::label(QStringLiteral("lblCalculusNew_1"), tr("Function:")), m_txtFunction }));
-    m_optDiff = new QRadioButton(tr("&Differentiate"));
-    m_optDiff->setObjectName(QStringLiteral("optDiff"));
+    m_optDiff = frontend::radio(tr("&Differentiate"), "optDiff");
     m_optDiff->setChecked(true);
-    m_optInteg = new QRadioButton(tr("&Integrate"));
-    m_optInteg->setObjectName(QStringLiteral("optInteg"));
+    m_optInteg = frontend::radio(tr("&Integrate"), "optInteg");
     layout->addLayout(ui::row({ m_optDiff, m_optInteg }));
 
     m_frmDiff = ui::frame("frmDiff", QString());

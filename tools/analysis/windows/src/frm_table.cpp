@@ -1,5 +1,6 @@
 #include "tools/analysis/frm_table.h"
 
+#include "frontend/dialog_parts.h"
 #include "frontend/qt_text.h"
 #include "platform/clipboard.h"
 #include "platform/modal_runner.h"
@@ -90,11 +91,9 @@ QWidget *FrmTableNew::buildData()
     auto *layout = new QVBoxLayout(group);
     layout->addWidget(ui::label(QStringLiteral("lblData"),
         tr("For the function above, enter the necessary data to create the table of values of your choice")));
-    m_optIntervalOne = new QRadioButton(tr("'&x' intervals of 1 in table (x = 1, 2, 3...)"));
-    m_optIntervalOne->setObjectName(QStringLiteral("optIntervalOne"));
+    m_optIntervalOne = frontend::radio(tr("'&x' intervals of 1 in table (x = 1, 2, 3...)"), "optIntervalOne");
     m_optIntervalOne->setChecked(true);
-    m_optIntervalUser = new QRadioButton(tr("&User-defined intervals of 'x'"));
-    m_optIntervalUser->setObjectName(QStringLiteral("optIntervalUser"));
+    m_optIntervalUser = frontend::radio(tr("&User-defined intervals of 'x'"), "optIntervalUser");
     m_txtOneFirst = ui::numberBox("txtOneFirst");
     m_txtOneLast = ui::numberBox("txtOneLast");
     m_txtUserFirst = ui::numberBox("txtUserFirst");
@@ -212,8 +211,7 @@ void FrmTableNew::btnCreate_Click()
 
 void FrmTableNew::showTable(ValueTable table)
 {
-    FrmTable window(
-        m_services, std::move(table), m_txtFunction->text(), std::filesystem::current_path() / "CopyTemp.tmp", this);
+    FrmTable window(m_services, std::move(table), m_txtFunction->text(), this);
     m_services.modal.run(window);
 }
 
@@ -222,14 +220,9 @@ void FrmTableNew::btnCancel_Click()
     reject();
 }
 
-FrmTable::FrmTable(platform::Services services,
-    ValueTable table,
-    const QString &function,
-    std::filesystem::path scratch,
-    QWidget *parent)
+FrmTable::FrmTable(platform::Services services, ValueTable table, const QString &function, QWidget *parent)
     : QDialog(parent)
     , m_services(services)
-    , m_scratch(std::move(scratch))
 {
     setObjectName(QStringLiteral("frmTable"));
     setWindowTitle(tr("Kovalin - Table of Values - [Created]"));
@@ -289,7 +282,7 @@ void FrmTable::btnCopy_Click()
 {
     ui::guarded(m_services.messages, this, [this] {
         const ui::BusyCursor busy;
-        const std::string text = TableCopyText(m_scratch, toStd(m_txtFunction->text()), m_model->table());
+        const std::string text = TableCopyText(toStd(m_txtFunction->text()), m_model->table());
         m_services.clipboard.setText(toQt(text));
     });
 }

@@ -1,5 +1,6 @@
 #include "tool_window.h"
 
+#include "frontend/dialog_parts.h"
 #include "frontend/feedback.h"
 #include "frontend/messages.h"
 
@@ -28,10 +29,7 @@ QGroupBox *frame(const char *name, const QString &title)
 
 QLabel *label(const QString &name, const QString &text)
 {
-    auto *out = new QLabel(text);
-    out->setObjectName(name);
-    out->setWordWrap(true);
-    return out;
+    return frontend::label(text, qPrintable(name));
 }
 
 QLineEdit *numberBox(const char *name, const QString &text)
@@ -55,10 +53,8 @@ QLineEdit *display(const char *name, bool fixedPitch)
 
 QPushButton *button(const char *name, const QString &caption, const QString &tip)
 {
-    auto *out = new QPushButton(caption);
-    out->setObjectName(QLatin1String(name));
+    QPushButton *out = frontend::button(caption, name);
     out->setToolTip(tip);
-    out->setAutoDefault(false);
     return out;
 }
 

@@ -8,8 +8,6 @@
 
 #include <QDialog>
 
-#include <filesystem>
-
 class QLineEdit;
 class QListView;
 class QPushButton;
@@ -61,12 +59,7 @@ class FrmTable : public QDialog
 {
     Q_OBJECT
 public:
-    /// `scratch`: the file Copy passes the table through.
-    FrmTable(platform::Services services,
-        ValueTable table,
-        const QString &function,
-        std::filesystem::path scratch,
-        QWidget *parent = nullptr);
+    FrmTable(platform::Services services, ValueTable table, const QString &function, QWidget *parent = nullptr);
 
 private:
     void btnSelectAll_Click();
@@ -74,7 +67,6 @@ private:
     void btnClose_Click();
 
     platform::Services m_services;
-    std::filesystem::path m_scratch;
     QLineEdit *m_txtFunction = nullptr;
     QListView *m_lstTable = nullptr;
     TableModel *m_model = nullptr;
