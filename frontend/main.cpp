@@ -12,6 +12,7 @@
 #include "platform/program_identity.h"
 #include "platform/shell.h"
 #include "platform/single_instance.h"
+#include "tools/analysis/analysis_tools.h"
 
 #include <QApplication>
 
@@ -41,6 +42,7 @@ int main(int argc, char *argv[])
     frontend::KovalinApp kovalin(services, actions);
     frontend::registerSolving(actions, kovalin.state(), services);
     tools::graph::registerGraphTool(actions, kovalin.state(), services);
+    tools::analysis::registerAnalysisTools(actions, kovalin.state(), services);
     QObject::connect(&kovalin, &frontend::KovalinApp::finished, &application, &QApplication::quit);
     kovalin.start();
     return QApplication::exec();

@@ -17,7 +17,11 @@ std::vector<std::string> CopyLines(const std::string &equation, const std::vecto
 
 std::optional<std::string> CopyThroughScratch(const std::vector<std::string> &lines)
 {
-    const std::string bytes = JoinCrLf(lines);
+    return CopyTextThroughScratch(JoinCrLf(lines));
+}
+
+std::optional<std::string> CopyTextThroughScratch(const std::string &bytes)
+{
     const std::filesystem::path scratch(copyScratchName);
     if (!WritePrivateFile(scratch, bytes)) {
         return std::nullopt;

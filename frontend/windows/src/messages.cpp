@@ -156,6 +156,11 @@ Message forNotice(core::Notice notice)
     return rootsFileError(true);
 }
 
+Message inputErrorFor(const char *firstLine)
+{
+    return ok(inputError(firstLine, enteredDataLine), "Input Error", MessageIcon::Exclamation);
+}
+
 Message divisionByZero()
 {
     return ok(tr("There has been a division by zero."), "Division by Zero", MessageIcon::Critical);
@@ -336,22 +341,22 @@ Message leadingCoefficientZero()
 namespace
 {
 
-/// Text files, then everything. "*.*" would hide files without an extension outside Windows.
-QString fileFilter()
+platform::FileDialogRequest dialog(const char *title, bool confirmOverwrite)
 {
+    return { tr(title), textFileFilter(), QString(), confirmOverwrite };
+}
+
+} // namespace
+
+QString textFileFilter()
+{
+    // Text files, then everything. "*.*" would hide files without an extension outside Windows.
 #ifdef Q_OS_WIN
     return tr("Text Files (*.txt)") + QStringLiteral(";;") + tr("All Files (*.*)");
 #else
     return tr("Text Files (*.txt)") + QStringLiteral(";;") + tr("All Files (*)");
 #endif
 }
-
-platform::FileDialogRequest dialog(const char *title, bool confirmOverwrite)
-{
-    return { tr(title), fileFilter(), QString(), confirmOverwrite };
-}
-
-} // namespace
 
 platform::FileDialogRequest openCoefficientsFile()
 {

@@ -15,6 +15,8 @@ namespace frontend::msg
 /// The message for a check's notice.
 platform::Message forNotice(core::Notice notice);
 
+/// The common input-error message (the three number forms) with its own first line.
+platform::Message inputErrorFor(const char *firstLine);
 platform::Message divisionByZero();
 platform::Message complexCoefficients();
 platform::Message unexpectedError();
@@ -50,6 +52,8 @@ platform::Message leadingCoefficientNotNumeric();
 platform::Message leadingCoefficientZero();
 
 // file dialogs
+/// "Text Files (*.txt)", then all files.
+QString textFileFilter();
 platform::FileDialogRequest openCoefficientsFile();
 platform::FileDialogRequest openRootsFile();
 platform::FileDialogRequest saveCoefficientsFile();

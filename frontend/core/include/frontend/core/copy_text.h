@@ -18,5 +18,7 @@ std::vector<std::string> CopyLines(const std::string &equation, const std::vecto
 /// Writes the lines to the scratch file, reads its whole text back and deletes it. Nothing when the file
 /// cannot be created (or read back); it never follows a link left in its place.
 std::optional<std::string> CopyThroughScratch(const std::vector<std::string> &lines);
+/// The same for a text already joined (each line ended by CR LF), such as a long table built in one piece.
+std::optional<std::string> CopyTextThroughScratch(const std::string &bytes);
 
 } // namespace frontend::core

@@ -1,0 +1,42 @@
+#pragma once
+// Every fixed message of the analysis tools, in one place to be read against the texts they must match
+// word for word. Messages shared with the rest of the solver (division by zero, unexpected error) come
+// from the front end's catalogue.
+
+#include "platform/file_dialogs.h"
+#include "platform/message_service.h"
+
+namespace tools::analysis::msg
+{
+
+/// An evaluation overflowed (evaluation, table, calculus, arc length).
+platform::Message overflow();
+
+// evaluation
+platform::Message evaluateInputError();
+
+// table of values
+platform::Message tableWholeNumbers();
+platform::Message tableLastNotGreater();
+platform::Message tableInputError();
+platform::Message tableTotalNotPositive();
+platform::Message tableZeroInterval();
+platform::Message tableTooManyValues();
+
+// derivative and integral
+platform::Message diffInputError();
+platform::Message integInputError();
+platform::Message integFirstMissing();
+platform::Message integSecondMissing();
+platform::Message integSecondNotGreater();
+platform::Message integSameValues();
+platform::FileDialogRequest saveDerivative();
+platform::FileDialogRequest saveIntegral();
+platform::Message saveFailed(const QString &path);
+
+// arc length
+platform::Message lengthInputError();
+platform::Message lengthSecondNotGreater();
+platform::Message lengthSameValues();
+
+} // namespace tools::analysis::msg

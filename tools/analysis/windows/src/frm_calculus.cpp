@@ -1,0 +1,389 @@
+#include "tools/analysis/frm_calculus.h"
+
+#include "frontend/core/text_file.h"
+#include "frontend/dialog_parts.h"
+#include "frontend/qt_text.h"
+#include "platform/clipboard.h"
+#include "platform/file_dialogs.h"
+#include "platform/modal_runner.h"
+#include "platform/twips.h"
+#include "tool_window.h"
+#include "tools/analysis/evaluation.h"
+#include "tools/analysis/messages.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace tools::analysis
+{
+
+using frontend::toQt;
+using frontend::toStd;
+
+namespace
+{
+
+// Heights of the result windows, in twips: the button frame fills the last 930 twips.
+constexpr int buttonFrameHeight = 930;
+constexpr int shortWindow = 6120; // no point result: button frame at 5190
+constexpr int tallWindow = 7065; // with the point result: button frame at 6135
+
+QString pointText(const QString &typed)
+{
+    return QLatin1Char('(') + typed + QLatin1Char(')');
+}
+
+} // namespace
+
+CalculusResultWindow::CalculusResultWindow(
+    platform::Services services, CalculusKind kind, const Names &names, QWidget *parent)
+    : QDialog(parent)
+    , m_services(services)
+    , m_kind(kind)
+{
+    setObjectName(QLatin1String(names.window));
+    setWindowTitle(names.caption);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(
+        layout->contentsMargins().left(), layout->contentsMargins().top(), layout->contentsMargins().right(), 0);
+    layout->addWidget(buildTop(names));
+    layout->addWidget(buildPoint(names));
+    layout->addWidget(buildResult(names), 1);
+    layout->addWidget(buildButtons(names));
+    setMinimumWidth(platform::twipsToPixels(7200, this));
+}
+
+QWidget *CalculusResultWindow::buildTop(const Names &names)
+{
+    QGroupBox *group = ui::frame("frmCalcLength", names.topFrame);
+    auto *layout = new QVBoxLayout(group);
+    m_txtFunction = ui::display("txtFunction", true);
+    layout->addLayout(ui::row({ ui::label(QStringLiteral("lblFunction"), tr("Original function:")), m_txtFunction }));
+    auto *points = new QHBoxLayout;
+    m_pointRow = points;
+    layout->addLayout(points);
+    return group;
+}
+
+QWidget *CalculusResultWindow::buildPoint(const Names &names)
+{
+    m_pointFrame = ui::frame(names.pointFrame, names.pointFrameTitle);
+    m_pointValue = ui::display(names.pointValue);
+    auto *layout = new QVBoxLayout(m_pointFrame);
+    layout->addLayout(ui::row({ ui::label(QStringLiteral("lblPoint"), names.pointCaption), m_pointValue }));
+    return m_pointFrame;
+}
+
+QWidget *CalculusResultWindow::buildResult(const Names &names)
+{
+    QGroupBox *group = ui::frame("frmEquation", names.resultFrame);
+    auto *layout = new QVBoxLayout(group);
+    layout->addWidget(ui::label(QStringLiteral("lblEquation"), names.resultLabel));
+    m_line = ui::display(names.line, true);
+    m_list = new QListWidget;
+    m_list->setObjectName(QLatin1String(names.list));
+    m_list->setFont(ui::fixedFont());
+    layout->addWidget(m_line);
+    layout->addWidget(m_list, 1);
+    return group;
+}
+
+QWidget *CalculusResultWindow::buildButtons(const Names &names)
+{
+    m_frmButtons = new QWidget;
+    m_frmButtons->setObjectName(QStringLiteral("frmButtons"));
+    m_frmButtons->setFixedHeight(platform::twipsToPixels(buttonFrameHeight, this));
+    QPushButton *copy = ui::button("btnCopy", tr("Copy"), names.copyTip);
+    QPushButton *close = ui::button("btnClose", tr("Close"));
+    QPushButton *save = ui::button("btnSave", tr("Save"), names.saveTip);
+    connect(copy, &QPushButton::clicked, this, &CalculusResultWindow::btnCopy_Click);
+    connect(close, &QPushButton::clicked, this, &CalculusResultWindow::btnClose_Click);
+    connect(save, &QPushButton::clicked, this, &CalculusResultWindow::btnSave_Click);
+    QBoxLayout *buttons = ui::row({ copy, close, save });
+    buttons->insertStretch(0);
+    m_frmButtons->setLayout(buttons);
+    return m_frmButtons;
+}
+
+void CalculusResultWindow::showResult(const CalculusResult &result, const QString &function)
+{
+    m_result = result;
+    m_txtFunction->setText(function);
+    m_txtFunction->setCursorPosition(0);
+    m_line->setText(toQt(result.line));
+    m_line->setCursorPosition(0);
+    m_list->clear();
+    for (const std::string &entry : result.list) {
+        m_list->addItem(toQt(entry));
+    }
+    const bool withPoint = result.pointValue.has_value();
+    m_pointValue->setText(toQt(result.pointValue.value_or(std::string())));
+    m_pointFrame->setVisible(withPoint);
+    setFixedHeight(platform::twipsToPixels(withPoint ? tallWindow : shortWindow, this));
+}
+
+void CalculusResultWindow::btnCopy_Click()
+{
+    m_services.clipboard.setText(m_line->text());
+}
+
+void CalculusResultWindow::btnClose_Click()
+{
+    reject();
+}
+
+void CalculusResultWindow::btnSave_Click()
+{
+    const bool derivative = m_kind == CalculusKind::Derivative;
+    const auto path = m_services.fileDialogs.saveFile(this, derivative ? msg::saveDerivative() : msg::saveIntegral());
+    if (!path || path->isEmpty()) {
+        return;
+    }
+    if (!frontend::core::WriteLines(frontend::toPath(*path), CalculusFileLines(m_kind, m_result))) {
+        m_services.messages.show(msg::saveFailed(*path), this);
+    }
+}
+
+FrmCalculusD::FrmCalculusD(platform::Services services, QWidget *parent)
+    : CalculusResultWindow(services,
+        CalculusKind::Derivative,
+        { "frmCalculusD",
+            tr("Kovalin - Derivative of Function - [Calculated]"),
+            tr("Find Derivative of Function"),
+            "frmSlope",
+            tr("Slope of Tangent at 'x'"),
+            tr("df(x)/dx = "),
+            "txtEvalDiff",
+            tr("Derivative of Function"),
+            tr("Below is the derivative of the above function:"),
+            "txtDiff",
+            "lstDiff",
+            tr("Copy derivative"),
+            tr("Save derivative") },
+        parent)
+{
+    m_txtX = ui::display("txtX");
+    pointRow()->addWidget(ui::label(QStringLiteral("lblX"), tr("x = ")));
+    pointRow()->addWidget(m_txtX);
+}
+
+void FrmCalculusD::setPoint(const QString &text)
+{
+    m_txtX->setText(text);
+}
+
+FrmCalculusI::FrmCalculusI(platform::Services services, QWidget *parent)
+    : CalculusResultWindow(services,
+        CalculusKind::Integral,
+        { "frmCalculusI",
+            tr("Kovalin - Integral of Function - [Calculated]"),
+            tr("Find Integral of Function"),
+            "frmArea",
+            tr("Integral Between 'x1' and 'x2'"),
+            tr("F(x) = "),
+            "txtEvalInteg",
+            tr("Integral of Function"),
+            tr("Below is the integral of the above function:"),
+            "txtInteg",
+            "lstInteg",
+            tr("Copy differential"),
+            tr("Save differential") },
+        parent)
+{
+    m_txtX1 = ui::display("txtX1");
+    m_txtX2 = ui::display("txtX2");
+    pointRow()->addWidget(ui::label(QStringLiteral("lblX1"), tr("x1 = ")));
+    pointRow()->addWidget(m_txtX1);
+    pointRow()->addWidget(ui::label(QStringLiteral("lblX2"), tr("x2 = ")));
+    pointRow()->addWidget(m_txtX2);
+}
+
+void FrmCalculusI::setPoints(const QString &first, const QString &second)
+{
+    m_txtX1->setText(first);
+    m_txtX2->setText(second);
+}
+
+FrmCalculusNew::FrmCalculusNew(const frontend::core::KovalinState &state, platform::Services services, QWidget *parent)
+    : QDialog(parent)
+    , m_state(state)
+    , m_services(services)
+{
+    setObjectName(QStringLiteral("frmCalculusNew"));
+    setWindowTitle(tr("Kovalin - Differentiate/Integrate - ['x' Values]"));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(buildChoice());
+    layout->addLayout(buildButtons());
+    optDiff_Click();
+}
+
+QWidget *FrmCalculusNew::buildChoice()
+{
+    QGroupBox *group = ui::frame("frmNewCalculus", tr("Find Differential/Integral of Function"));
+    auto *layout = new QVBoxLayout(group);
+    layout->addWidget(ui::label(
+        QStringLiteral("lblCalculusNew_0"), tr("Would you like to differentiate or integrate the function below?")));
+    m_txtFunction = ui::display("txtFunction", true);
+    layout->addLayout(ui::row({ ui::label(QStringLiteral("lblCalculusNew_1"), tr("Function:")), m_txtFunction }));
+    m_optDiff = frontend::radio(tr("&Differentiate"), "optDiff");
+    m_optDiff->setChecked(true);
+    m_optInteg = frontend::radio(tr("&Integrate"), "optInteg");
+    layout->addLayout(ui::row({ m_optDiff, m_optInteg }));
+
+    m_frmDiff = ui::frame("frmDiff", QString());
+    m_txtDiff = ui::numberBox("txtDiff", QStringLiteral("x"));
+    auto *diff = new QVBoxLayout(m_frmDiff);
+    diff->addWidget(ui::label(QStringLiteral("lblDiff"), tr("Find the tangent's slope at")));
+    diff->addLayout(ui::row({ ui::label(QStringLiteral("lblCalculusNew_2"), tr("x = ")), m_txtDiff }));
+
+    m_frmInteg = ui::frame("frmInteg", QString());
+    m_txtInteg1 = ui::numberBox("txtInteg1", QStringLiteral("x"));
+    m_txtInteg2 = ui::numberBox("txtInteg2", QStringLiteral("x"));
+    auto *integ = new QVBoxLayout(m_frmInteg);
+    integ->addWidget(ui::label(QStringLiteral("Label1"), tr("Find the area under the curve between")));
+    integ->addLayout(ui::row({ ui::label(QStringLiteral("lblCalculusNew_3"), tr("x1 = ")),
+        m_txtInteg1,
+        ui::label(QStringLiteral("lblCalculusNew_4"), tr("x2 = ")),
+        m_txtInteg2 }));
+    layout->addWidget(m_frmDiff);
+    layout->addWidget(m_frmInteg);
+    connect(m_optDiff, &QRadioButton::clicked, this, &FrmCalculusNew::optDiff_Click);
+    connect(m_optInteg, &QRadioButton::clicked, this, &FrmCalculusNew::optInteg_Click);
+    return group;
+}
+
+QLayout *FrmCalculusNew::buildButtons()
+{
+    m_btnCancel = ui::button("btnCancel", tr("Cancel"));
+    QPushButton *calculate = ui::button("btnCalculate", tr("Calculate"));
+    connect(m_btnCancel, &QPushButton::clicked, this, &FrmCalculusNew::btnCancel_Click);
+    connect(calculate, &QPushButton::clicked, this, &FrmCalculusNew::btnCalculate_Click);
+    QBoxLayout *layout = ui::row({ calculate, m_btnCancel });
+    layout->insertStretch(0);
+    return layout;
+}
+
+void FrmCalculusNew::setFunction(const QString &text)
+{
+    m_txtFunction->setText(text);
+    m_txtFunction->setCursorPosition(0);
+}
+
+void FrmCalculusNew::optDiff_Click()
+{
+    m_frmInteg->hide();
+    m_frmDiff->show();
+}
+
+void FrmCalculusNew::optInteg_Click()
+{
+    m_frmDiff->hide();
+    m_frmInteg->show();
+}
+
+void FrmCalculusNew::btnCancel_Click()
+{
+    reject();
+}
+
+void FrmCalculusNew::btnCalculate_Click()
+{
+    ui::guarded(m_services.messages, this, [this] {
+        if (m_optDiff->isChecked()) {
+            calculateDerivative();
+        } else {
+            calculateIntegral();
+        }
+    });
+}
+
+std::optional<std::vector<double>> FrmCalculusNew::coefficients()
+{
+    const auto values = frontend::core::CoefficientValues(m_state.coefficients());
+    if (!values) {
+        m_services.messages.show(msg::overflow(), this);
+        return std::nullopt;
+    }
+    return RealParts(*values);
+}
+
+void FrmCalculusNew::calculateDerivative()
+{
+    m_txtDiff->setText(m_txtDiff->text().toLower());
+    const DiffRequest request = CheckDiffRequest(toStd(m_txtDiff->text()));
+    if (request.EntryError) {
+        ui::refuse(m_services.messages, this, m_txtDiff, msg::diffInputError(), request.ConversionFailed);
+        return;
+    }
+    if (request.zeroed) {
+        m_txtDiff->setText(QStringLiteral("0"));
+    }
+    const auto c = coefficients();
+    if (!c) {
+        return;
+    }
+    const CalculusResult result = Differentiate(*c, request.x, m_state.decimals());
+    if (result.overflow) {
+        m_services.messages.show(msg::overflow(), this);
+        return;
+    }
+    FrmCalculusD window(m_services, this);
+    window.showResult(result, m_txtFunction->text());
+    window.setPoint(request.x ? pointText(m_txtDiff->text()) : QStringLiteral("(x)"));
+    m_services.modal.run(window);
+    m_btnCancel->setText(tr("Close"));
+}
+
+void FrmCalculusNew::calculateIntegral()
+{
+    m_txtInteg1->setText(m_txtInteg1->text().toLower());
+    m_txtInteg2->setText(m_txtInteg2->text().toLower());
+    const IntegRequest request = CheckIntegRequest(toStd(m_txtInteg1->text()), toStd(m_txtInteg2->text()));
+    if (request.missing != MissingValue::None) {
+        const bool first = request.missing == MissingValue::First;
+        ui::refuse(m_services.messages,
+            this,
+            first ? m_txtInteg1 : m_txtInteg2,
+            first ? msg::integFirstMissing() : msg::integSecondMissing());
+        return;
+    }
+    if (request.limits
+        && !ui::acceptLimits(m_services.messages,
+            this,
+            m_txtInteg1,
+            m_txtInteg2,
+            *request.limits,
+            { msg::integInputError(), msg::integSecondNotGreater(), msg::integSameValues() })) {
+        return;
+    }
+    const auto c = coefficients();
+    if (!c) {
+        return;
+    }
+    std::optional<std::pair<double, double>> limits;
+    if (request.limits) {
+        limits = std::pair { request.limits->x1, request.limits->x2 };
+    }
+    const CalculusResult result = Integrate(*c, limits, m_state.decimals());
+    if (result.overflow) {
+        m_services.messages.show(msg::overflow(), this);
+        return;
+    }
+    FrmCalculusI window(m_services, this);
+    window.showResult(result, m_txtFunction->text());
+    if (request.limits) {
+        window.setPoints(pointText(m_txtInteg1->text()), pointText(m_txtInteg2->text()));
+    } else {
+        window.setPoints(QStringLiteral("(x)"), QStringLiteral("(x)"));
+    }
+    m_services.modal.run(window);
+    m_btnCancel->setText(tr("Close"));
+}
+
+} // namespace tools::analysis
