@@ -191,14 +191,18 @@ Message unableToSolve()
         MessageIcon::Critical);
 }
 
+Message copyScratchFailed(const QString &what, const QString &title, const QString &folder)
+{
+    const QString text = tr("%1 could not be copied, because the scratch file \"CopyTemp.tmp\" could not be "
+                            "created in the folder:")
+                             .arg(what)
+        + QLatin1Char('\n') + folder + QLatin1Char('\n') + tr("Please start Kovalin from a folder you may write to.");
+    return { text, title, MessageIcon::Exclamation, MessageButtons::Ok };
+}
+
 Message copyScratchFailed(const QString &folder)
 {
-    return ok(tr("The equation and its roots could not be copied, because the scratch file \"CopyTemp.tmp\" "
-                 "could not be created in the folder:")
-            + QLatin1Char('\n') + folder + QLatin1Char('\n')
-            + tr("Please start Kovalin from a folder you may write to."),
-        "Copy Equation and Roots",
-        MessageIcon::Exclamation);
+    return copyScratchFailed(tr("The equation and its roots"), tr("Copy Equation and Roots"), folder);
 }
 
 Message creatorOverflow()

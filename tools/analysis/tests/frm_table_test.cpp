@@ -204,6 +204,28 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(scratchDir.filePath(u"CopyTemp.tmp"_s)));
     }
 
+    void aScratchFileThatCannotBeCreatedIsToldAndTheWindowStaysOpen()
+    {
+        QVERIFY(QDir(scratchDir.path()).mkdir(u"CopyTemp.tmp"_s)); // a folder where the file should go
+        open({ "1", "2" });
+        type({ { "txtOneFirst", "1" }, { "txtOneLast", "2" } });
+        bool stillOpen = false;
+        fakes->modal.onRun = [&stillOpen](QDialog &table) {
+            click(&table, "btnCopy");
+            stillOpen = table.isVisible();
+            click(&table, "btnClose");
+        };
+        click(window.get(), "btnCreate");
+        QVERIFY(QDir(scratchDir.path()).rmdir(u"CopyTemp.tmp"_s));
+        QVERIFY(stillOpen);
+        QVERIFY(clipboard.text.isEmpty());
+        QCOMPARE(fakes->messages.shown.size(), 1);
+        QCOMPARE(fakes->messages.shown[0].title, u"Copy Table of Values"_s);
+        QVERIFY(fakes->messages.shown[0].text.startsWith(
+            u"The table of values could not be copied, because the scratch file \"CopyTemp.tmp\" could not be "
+            "created in the folder:\n"_s));
+    }
+
     void aMillionRowsShowScrollAndCopy()
     {
         open({ "1", "0", "1" });

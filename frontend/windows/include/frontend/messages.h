@@ -25,8 +25,11 @@ platform::Message unexpectedError();
 /// The arc-length result when the engine gave no usable length.
 QString inputTooLarge();
 platform::Message unableToSolve();
-/// The scratch file of Copy could not be created in `folder`.
+/// The scratch file of Copy could not be created in `folder`: the results window's copy.
 platform::Message copyScratchFailed(const QString &folder);
+/// The same for any window that copies through the scratch file: `what` is what could not be copied
+/// ("The table of values"), `title` the message's title.
+platform::Message copyScratchFailed(const QString &what, const QString &title, const QString &folder);
 
 // equation creator
 platform::Message creatorOverflow();

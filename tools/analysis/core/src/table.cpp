@@ -190,12 +190,9 @@ TableBuild CreateTableC(const CoefficientTexts &texts, TableRun run, std::size_t
     return createTable(texts, true, run, decimals);
 }
 
-std::string TableCopyText(std::string_view functionText, const ValueTable &table)
+std::optional<std::string> TableCopyText(std::string_view functionText, const ValueTable &table)
 {
-    std::string text = copyTextInMemory(functionText, table);
-    // The scratch file is only a detour: an unwritable folder must not keep the table off the clipboard.
-    auto passed = frontend::core::CopyTextThroughScratch(text);
-    return passed ? std::move(*passed) : text;
+    return frontend::core::CopyTextThroughScratch(copyTextInMemory(functionText, table));
 }
 
 } // namespace tools::analysis

@@ -8,6 +8,7 @@
 #include "tools/analysis/messages.h"
 #include "tools/analysis/table_model.h"
 
+#include <QDir>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -282,8 +283,12 @@ void FrmTable::btnCopy_Click()
 {
     ui::guarded(m_services.messages, this, [this] {
         const ui::BusyCursor busy;
-        const std::string text = TableCopyText(toStd(m_txtFunction->text()), m_model->table());
-        m_services.clipboard.setText(toQt(text));
+        const auto text = TableCopyText(toStd(m_txtFunction->text()), m_model->table());
+        if (!text) {
+            m_services.messages.show(msg::tableCopyScratchFailed(QDir::toNativeSeparators(QDir::currentPath())), this);
+            return;
+        }
+        m_services.clipboard.setText(toQt(*text));
     });
 }
 

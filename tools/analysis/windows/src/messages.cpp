@@ -140,4 +140,9 @@ Message lengthSameValues()
     return critical("Two different x-coordinate values must be chosen.");
 }
 
+Message tableCopyScratchFailed(const QString &folder)
+{
+    return frontend::msg::copyScratchFailed(tr("The table of values"), tr("Copy Table of Values"), folder);
+}
+
 } // namespace tools::analysis::msg

@@ -94,8 +94,8 @@ TableBuild CreateTableR(const CoefficientTexts &texts, TableRun run, std::size_t
 TableBuild CreateTableC(const CoefficientTexts &texts, TableRun run, std::size_t decimals);
 
 /// The copy text: the function text, an empty line, then every row, each line ended by CR LF. It passes
-/// through the scratch file "CopyTemp.tmp" of the current folder (written, read back and deleted); when that
-/// file cannot be used the same text is copied all the same.
-std::string TableCopyText(std::string_view functionText, const ValueTable &table);
+/// through the scratch file "CopyTemp.tmp" of the current folder (written, read back and deleted), as the
+/// results window's copy does; nothing when that file cannot be created.
+std::optional<std::string> TableCopyText(std::string_view functionText, const ValueTable &table);
 
 } // namespace tools::analysis

@@ -19,6 +19,8 @@ platform::Message evaluateInputError();
 platform::Message tableWholeNumbers();
 platform::Message tableLastNotGreater();
 platform::Message tableInputError();
+/// Copy of the table: the scratch file could not be created in `folder`.
+platform::Message tableCopyScratchFailed(const QString &folder);
 platform::Message tableTotalNotPositive();
 platform::Message tableZeroInterval();
 platform::Message tableTooManyValues();
