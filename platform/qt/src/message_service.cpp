@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include <memory>
+
 namespace platform
 {
 namespace
@@ -26,16 +28,22 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
 
 } // namespace
 
-Answer QtMessageService::show(const Message &message, QWidget *owner)
+QMessageBox *QtMessageService::makeBox(const Message &message, QWidget *owner)
 {
     const bool yesNo = message.buttons == MessageButtons::YesNo;
-    QMessageBox box(boxIcon(message.icon),
+    auto *box = new QMessageBox(boxIcon(message.icon),
         message.title,
         message.text,
         yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
         owner);
-    const int pressed = box.exec();
-    if (!yesNo) {
+    return box;
+}
+
+Answer QtMessageService::show(const Message &message, QWidget *owner)
+{
+    const std::unique_ptr<QMessageBox> box(makeBox(message, owner));
+    const int pressed = box->exec();
+    if (message.buttons != MessageButtons::YesNo) {
         return Answer::Ok;
     }
     return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;

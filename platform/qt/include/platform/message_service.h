@@ -3,6 +3,7 @@
 
 #include <QString>
 
+class QMessageBox;
 class QWidget;
 
 namespace platform
@@ -34,6 +35,8 @@ class QtMessageService final : public MessageService
 {
 public:
     Answer show(const Message &message, QWidget *owner) override;
+    /// The box `show` runs, not yet shown (the documentation's pictures use it too).
+    static QMessageBox *makeBox(const Message &message, QWidget *owner);
 };
 
 } // namespace platform
