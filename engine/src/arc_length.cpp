@@ -36,46 +36,49 @@ double chord(double dx, double dy)
     return std::hypot(dx, dy);
 }
 
+// One inscribed polygon, built vertex by vertex from x1 with chords of the same width.
+struct Polygon {
+    double step; // chord width
+    double x; // last vertex
+    double y;
+    double next = 1.0; // number of the next vertex, counted as a double
+    double length = 0.0;
+
+    // The next vertex is next * step + x1; y is p there.
+    void addVertex(double x1, double yNext)
+    {
+        const double xNext = next * step + x1;
+        length += chord(xNext - x, yNext - y);
+        x = xNext;
+        y = yNext;
+        next += 1.0;
+    }
+};
+
 struct PolygonLengths {
     double s1 = 0, s2 = 0, s3 = 0; // N, 2N and 4N chords
 };
 
-// The three polygon lengths in one sweep over the 4N + 1 points of the finest polygon: the points of the
-// coarser ones are among them (k*h/4 with h the coarse step is exactly the same double as (k/4)*h), so each
-// value of p is computed once and the three sums are formed in the same order as chord by chord.
+// The three polygon lengths in one sweep over the 4N + 1 points of the finest polygon: the vertices of the
+// coarser ones are among them (k * h/4 with h the coarse width is exactly the same double as (k/4) * h), so
+// each value of p is computed once and each sum is formed in the same order as chord by chord.
 PolygonLengths polygons(const std::vector<double> &coef, std::int32_t n, double x1, double length, std::int64_t chords)
 {
-    const double h1 = length / static_cast<double>(chords);
-    const double h2 = length / static_cast<double>(2 * chords);
-    const double h3 = length / static_cast<double>(4 * chords);
-    PolygonLengths sums;
-    double xPrevious3 = x1, yPrevious3 = POLINOM(coef, n, x1);
-    double xPrevious2 = xPrevious3, yPrevious2 = yPrevious3;
-    double xPrevious1 = xPrevious3, yPrevious1 = yPrevious3;
-    double i1 = 1.0, i2 = 1.0, i3 = 1.0;
+    const double y1 = POLINOM(coef, n, x1);
+    Polygon coarse { length / static_cast<double>(chords), x1, y1 };
+    Polygon middle { length / static_cast<double>(2 * chords), x1, y1 };
+    Polygon fine { length / static_cast<double>(4 * chords), x1, y1 };
     for (std::int64_t k = 1; k <= 4 * chords; ++k) {
-        const double x = i3 * h3 + x1;
-        const double y = POLINOM(coef, n, x);
-        sums.s3 += chord(x - xPrevious3, y - yPrevious3);
-        xPrevious3 = x;
-        yPrevious3 = y;
-        i3 += 1.0;
+        const double y = POLINOM(coef, n, fine.next * fine.step + x1);
+        fine.addVertex(x1, y);
         if (k % 2 == 0) {
-            const double x2 = i2 * h2 + x1;
-            sums.s2 += chord(x2 - xPrevious2, y - yPrevious2);
-            xPrevious2 = x2;
-            yPrevious2 = y;
-            i2 += 1.0;
+            middle.addVertex(x1, y);
         }
         if (k % 4 == 0) {
-            const double xc = i1 * h1 + x1;
-            sums.s1 += chord(xc - xPrevious1, y - yPrevious1);
-            xPrevious1 = xc;
-            yPrevious1 = y;
-            i1 += 1.0;
+            coarse.addVertex(x1, y);
         }
     }
-    return sums;
+    return { coarse.length, middle.length, fine.length };
 }
 
 } // namespace

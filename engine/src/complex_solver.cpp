@@ -5,6 +5,7 @@
 // Arrays are indexed from 1 as in the published method (element 0 unused), highest power first.
 
 #include "kernel.h"
+#include "root_bound.h"
 #include "scale.h"
 
 #include <algorithm>
@@ -50,50 +51,14 @@ double DZ9OCC(int nn, const Vector &q, double ms, double mp, double are, double 
     return e * (are + mre) - mp * mre;
 }
 
-// Lower bound on the moduli of the roots (as for real coefficients, on the moduli).
+// Lower bound on the moduli of the roots.
 double DZ10CC(int nn, const Vector &p)
 {
     std::array<double, capacity + 1> pt {};
-    std::array<double, capacity + 1> q {};
-    const int n = nn - 1;
     for (int i = 1; i <= nn; ++i) {
         pt[static_cast<std::size_t>(i)] = modulus(p[i]);
     }
-    pt[nn] = -pt[nn];
-    double x = std::exp((std::log(-pt[nn]) - std::log(pt[1])) / n);
-    if (pt[n] != 0.0) {
-        const double xm = -pt[nn] / pt[n];
-        if (xm < x) {
-            x = xm;
-        }
-    }
-    for (;;) {
-        const double xm = x * 0.1;
-        double f = pt[1];
-        for (int i = 2; i <= nn; ++i) {
-            f = f * xm + pt[i];
-        }
-        // Written so that a value that is not a number ends the chopping too.
-        if (!(f > 0.0)) {
-            break;
-        }
-        x = xm;
-    }
-    double dx = x;
-    while (x != 0.0 && std::fabs(dx / x) > 0.005) {
-        q[1] = pt[1];
-        for (int i = 2; i <= nn; ++i) {
-            q[i] = q[i - 1] * x + pt[i];
-        }
-        const double f = q[nn];
-        double df = q[1];
-        for (int i = 2; i <= n; ++i) {
-            df = df * x + q[i];
-        }
-        dx = f / df;
-        x -= dx;
-    }
-    return x;
+    return lowerRootBound(pt.data(), nn);
 }
 
 // Scale factor base^l that brings the coefficients' moduli into a safe range (1 when they already are).

@@ -7,6 +7,7 @@
 
 #include "accumulate.h"
 #include "kernel.h"
+#include "root_bound.h"
 #include "scale.h"
 
 #include <algorithm>
@@ -379,47 +380,14 @@ void DZ11RC::DZ8ORC(int type, double &uu, double &vv)
     vv = dd::sum(v, v, c4 / temp);
 }
 
-// Lower bound on the moduli of the roots: the positive root of |P(1)| x^n + ... + |P(n)| x - |P(nn)|,
-// approached from above by chopping and Newton's method.
-double cauchyLowerBound(const Vector &p, int n, int nn)
+// Lower bound on the moduli of the roots of P.
+double cauchyLowerBound(const Vector &p, int nn)
 {
     Vector pt {};
     for (int i = 1; i <= nn; ++i) {
         pt[i] = std::fabs(p[i]);
     }
-    pt[nn] = -pt[nn];
-    double x = std::exp((std::log(-pt[nn]) - std::log(pt[1])) / n);
-    if (pt[n] != 0.0) {
-        const double xm = -pt[nn] / pt[n];
-        if (xm < x) {
-            x = xm;
-        }
-    }
-    for (;;) {
-        const double xm = x * 0.1;
-        double ff = pt[1];
-        for (int i = 2; i <= nn; ++i) {
-            ff = ff * xm + pt[i];
-        }
-        // Written so that a value that is not a number ends the chopping too.
-        if (!(ff > 0.0)) {
-            break;
-        }
-        x = xm;
-    }
-    double dx = x;
-    while (x != 0.0 && std::fabs(dx / x) > 0.005) {
-        double ff = pt[1];
-        double df = ff;
-        for (int i = 2; i <= n; ++i) {
-            ff = ff * x + pt[i];
-            df = df * x + ff;
-        }
-        ff = ff * x + pt[nn];
-        dx = ff / df;
-        x -= dx;
-    }
-    return x;
+    return lowerRootBound(pt.data(), nn);
 }
 
 // Scales P by a power of the base so that its coefficients stay well inside the range.
@@ -490,7 +458,7 @@ int findRealRoots(const double *coeff, int degree, Complex *root, const MachineC
 
     while (state.n >= 3) {
         scaleCoefficients(state.P, state.nn, base, infin, smalno, lo);
-        const double bnd = cauchyLowerBound(state.P, state.n, state.nn);
+        const double bnd = cauchyLowerBound(state.P, state.nn);
         const int n = state.n;
         const int nnow = state.nn;
 

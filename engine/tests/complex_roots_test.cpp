@@ -1,5 +1,6 @@
 #include "engine/roots.h"
 #include "printed_text.h"
+#include "residual.h"
 
 #include <gtest/gtest.h>
 
@@ -128,14 +129,7 @@ TEST(ComplexRoots, EveryRootOfRandomPolynomialsHasASmallResidual)
         }
         const auto r = solveComplex(coeff);
         for (const Complex &z : r.roots) {
-            Complex value = 0;
-            double size = 0;
-            for (int i = degree; i >= 0; --i) {
-                value = value * z + coeff[static_cast<std::size_t>(i)];
-                size = size * std::abs(z) + std::abs(coeff[static_cast<std::size_t>(i)]);
-            }
-            EXPECT_LE(std::abs(value), 1000 * std::numeric_limits<double>::epsilon() * size)
-                << "degree " << degree << " root " << z;
+            EXPECT_LE(engine_test::scaledResidual(coeff, z), 1000) << "degree " << degree << " root " << z;
         }
     }
 }
