@@ -13,7 +13,10 @@ namespace engine
 namespace
 {
 
-constexpr int largestExponent = 1023;
+bool isFinite(Complex z)
+{
+    return std::isfinite(z.real()) && std::isfinite(z.imag());
+}
 
 double size(Complex z)
 {
@@ -62,11 +65,16 @@ void DZ4LRC(Complex a, Complex b, Complex c, Complex &zsm, Complex &zlg, ErrorSe
         zlg = -b / a;
     } else {
         // Divide through by t = base^k, about sqrt(size(a) * size(c)), kept below overflow.
-        int k = static_cast<int>((std::log(base) + std::log(size(a)) + std::log(size(c))) / (2.0 * std::log(base)));
-        k = std::min(k, largestExponent);
+        const int k =
+            truncatedExponent((std::log(base) + std::log(size(a)) + std::log(size(c))) / (2.0 * std::log(base)));
         const double t = std::pow(base, k);
-        if (t != 0.0) {
-            const Complex hb = b == zero ? zero : -b / (2.0 * t);
+        // Halved after the division: 2t itself overflows when t is the largest power of two.
+        const Complex hb = b == zero ? zero : -b / t / 2.0;
+        if (!isFinite(hb)) {
+            // b dwarfs sqrt(size(a) size(c)) beyond the double range: the roots are -b/a and -c/b.
+            zlg = -b / a;
+            zsm = -c / b;
+        } else if (t != 0.0) {
             const Complex as = a / t;
             const Complex cs = c / t;
             const Complex sq = rootOfDiscriminant(hb, as, cs);

@@ -4,6 +4,7 @@
 #include "accumulate.h"
 #include "engine/machine.h"
 #include "engine/roots.h"
+#include "scale.h"
 
 #include <cmath>
 
@@ -49,8 +50,6 @@ void DZ10RC(double a, double b, double c, Complex &s, Complex &l)
 namespace
 {
 
-constexpr int largestExponent = 1023;
-
 // hb^2 - a*c with one rounding. When hb^2 alone overflows, it is formed as hb^2 * (1 - (a/hb)(c/hb)) so a
 // huge middle coefficient still gives the right small root; sqrtDisc then holds the square root directly.
 double discriminant(double hb, double a, double c, double &sqrtDisc)
@@ -92,13 +91,17 @@ void DZ3LRC(double a, double b, double c, Complex &zsm, Complex &zlg, ErrorServi
     } else {
         // Divide through by t = base^k, about sqrt|a*c|, so that a' * c' is near one in magnitude.
         // k stays below the largest exponent: for |a| and |c| near the top of the range t would overflow.
-        int k = static_cast<int>(
+        const int k = truncatedExponent(
             (std::log(base) + std::log(std::fabs(a)) + std::log(std::fabs(c))) / (2.0 * std::log(base)));
-        k = std::min(k, largestExponent);
         const double t = std::pow(base, k);
+        // Halved after the division: 2t itself overflows when t is the largest power of two.
+        const double hb = -b / t / 2.0;
         double larger, smaller;
-        if (t != 0.0) {
-            const double hb = -b / (2.0 * t);
+        if (!std::isfinite(hb)) {
+            // b dwarfs sqrt|a c| beyond the double range: the roots are -b/a and -c/b to the last bit.
+            larger = -b / a;
+            smaller = -c / b;
+        } else if (t != 0.0) {
             const double as = a / t;
             const double cs = c / t;
             double sq = 0.0;

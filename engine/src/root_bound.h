@@ -21,7 +21,11 @@ inline double lowerRootBound(double *pt, int nn)
             x = xm;
         }
     }
-    for (;;) {
+    if (!std::isfinite(x)) {
+        return 0.0; // coefficients at the ends of the range: no bound, the shifts start at the origin
+    }
+    // Each chop divides by ten: from the largest double to zero takes fewer than 700 of them.
+    for (int chop = 0; chop < 700; ++chop) {
         const double xm = x * 0.1;
         double ff = pt[1];
         for (int i = 2; i <= nn; ++i) {
@@ -33,8 +37,9 @@ inline double lowerRootBound(double *pt, int nn)
         }
         x = xm;
     }
+    // Newton's method from above on a convex function: monotone, a handful of steps to two decimals.
     double dx = x;
-    while (x != 0.0 && std::fabs(dx / x) > 0.005) {
+    for (int step = 0; step < 100 && x != 0.0 && std::fabs(dx / x) > 0.005; ++step) {
         double ff = pt[1];
         double df = ff;
         for (int i = 2; i <= n; ++i) {
@@ -45,7 +50,7 @@ inline double lowerRootBound(double *pt, int nn)
         dx = ff / df;
         x -= dx;
     }
-    return x;
+    return std::isfinite(x) ? x : 0.0;
 }
 
 } // namespace engine

@@ -1,19 +1,57 @@
-// The public root finders: the checks, the vanishing leading coefficients and the warnings of the error
-// service around the iterative kernels (real_solver.cpp, complex_solver.cpp) and their refinement (polish.cpp).
+// The public root finders: the checks, the vanishing leading coefficients, the roots at the origin, the
+// scaling and the warnings of the error service around the verified kernels (verified_solve.cpp).
 
 #include "engine/roots.h"
 
 #include "engine/machine.h"
 #include "engine/vectors.h"
 #include "kernel.h"
+#include "root_scaling.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace engine
 {
 namespace
 {
 
-constexpr int maxRealDegree = 100;
-constexpr int maxComplexDegree = 49;
+// What differs between the real and the complex finder: the name, the texts and the degree range.
+struct Finder {
+    const char *name;
+    int maxDegree;
+    const char *degreeMessage;
+    const char *leadingZerosMessage;
+    bool leadingZerosCountsRoots; // the message has a second slot, for the roots set to infinity
+    const char *notFoundMessage;
+};
+
+const Finder realFinder {
+    "DZPORC",
+    100,
+    "The degree of the polynomial must be less than 101 and greater than zero.  NDEG is given as %(I1).",
+    "The %(I1) leading coefficients of the polynomial are equal to zero.  The last %(I2) roots will be set to "
+    "CMPLX(FINITY,0.0) where FINITY is the largest machine constant.",
+    true,
+    "Only %(I1) roots were found.  The ROOT vector will contain the value for machine infinity in the last %(I2) "
+    "locations.",
+};
+
+const Finder complexFinder {
+    "DZPOCC",
+    49,
+    "The degree of the polynomial must be less than 50 and greater than zero.  NDEG is given as %(I1).",
+    "The %(I1) leading coefficients of the polynomial are equal to zero.  The last %(I1) roots will be set to "
+    "CMPLX(FINITY,0.0) where FINITY is the largest machine constant.",
+    false,
+    "Only %(I1) zeros were found.  The last %(I2) locations of the ROOT vector will be set to CMPLX(FINITY,0.0), "
+    "where FINITY is the largest machine constant.",
+};
+
+constexpr const char *oneLeadingZero =
+    "The leading coefficient of the polynomial is equal to zero.  The last root will be set to CMPLX(FINITY,0.0) "
+    "where FINITY is the largest machine constant.";
 
 MachineConstants machineConstants(ErrorService &errors)
 {
@@ -25,10 +63,36 @@ MachineConstants machineConstants(ErrorService &errors)
     return machine;
 }
 
+bool isFinite(double x)
+{
+    return std::isfinite(x);
+}
+
+bool isFinite(Complex z)
+{
+    return std::isfinite(z.real()) && std::isfinite(z.imag());
+}
+
+bool refuseDegree(std::int32_t ndeg, const Finder &finder, ErrorService &errors)
+{
+    if (ndeg <= finder.maxDegree && ndeg >= 1) {
+        return false;
+    }
+    errors.E1STI(1, ndeg);
+    errors.E1MES(Terminal, 1, finder.degreeMessage);
+    errors.E1POP(finder.name); // prints and stops
+    return true;
+}
+
 // Counts the vanishing leading coefficients of coeff (highest power first) and puts one root at infinity for
-// each, filled in from the end. Returns the count m (ndeg + 1 when every coefficient vanishes).
+// each, filled in from the end; warns of them. Returns the count m (ndeg + 1 when every coefficient vanishes).
 template <typename Value>
-int markLeadingZeros(int ndeg, std::span<const Value> coeff, std::span<Complex> root, double finity)
+int markLeadingZeros(int ndeg,
+    std::span<const Value> coeff,
+    std::span<Complex> root,
+    double finity,
+    const Finder &finder,
+    ErrorService &errors)
 {
     int m = 0;
     while (coeff[static_cast<std::size_t>(m)] == Value(0)) {
@@ -38,144 +102,140 @@ int markLeadingZeros(int ndeg, std::span<const Value> coeff, std::span<Complex> 
         }
         root[static_cast<std::size_t>(ndeg - m)] = Complex(finity, 0.0);
     }
+    if (m == 1) {
+        errors.E1MES(Warning, 1, oneLeadingZero);
+    } else if (m > 1) {
+        errors.E1STI(1, m);
+        if (finder.leadingZerosCountsRoots) {
+            errors.E1STI(2, m > ndeg ? m - 1 : m);
+        }
+        errors.E1MES(Warning, 1, finder.leadingZerosMessage);
+    }
     return m;
 }
 
-constexpr const char *oneLeadingZero =
-    "The leading coefficient of the polynomial is equal to zero.  The last root will be set to CMPLX(FINITY,0.0) "
-    "where FINITY is the largest machine constant.";
-
-// The roots not found are set to infinity from position `found` on.
-void markNotFound(int found, int degree, std::span<Complex> root, double finity)
+// Moves the finite roots of root[0..count) to the front, in their order, and returns how many there are: a
+// root beyond the double range cannot be given and counts as not found.
+int keepFinite(Complex *root, int count)
 {
-    for (int i = found; i < degree; ++i) {
-        root[static_cast<std::size_t>(i)] = Complex(finity, 0.0);
+    int kept = 0;
+    for (int i = 0; i < count; ++i) {
+        if (isFinite(root[i])) {
+            root[kept++] = root[i];
+        }
     }
+    return kept;
 }
 
-bool refuseDegree(std::int32_t ndeg, int maxDegree, const char *message, ErrorService &errors, const char *name)
+// The roots of coeff[0..degree] (highest power first, coeff[0] != 0) into root[0..degree): the roots at the
+// origin first, then the others in the order found. Returns how many were found.
+template <typename Value>
+int findRoots(const Value *coeff, int degree, Complex *root, ErrorService &errors)
 {
-    if (ndeg <= maxDegree && ndeg >= 1) {
-        return false;
+    int found = 0;
+    int n = degree;
+    while (n > 0 && coeff[n] == Value(0)) {
+        root[found++] = Complex(0.0, 0.0);
+        --n;
     }
-    errors.E1STI(1, ndeg);
-    errors.E1MES(Terminal, 1, message);
-    errors.E1POP(name); // prints and stops
-    return true;
+    if (n == 0) {
+        return found;
+    }
+    if (!std::all_of(coeff, coeff + n + 1, [](Value c) {
+            return isFinite(c);
+        })) {
+        return 0; // a polynomial that is not a number has no roots to give
+    }
+    std::vector<Value> scaled(static_cast<std::size_t>(n) + 1);
+    const int shift = scaleForRoots(coeff, n, scaled.data());
+    Complex *rest = root + found;
+    int verified = 0;
+    if constexpr (std::is_same_v<Value, double>) {
+        verified = kernel().solveRealPolynomial(scaled.data(), n, rest, machineConstants(errors));
+    } else {
+        verified = kernel().solveComplexPolynomial(scaled.data(), n, rest, machineConstants(errors));
+    }
+    for (int i = 0; i < verified; ++i) {
+        rest[i] = unscaleRoot(rest[i], shift);
+    }
+    return found + keepFinite(rest, verified);
+}
+
+template <typename Value, typename Quadratic>
+void solve(const Finder &finder,
+    std::int32_t ndeg,
+    std::span<Value> coeff,
+    std::span<Complex> root,
+    ErrorService &errors,
+    Quadratic quadratic)
+{
+    errors.E1PSH(finder.name);
+    if (refuseDegree(ndeg, finder, errors)) {
+        return;
+    }
+    const int count = ndeg + 1;
+    reverse(count, coeff.data());
+    const double finity = DMACH(7, errors);
+    int expected = 2;
+    int found = 0;
+    if (ndeg == 2 && coeff[0] != Value(0) && std::all_of(coeff.begin(), coeff.begin() + 3, [](Value c) {
+            return isFinite(c);
+        })) {
+        quadratic(coeff[0], coeff[1], coeff[2], root[0], root[1], errors);
+        found = keepFinite(root.data(), 2);
+    } else {
+        const int m = markLeadingZeros<Value>(ndeg, coeff, root, finity, finder, errors);
+        expected = std::max(ndeg - m, 0);
+        if (expected > 0) {
+            found = findRoots(coeff.data() + m, expected, root.data(), errors);
+        }
+    }
+    if (found < expected) {
+        errors.E1STI(1, found);
+        errors.E1STI(2, expected - found);
+        errors.E1MES(Warning, 2, finder.notFoundMessage);
+        std::fill(root.begin() + found, root.begin() + expected, Complex(finity, 0.0));
+    }
+    reverse(count, coeff.data());
+    errors.E1POP(finder.name);
 }
 
 } // namespace
 
 void DZPORC(std::int32_t ndeg, std::span<double> coeff, std::span<Complex> root, ErrorService &errors)
 {
-    errors.E1PSH("DZPORC");
-    if (refuseDegree(ndeg,
-            maxRealDegree,
-            "The degree of the polynomial must be less than 101 and greater than zero.  NDEG is given as "
-            "%(I1).",
-            errors,
-            "DZPORC")) {
-        return;
-    }
-    const int count = ndeg + 1;
-    reverse(count, coeff.data());
-    if (coeff[0] != 0.0 && ndeg == 2) {
-        DZ3LRC(coeff[0], coeff[1], coeff[2], root[0], root[1], errors);
-    } else {
-        const double finity = DMACH(7, errors);
-        const int m = markLeadingZeros<double>(ndeg, coeff, root, finity);
-        if (m == 1) {
-            errors.E1MES(Warning, 1, oneLeadingZero);
-        } else if (m > 1) {
-            errors.E1STI(1, m);
-            errors.E1STI(2, m > ndeg ? m - 1 : m);
-            errors.E1MES(Warning,
-                1,
-                "The %(I1) leading coefficients of the polynomial are equal to zero.  The last %(I2) roots "
-                "will be set to CMPLX(FINITY,0.0) where FINITY is the largest machine constant.");
-        }
-        if (m < ndeg) {
-            const int degree = ndeg - m;
-            const double *reduced = coeff.data() + m;
-            const int found = kernel().findRealRoots(reduced, degree, root.data(), machineConstants(errors));
-            kernel().polishRealRoots(reduced, degree, root.data(), found);
-            if (found < degree) {
-                errors.E1STI(1, found);
-                errors.E1STI(2, degree - found);
-                errors.E1MES(Warning,
-                    2,
-                    "Only %(I1) roots were found.  The ROOT vector will contain the value for machine "
-                    "infinity in the last %(I2) locations.");
-                markNotFound(found, degree, root, finity);
-            }
-        }
-    }
-    reverse(count, coeff.data());
-    errors.E1POP("DZPORC");
+    solve(realFinder,
+        ndeg,
+        coeff,
+        root,
+        errors,
+        [](double a, double b, double c, Complex &s, Complex &l, ErrorService &e) {
+            DZ3LRC(a, b, c, s, l, e);
+        });
 }
 
 void DZPOCC(std::int32_t ndeg, std::span<Complex> coeff, std::span<Complex> root, ErrorService &errors)
 {
-    errors.E1PSH("DZPOCC");
-    if (refuseDegree(ndeg,
-            maxComplexDegree,
-            "The degree of the polynomial must be less than 50 and greater than zero.  NDEG is given as "
-            "%(I1).",
-            errors,
-            "DZPOCC")) {
-        return;
-    }
-    const int count = ndeg + 1;
-    reverse(count, coeff.data());
-    if (ndeg == 2 && coeff[0] != Complex(0.0, 0.0)) {
-        DZ4LRC(coeff[0], coeff[1], coeff[2], root[0], root[1], errors);
-    } else {
-        const double finity = DMACH(7, errors);
-        const int m = markLeadingZeros<Complex>(ndeg, coeff, root, finity);
-        if (m == 1) {
-            errors.E1MES(Warning, 1, oneLeadingZero);
-        } else if (m > 1) {
-            // One slot serves both counts here.
-            errors.E1STI(1, m);
-            errors.E1MES(Warning,
-                1,
-                "The %(I1) leading coefficients of the polynomial are equal to zero.  The last %(I1) roots "
-                "will be set to CMPLX(FINITY,0.0) where FINITY is the largest machine constant.");
-        }
-        if (m < ndeg) {
-            const int degree = ndeg - m;
-            const Complex *reduced = coeff.data() + m;
-            const int found = kernel().findComplexRoots(reduced, degree, root.data(), machineConstants(errors));
-            kernel().polishComplexRoots(reduced, degree, root.data(), found);
-            if (found < degree) {
-                errors.E1STI(1, found);
-                errors.E1STI(2, degree - found);
-                errors.E1MES(Warning,
-                    2,
-                    "Only %(I1) zeros were found.  The last %(I2) locations of the ROOT vector will be set to "
-                    "CMPLX(FINITY,0.0), where FINITY is the largest machine constant.");
-                markNotFound(found, degree, root, finity);
-            }
-        }
-    }
-    reverse(count, coeff.data());
-    errors.E1POP("DZPOCC");
+    solve(complexFinder,
+        ndeg,
+        coeff,
+        root,
+        errors,
+        [](Complex a, Complex b, Complex c, Complex &s, Complex &l, ErrorService &e) {
+            DZ4LRC(a, b, c, s, l, e);
+        });
 }
 
 const Kernel &portableKernel()
 {
-    static const Kernel build {
-        &portable::findRealRoots, &portable::findComplexRoots, &portable::polishRealRoots, &portable::polishComplexRoots
-    };
+    static const Kernel build { &portable::solveRealPolynomial, &portable::solveComplexPolynomial };
     return build;
 }
 
 const Kernel &fastestKernel()
 {
 #ifdef KOVALIN_FMA_KERNEL
-    static const Kernel build {
-        &fma::findRealRoots, &fma::findComplexRoots, &fma::polishRealRoots, &fma::polishComplexRoots
-    };
+    static const Kernel build { &fma::solveRealPolynomial, &fma::solveComplexPolynomial };
     if (__builtin_cpu_supports("fma")) {
         return build;
     }

@@ -22,6 +22,16 @@ inline int scaleExponent(double sc, double base)
     return static_cast<int>(l);
 }
 
+/// The truncated integer part of x, kept within the exponents a scale factor of the double range can have
+/// (a value that is not a number gives 0), so that no conversion to int is undefined.
+inline int truncatedExponent(double x)
+{
+    if (!(x > -1100.0)) {
+        return x < 0 ? -1100 : 0;
+    }
+    return x < 1023.0 ? static_cast<int>(x) : 1023;
+}
+
 /// |z| without overflow or underflow of the squares, for any z in the double range.
 inline double modulus(std::complex<double> z)
 {

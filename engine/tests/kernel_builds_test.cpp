@@ -29,11 +29,9 @@ TEST(KernelBuilds, BothBuildsFindTheSameRealRoots)
             c = gauss(rng);
         }
         std::vector<Complex> portable(coeff.size()), fast(coeff.size());
-        const int a = engine::portableKernel().findRealRoots(coeff.data(), degree, portable.data(), machine);
-        const int b = engine::fastestKernel().findRealRoots(coeff.data(), degree, fast.data(), machine);
+        const int a = engine::portableKernel().solveRealPolynomial(coeff.data(), degree, portable.data(), machine);
+        const int b = engine::fastestKernel().solveRealPolynomial(coeff.data(), degree, fast.data(), machine);
         ASSERT_EQ(a, b);
-        engine::portableKernel().polishRealRoots(coeff.data(), degree, portable.data(), a);
-        engine::fastestKernel().polishRealRoots(coeff.data(), degree, fast.data(), b);
         // A fused multiply-add rounds a term plus one product once, where the accumulator may, very rarely,
         // round twice: allow the last bit, nothing more.
         for (int i = 0; i < a; ++i) {
@@ -56,11 +54,9 @@ TEST(KernelBuilds, BothBuildsFindTheSameComplexRoots)
             c = { gauss(rng), gauss(rng) };
         }
         std::vector<Complex> portable(coeff.size()), fast(coeff.size());
-        const int a = engine::portableKernel().findComplexRoots(coeff.data(), degree, portable.data(), machine);
-        const int b = engine::fastestKernel().findComplexRoots(coeff.data(), degree, fast.data(), machine);
+        const int a = engine::portableKernel().solveComplexPolynomial(coeff.data(), degree, portable.data(), machine);
+        const int b = engine::fastestKernel().solveComplexPolynomial(coeff.data(), degree, fast.data(), machine);
         ASSERT_EQ(a, b);
-        engine::portableKernel().polishComplexRoots(coeff.data(), degree, portable.data(), a);
-        engine::fastestKernel().polishComplexRoots(coeff.data(), degree, fast.data(), b);
         for (int i = 0; i < a; ++i) {
             EXPECT_NEAR(std::abs(portable[i] - fast[i]), 0.0, 4 * DBL_EPSILON * std::abs(fast[i]))
                 << "degree " << degree << " root " << i;

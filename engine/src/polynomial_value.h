@@ -1,0 +1,167 @@
+#pragma once
+// The value of a polynomial at a point, as accurate as Horner's rule in twice the working precision
+// (compensated Horner scheme of Graillat, Langlois and Louvet: the rounding error of every product and sum is
+// gathered and added back at the end), with a bound on the error that remains, and the derivative.
+//
+// Far from the origin z^n would overflow: there the reversed polynomial is evaluated at w = 1/z, and the value
+// is known up to the factor z^n (p(z) = z^n q(w)); every use below needs only ratios or logarithms of it.
+//
+// Part of the kernels (kernel.h): included only by sources compiled once per kernel build.
+
+#include "accumulate.h"
+#include "kernel_tag.h"
+#include "scale.h"
+
+#include <cmath>
+#include <complex>
+#include <cstddef>
+#include <limits>
+#include <type_traits>
+
+namespace engine::KOVALIN_KERNEL_TAG
+{
+
+using Complex = std::complex<double>;
+
+struct PolynomialValue {
+    Complex value; // p(z), or q(1/z) when reversed
+    double bound = 0; // bound on |computed value - exact value|
+    double size = 0; // sum |a_k| |z|^k (or its reversed form): the scale of the rounding errors
+    Complex derivative; // p'(z), or n q(w) - w q'(w) when reversed (then p'(z) = z^(n-1) times it)
+    double derivativeBound = 0; // bound on the rounding error of the derivative (plain Horner)
+    bool reversed = false;
+
+    /// |p(z)| / sum |a_k||z|^k, counting the rounding error against the root: the relative change of the
+    /// coefficients that makes z an exact root.
+    double backwardError() const
+    {
+        const double upper = modulus(value) + bound;
+        return size > 0.0 ? upper / size : (upper > 0.0 ? std::numeric_limits<double>::infinity() : 0.0);
+    }
+
+    /// The value is zero to within its rounding error: no step can make it smaller.
+    bool atRoundingLevel() const { return modulus(value) <= bound; }
+
+    /// The Newton correction p(z) / p'(z) (subtract it from z).
+    Complex newtonStep(Complex z) const
+    {
+        const Complex step = value / derivative;
+        return reversed ? step * z : step;
+    }
+};
+
+namespace detail
+{
+
+constexpr double eps = std::numeric_limits<double>::epsilon();
+
+inline double gamma(int k)
+{
+    return k * eps / (1.0 - k * eps);
+}
+
+inline Complex times(Complex x, Complex y)
+{
+    return { x.real() * y.real() - x.imag() * y.imag(), x.real() * y.imag() + x.imag() * y.real() };
+}
+
+// Compensated Horner over n + 1 coefficients read from `first` with stride `step`, at a complex point.
+// The rounding error of the complex product and of the sums is caught exactly at every step (two-product and
+// two-sum) and accumulated in c by plain Horner; the coefficient's imaginary part is read only when it has one.
+template <typename Coefficient>
+PolynomialValue hornerAt(const Coefficient *first, std::ptrdiff_t step, int n, Complex z)
+{
+    double sr = std::real(first[0]);
+    double si = std::imag(first[0]);
+    Complex c = 0.0;
+    Complex d = 0.0;
+    const double r = modulus(z);
+    double size = modulus(Complex(first[0]));
+    double derivativeSize = 0.0;
+    for (int i = 1; i <= n; ++i) {
+        const Coefficient &a = first[i * step];
+        d = times(d, z) + Complex(sr, si);
+        derivativeSize = derivativeSize * r + size;
+        double p1, e1, p2, e2, p3, e3, p4, e4;
+        dd::twoProduct(sr, z.real(), p1, e1);
+        dd::twoProduct(-si, z.imag(), p2, e2);
+        dd::twoProduct(sr, z.imag(), p3, e3);
+        dd::twoProduct(si, z.real(), p4, e4);
+        double re, reError, re2, re2Error, im, imError;
+        dd::twoSum(p1, p2, re, reError);
+        dd::twoSum(re, std::real(a), re2, re2Error);
+        dd::twoSum(p3, p4, im, imError);
+        double imErrorTotal = e3 + e4 + imError;
+        if constexpr (std::is_same_v<Coefficient, Complex>) {
+            double im2Error;
+            dd::twoSum(im, a.imag(), im, im2Error);
+            imErrorTotal += im2Error;
+        }
+        c = times(c, z) + Complex(e1 + e2 + reError + re2Error, imErrorTotal);
+        sr = re2;
+        si = im;
+        size = size * r + modulus(Complex(a));
+    }
+    PolynomialValue result;
+    result.value = Complex(sr, si) + c;
+    // Error of the compensated scheme: one rounding of the result plus a second-order term in n eps, taken
+    // with room to spare for the complex products and for the rounding of `size` itself.
+    result.bound = 2.0 * eps * modulus(result.value) + 8.0 * gamma(2 * n + 2) * gamma(2 * n + 2) * size;
+    result.size = size;
+    result.derivative = d;
+    result.derivativeBound = 2.0 * gamma(2 * n + 2) * derivativeSize;
+    return result;
+}
+
+// The same at a real point with real coefficients, in real arithmetic.
+inline PolynomialValue hornerAt(const double *first, std::ptrdiff_t step, int n, double x)
+{
+    double s = first[0];
+    double c = 0.0;
+    double d = 0.0;
+    const double r = std::fabs(x);
+    double size = std::fabs(s);
+    double derivativeSize = 0.0;
+    for (int i = 1; i <= n; ++i) {
+        const double a = first[i * step];
+        d = d * x + s;
+        derivativeSize = derivativeSize * r + size;
+        double product, productError, sumError;
+        dd::twoProduct(s, x, product, productError);
+        dd::twoSum(product, a, s, sumError);
+        c = c * x + (productError + sumError);
+        size = size * r + std::fabs(a);
+    }
+    PolynomialValue result;
+    result.value = s + c;
+    result.bound = 2.0 * eps * std::fabs(s + c) + 2.0 * gamma(2 * n + 2) * gamma(2 * n + 2) * size;
+    result.size = size;
+    result.derivative = d;
+    result.derivativeBound = gamma(2 * n + 2) * derivativeSize;
+    return result;
+}
+
+// Beyond this modulus, |z|^n could overflow for coefficients of size one.
+inline bool farOut(double r, int n)
+{
+    return r > 1.0 && std::ilogb(r) * n > 900;
+}
+
+} // namespace detail
+
+/// p(z) for the polynomial a[0..n] (highest power first) at a real or complex point.
+template <typename Coefficient, typename Point>
+PolynomialValue evaluatePolynomial(const Coefficient *a, int n, Point z)
+{
+    if (!detail::farOut(std::abs(z), n)) {
+        return detail::hornerAt(a, 1, n, z);
+    }
+    const Point w = Point(1.0) / z;
+    PolynomialValue q = detail::hornerAt(a + n, -1, n, w);
+    q.derivativeBound = n * (q.bound + detail::gamma(n + 2) * modulus(q.value)) + std::abs(w) * q.derivativeBound;
+    q.derivative = static_cast<double>(n) * q.value - Complex(w) * q.derivative;
+    q.reversed = true;
+    return q;
+}
+
+} // namespace engine::KOVALIN_KERNEL_TAG

@@ -1,0 +1,40 @@
+#pragma once
+// Verification of a complete set of computed roots on the polynomial itself, independently of how they were
+// found (part of the kernels, kernel.h).
+//
+// For each root z_i:
+//  - the backward error |p(z_i)| / sum |a_k||z_i|^k, with the rounding error of the evaluation counted
+//    against it: the relative change of the coefficients that makes z_i an exact root;
+//  - the radius n |p(z_i)| / |a_n prod_{j != i} (z_i - z_j)| of a disc about z_i (Gerschgorin-type inclusion:
+//    every root of p lies in the union of the discs, and a connected group of k discs holds exactly k roots);
+//  - the consistency |p'(z_i)| / |a_n prod_{j != i} (z_i - z_j)|: near 1 when the other approximations account
+//    for the polynomial's other roots, very large when two approximations claim one root and another root has
+//    none.
+// A root is trusted when it is a root to within a few roundings and consistent with the rest.
+
+#include "kernel_tag.h"
+
+#include <complex>
+
+namespace engine::KOVALIN_KERNEL_TAG
+{
+
+using Complex = std::complex<double>;
+
+struct RootCheck {
+    double backwardError = 0;
+    double radius = 0;
+    double consistency = 0;
+    bool trusted = false;
+};
+
+/// Largest backward error of a trusted root of a polynomial of degree n: a few roundings per coefficient,
+/// which the refinement reaches on every root it has converged to.
+double trustedBackwardError(int n);
+
+/// Checks root[0..n) against a[0..n] (highest power first, a[0] != 0) into check[0..n); true when all are
+/// trusted.
+bool checkRoots(const double *a, int n, const Complex *root, RootCheck *check);
+bool checkRoots(const Complex *a, int n, const Complex *root, RootCheck *check);
+
+} // namespace engine::KOVALIN_KERNEL_TAG

@@ -1,0 +1,179 @@
+#include "polynomial_families.h"
+
+#include <cmath>
+#include <random>
+
+namespace engine_test
+{
+namespace
+{
+
+using Complex = std::complex<double>;
+using WideComplex = std::complex<long double>;
+
+GeneratedPolynomial binomial(const std::string &family, int n, Complex constant, bool real)
+{
+    GeneratedPolynomial p { family + " n=" + std::to_string(n), real, std::vector<Complex>(n + 1, 0.0), true };
+    p.coefficients.front() = constant;
+    p.coefficients.back() = 1.0;
+    return p;
+}
+
+// The leading coefficient times the product of (x - r) over the roots (a set symmetric about the real axis),
+// multiplied out in extended precision and rounded once to real coefficients.
+std::vector<Complex> multiplyOut(const std::vector<WideComplex> &roots, long double leading)
+{
+    std::vector<WideComplex> c { leading }; // increasing powers, grown by one factor at a time
+    for (const WideComplex &r : roots) {
+        c.push_back(0);
+        for (std::size_t k = c.size() - 1; k > 0; --k) {
+            c[k] = c[k - 1] - r * c[k];
+        }
+        c[0] = -r * c[0];
+    }
+    std::vector<Complex> result;
+    for (const WideComplex &x : c) {
+        result.emplace_back(static_cast<double>(x.real()), 0.0); // what is left of the imaginary parts is rounding
+    }
+    return result;
+}
+
+void addBinomials(std::vector<GeneratedPolynomial> &out)
+{
+    for (int n = 1; n <= 100; ++n) {
+        out.push_back(binomial("x^n - 1", n, -1.0, true));
+        out.push_back(binomial("x^n + 1", n, 1.0, true));
+        for (const double c : { 0.7, 1.5 }) {
+            const std::string name = "c=" + std::to_string(c).substr(0, 3);
+            out.push_back(binomial("x^n - c^n " + name, n, -std::pow(c, n), true));
+            out.push_back(binomial("x^n + c^n " + name, n, std::pow(c, n), true));
+        }
+    }
+}
+
+void addRandomReal(std::vector<GeneratedPolynomial> &out, int seeds, std::uint32_t firstSeed)
+{
+    for (int n = 1; n <= 100; ++n) {
+        for (int s = 0; s < seeds; ++s) {
+            const std::uint32_t seed = firstSeed + static_cast<std::uint32_t>(s);
+            std::mt19937 rng(seed * 1000u + static_cast<std::uint32_t>(n));
+            std::normal_distribution<double> gauss;
+            std::uniform_int_distribution<int> digit(-8, 8);
+            const std::string tag = " n=" + std::to_string(n) + " seed=" + std::to_string(seed);
+            GeneratedPolynomial normal { "normal" + tag, true, {}, true };
+            GeneratedPolynomial integer { "integer" + tag, true, {}, true };
+            for (int k = 0; k <= n; ++k) {
+                normal.coefficients.emplace_back(gauss(rng));
+                int d = 0;
+                while ((k == 0 || k == n) && d == 0) {
+                    d = digit(rng);
+                }
+                integer.coefficients.emplace_back(k == 0 || k == n ? d : digit(rng));
+            }
+            out.push_back(normal);
+            out.push_back(integer);
+            for (const double scale : { 1e300, 1e-300 }) {
+                GeneratedPolynomial scaled = normal;
+                scaled.name = (scale > 1 ? "normal*1e300" : "normal*1e-300") + tag;
+                for (Complex &c : scaled.coefficients) {
+                    c *= scale;
+                }
+                out.push_back(scaled);
+            }
+        }
+    }
+}
+
+void addChosenRoots(std::vector<GeneratedPolynomial> &out, int seeds, std::uint32_t firstSeed)
+{
+    // Lattices symmetric about the real axis: x = 0.25 + 0.5 a, y = 0.5 b.
+    for (int w = 0; w <= 4; ++w) {
+        for (int h = 0; h <= 5; ++h) {
+            std::vector<WideComplex> roots;
+            for (int a = -w; a <= w; ++a) {
+                for (int b = -h; b <= h; ++b) {
+                    roots.emplace_back(0.25L + 0.5L * a, 0.5L * b);
+                }
+            }
+            if (roots.size() > 100) {
+                continue;
+            }
+            out.push_back(
+                { "lattice w=" + std::to_string(w) + " h=" + std::to_string(h), true, multiplyOut(roots, 1.0L), true });
+        }
+    }
+    for (int s = 0; s < seeds; ++s) {
+        const std::uint32_t seed = firstSeed + static_cast<std::uint32_t>(s);
+        std::mt19937 rng(seed);
+        std::normal_distribution<long double> gauss;
+        // Multiple roots 1 (m-fold) and -0.5 (double) times random real roots and pairs.
+        for (int m = 2; m <= 4; ++m) {
+            for (int extra : { 0, 3, 10 }) {
+                std::vector<WideComplex> roots(static_cast<std::size_t>(m), 1.0L);
+                roots.insert(roots.end(), 2, -0.5L);
+                for (int k = 0; k < extra; ++k) {
+                    roots.emplace_back(2.0L + gauss(rng));
+                }
+                out.push_back({ "cluster m=" + std::to_string(m) + " extra=" + std::to_string(extra)
+                        + " seed=" + std::to_string(seed),
+                    true,
+                    multiplyOut(roots, 1.0L),
+                    false });
+            }
+        }
+        // Roots of magnitude 1e-30 and 1e30: real roots and conjugate pairs, degree up to 10.
+        for (const long double scale : { 1e-30L, 1e30L }) {
+            for (int n = 1; n <= 10; ++n) {
+                std::vector<WideComplex> roots;
+                while (static_cast<int>(roots.size()) < n) {
+                    const long double x = gauss(rng) * scale;
+                    const long double y = gauss(rng) * scale;
+                    if (static_cast<int>(roots.size()) + 2 <= n && (roots.size() % 3) != 0) {
+                        roots.emplace_back(x, y);
+                        roots.emplace_back(x, -y);
+                    } else {
+                        roots.emplace_back(x, 0.0L);
+                    }
+                }
+                out.push_back({ std::string(scale < 1 ? "roots*1e-30" : "roots*1e30") + " n=" + std::to_string(n)
+                        + " seed=" + std::to_string(seed),
+                    true,
+                    multiplyOut(roots, 1.0L + std::fabs(gauss(rng))),
+                    true });
+            }
+        }
+    }
+}
+
+void addComplex(std::vector<GeneratedPolynomial> &out, int seeds, std::uint32_t firstSeed)
+{
+    for (int n = 1; n <= 49; ++n) {
+        for (int s = 0; s < seeds; ++s) {
+            const std::uint32_t seed = firstSeed + static_cast<std::uint32_t>(s);
+            std::mt19937 rng(seed * 1000u + 500u + static_cast<std::uint32_t>(n));
+            std::normal_distribution<double> gauss;
+            GeneratedPolynomial p {
+                "complex normal n=" + std::to_string(n) + " seed=" + std::to_string(seed), false, {}, true
+            };
+            for (int k = 0; k <= n; ++k) {
+                p.coefficients.emplace_back(gauss(rng), gauss(rng));
+            }
+            out.push_back(p);
+        }
+        out.push_back(binomial("z^n - c", n, -std::polar(1.7, 0.3 + n), false));
+    }
+}
+
+} // namespace
+
+std::vector<GeneratedPolynomial> polynomialFamilies(int seeds, std::uint32_t firstSeed)
+{
+    std::vector<GeneratedPolynomial> out;
+    addBinomials(out);
+    addRandomReal(out, seeds, firstSeed);
+    addChosenRoots(out, seeds, firstSeed);
+    addComplex(out, seeds, firstSeed);
+    return out;
+}
+
+} // namespace engine_test
