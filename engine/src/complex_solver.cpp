@@ -4,9 +4,9 @@
 //
 // Arrays are indexed from 1 as in the published method (element 0 unused), highest power first.
 
-#include "kernel.h"
 #include "root_bound.h"
 #include "scale.h"
+#include "three_stage.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,8 @@
 // the original polynomial, whose value is computed by the compensated Horner scheme (as accurate as Horner's
 // rule in twice the working precision), bring every root back to the accuracy its own conditioning allows.
 
-#include "kernel.h"
+#include "polish.h"
+
 #include "polynomial_value.h"
 
 #include <algorithm>
@@ -37,32 +38,35 @@ std::array<double, capacity> nearestSquaredDistances(const Complex *root, int co
 // Simultaneous refinement of all roots: Newton steps, with Aberth's correction where a root has neighbours
 // close enough to matter (a cluster), which keeps the members of a cluster apart instead of letting them run
 // into one root. Roots move together in sweeps (all corrections from the same positions); a root whose
-// correction has reached the last bit stops, and a step that made |p| grow is taken back.
+// correction has reached the last bit stops, and a step that made |p| grow is taken back. Each root's last
+// value that counts (the one at its final place, or at its place before a last tiny step) goes into `known`.
 template <typename Evaluate>
-void refine(Complex *root, int count, Evaluate evaluateAt, bool conjugatePairs)
+void refine(Complex *root, int count, Evaluate evaluateAt, bool conjugatePairs, KnownValues &known)
 {
     constexpr double eps = std::numeric_limits<double>::epsilon();
     constexpr int maxSweeps = 12;
     const auto size = static_cast<std::size_t>(count);
     const std::array<double, capacity> gap = nearestSquaredDistances(root, count);
-    // A root is refined on its own unless it is exact (the origin) or the conjugate of the root before it.
+    // A root is refined on its own unless it is the conjugate of the root before it.
     std::array<bool, capacity> active {};
     std::array<int, capacity> partner {};
-    for (int i = 0; i < count; ++i) {
-        active[static_cast<std::size_t>(i)] = root[i] != Complex(0.0, 0.0);
-        partner[static_cast<std::size_t>(i)] = -1;
+    for (std::size_t i = 0; i < size; ++i) {
+        active[i] = true;
+        partner[i] = -1;
+        known.known[i] = false;
+        known.converged[i] = false;
     }
-    for (int i = 0; i < count; ++i) {
-        if (conjugatePairs && root[i].imag() != 0.0 && i + 1 < count && root[i + 1] == std::conj(root[i])) {
+    for (int i = 0; i + 1 < count; ++i) {
+        if (conjugatePairs && active[static_cast<std::size_t>(i)] && root[i].imag() != 0.0
+            && root[i + 1] == std::conj(root[i])) {
             partner[static_cast<std::size_t>(i)] = i + 1;
             active[static_cast<std::size_t>(i + 1)] = false;
         }
     }
     std::array<Complex, capacity> previous {};
     std::copy(root, root + count, previous.begin());
-    std::array<double, capacity> previousValue {};
-    std::fill(previousValue.begin(), previousValue.begin() + count, infinity);
     std::array<Complex, capacity> step {};
+    std::array<bool, capacity> lastStep {};
     const double neighbours = static_cast<double>(count - 1) * static_cast<double>(count - 1);
     for (int sweep = 0; sweep < maxSweeps; ++sweep) {
         bool moving = false;
@@ -72,20 +76,27 @@ void refine(Complex *root, int count, Evaluate evaluateAt, bool conjugatePairs)
                 continue;
             }
             const PolynomialValue at = evaluateAt(root[i]);
-            const double value = modulus(at.value);
-            if (!(value <= previousValue[i])) {
+            if (known.known[i] && !(modulus(at.value) <= modulus(known.value[i].value))) {
                 // The last step made things worse (or was not a number): take it back and stop this root.
                 root[i] = previous[i];
                 active[i] = false;
                 continue;
             }
-            if (at.derivative == Complex(0.0, 0.0) || value == 0.0) {
+            known.value[i] = at;
+            known.at[i] = root[i];
+            known.known[i] = true;
+            if (at.derivative == Complex(0.0, 0.0) || at.value == Complex(0.0, 0.0)) {
                 active[i] = false;
                 continue;
             }
             const Complex newton = at.newtonStep(root[i]);
             Complex correction = newton;
+            // Newton's error after a step c is about |c|^2 |p''/2p'|, and |p''/p'| is at most about 2(n-1)/gap:
+            // once that is far below the last bit, the step just taken is the last one needed.
+            lastStep[i] =
+                std::norm(newton) * std::norm(newton) * neighbours <= eps * eps / 16.0 * std::norm(root[i]) * gap[i];
             if (std::norm(newton) * neighbours > 1e-6 * gap[i]) {
+                lastStep[i] = false;
                 Complex repulsion = 0.0;
                 for (std::size_t j = 0; j < size; ++j) {
                     if (j != i) {
@@ -103,7 +114,6 @@ void refine(Complex *root, int count, Evaluate evaluateAt, bool conjugatePairs)
                 active[i] = false;
                 continue;
             }
-            previousValue[i] = value;
             step[i] = correction;
             moving = true;
         }
@@ -116,7 +126,8 @@ void refine(Complex *root, int count, Evaluate evaluateAt, bool conjugatePairs)
             }
             previous[i] = root[i];
             root[i] -= step[i];
-            if (std::norm(step[i]) <= 4.0 * eps * eps * std::norm(root[i])) {
+            known.converged[i] = lastStep[i];
+            if (lastStep[i] || std::norm(step[i]) <= 4.0 * eps * eps * std::norm(root[i])) {
                 active[i] = false; // converged to the last bit; no need to look again
             }
         }
@@ -126,40 +137,47 @@ void refine(Complex *root, int count, Evaluate evaluateAt, bool conjugatePairs)
             }
         }
     }
+    for (std::size_t i = 0; i < size; ++i) {
+        if (partner[i] >= 0) {
+            const auto j = static_cast<std::size_t>(partner[i]);
+            known.known[j] = known.known[i];
+            known.converged[j] = known.converged[i];
+            known.at[j] = std::conj(known.at[i]);
+            known.value[j] = known.value[i];
+            known.value[j].value = std::conj(known.value[i].value);
+            known.value[j].derivative = std::conj(known.value[i].derivative);
+        }
+    }
 }
 
 } // namespace
 
-void polishRealRoots(const double *coeff, int degree, Complex *root, int count)
+void polishRealRoots(const double *coeff, int degree, Complex *root, KnownValues &known)
 {
-    if (count < degree) {
-        return; // without every root, the neighbours' corrections would be wrong
-    }
     // Real roots stay real: their value and derivative at a real point are real, and so are their steps.
     refine(
         root,
-        count,
+        degree,
         [&](Complex at) {
             if (at.imag() == 0.0) {
                 return evaluatePolynomial(coeff, degree, at.real());
             }
             return evaluatePolynomial(coeff, degree, at);
         },
-        true);
+        true,
+        known);
 }
 
-void polishComplexRoots(const Complex *coeff, int degree, Complex *root, int count)
+void polishComplexRoots(const Complex *coeff, int degree, Complex *root, KnownValues &known)
 {
-    if (count < degree) {
-        return;
-    }
     refine(
         root,
-        count,
+        degree,
         [&](Complex at) {
             return evaluatePolynomial(coeff, degree, at);
         },
-        false);
+        false,
+        known);
 }
 
 } // namespace engine::KOVALIN_KERNEL_TAG

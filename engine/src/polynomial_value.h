@@ -60,6 +60,16 @@ inline double gamma(int k)
     return k * eps / (1.0 - k * eps);
 }
 
+inline double magnitude(double x)
+{
+    return std::fabs(x);
+}
+
+inline double magnitude(Complex z)
+{
+    return modulus(z);
+}
+
 inline Complex times(Complex x, Complex y)
 {
     return { x.real() * y.real() - x.imag() * y.imag(), x.real() * y.imag() + x.imag() * y.real() };
@@ -76,7 +86,7 @@ PolynomialValue hornerAt(const Coefficient *first, std::ptrdiff_t step, int n, C
     Complex c = 0.0;
     Complex d = 0.0;
     const double r = modulus(z);
-    double size = modulus(Complex(first[0]));
+    double size = magnitude(first[0]);
     double derivativeSize = 0.0;
     for (int i = 1; i <= n; ++i) {
         const Coefficient &a = first[i * step];
@@ -100,7 +110,7 @@ PolynomialValue hornerAt(const Coefficient *first, std::ptrdiff_t step, int n, C
         c = times(c, z) + Complex(e1 + e2 + reError + re2Error, imErrorTotal);
         sr = re2;
         si = im;
-        size = size * r + modulus(Complex(a));
+        size = size * r + magnitude(a);
     }
     PolynomialValue result;
     result.value = Complex(sr, si) + c;

@@ -6,9 +6,9 @@
 // Arrays are indexed from 1 as in the published method (element 0 unused), highest power first.
 
 #include "accumulate.h"
-#include "kernel.h"
 #include "root_bound.h"
 #include "scale.h"
+#include "three_stage.h"
 
 #include <algorithm>
 #include <array>
@@ -42,6 +42,47 @@ void DZ9ORC(int nn, double u, double v, const Vector &p, Vector &q, double &a, d
     b = older;
 }
 
+// DZ9ORC of p(1..np) into q, a, b and of k(1..np-1) into qk, c, d by the same quadratic, in one loop: each
+// step of a division waits for the rounding of the step before, and two independent divisions side by side
+// fill each other's waiting time. The results are those of the two divisions one after the other.
+void divideBoth(int np,
+    double u,
+    double v,
+    const Vector &p,
+    Vector &q,
+    double &a,
+    double &b,
+    const Vector &k,
+    Vector &qk,
+    double &c,
+    double &d)
+{
+    double older = p[1];
+    double kOlder = k[1];
+    q[1] = older;
+    qk[1] = kOlder;
+    double last = dd::sum(p[2], -u, older);
+    double kLast = dd::sum(k[2], -u, kOlder);
+    q[2] = last;
+    qk[2] = kLast;
+    for (int i = 3; i < np; ++i) {
+        const double next = dd::sum(p[i], -v, older, -u, last);
+        const double kNext = dd::sum(k[i], -v, kOlder, -u, kLast);
+        q[i] = next;
+        qk[i] = kNext;
+        older = last;
+        last = next;
+        kOlder = kLast;
+        kLast = kNext;
+    }
+    const double next = dd::sum(p[np], -v, older, -u, last);
+    q[np] = next;
+    a = next;
+    b = last;
+    c = kLast;
+    d = kOlder;
+}
+
 // The working state of one solve. Per call, so the solver is re-entrant.
 struct DZ11RC {
     Vector P {}; // current polynomial
@@ -61,6 +102,8 @@ struct DZ11RC {
     int DZ4ORC(double uu, double vv);
     int DZ5ORC(double &sss, int &iflag);
     int DZ6ORC();
+    int scalarQuantities();
+    int divideBothAndScalarQuantities();
     void DZ7ORC(int type);
     void DZ8ORC(int type, double &uu, double &vv);
 };
@@ -74,8 +117,7 @@ int DZ11RC::DZ3ORC(int l2)
     double oss = sr;
     double ovv = v;
     double otv = 0, ots = 0;
-    DZ9ORC(nn, u, v, P, QP, a, b);
-    int type = DZ6ORC();
+    int type = divideBothAndScalarQuantities();
     for (int j = 1; j <= l2; ++j) {
         DZ7ORC(type);
         type = DZ6ORC();
@@ -144,8 +186,7 @@ int DZ11RC::DZ3ORC(int l2)
                             next = Next::Quadratic;
                             continue;
                         }
-                        DZ9ORC(nn, u, v, P, QP, a, b);
-                        type = DZ6ORC();
+                        type = divideBothAndScalarQuantities();
                         break;
                     }
                 }
@@ -179,7 +220,9 @@ int DZ11RC::DZ4ORC(double uu, double vv)
         if (std::fabs(std::fabs(szr) - std::fabs(lzr)) > 0.01 * std::fabs(lzr)) {
             return 0;
         }
-        DZ9ORC(nn, u, v, P, QP, a, b);
+        // K is divided by the same quadratic along with P: the next step needs it unless this one converges.
+        divideBoth(nn, u, v, P, QP, a, b, K, QK, c, d);
+        bool kDivided = true;
         const double mp = std::fabs(a - szr * b) + std::fabs(szi * b);
         // Bound on the rounding error of evaluating P at the root estimate.
         const double zm = std::sqrt(std::fabs(v));
@@ -203,15 +246,16 @@ int DZ11RC::DZ4ORC(double uu, double vv)
             relstp = std::sqrt(std::max(relstp, eta));
             u = dd::sum(u, -u, relstp);
             v = dd::sum(v, v, relstp);
-            DZ9ORC(nn, u, v, P, QP, a, b);
-            for (int i = 1; i <= 5; ++i) {
+            DZ7ORC(divideBothAndScalarQuantities());
+            for (int i = 2; i <= 5; ++i) {
                 DZ7ORC(DZ6ORC());
             }
+            kDivided = false;
             tried = true;
             j = 0;
         }
         omp = mp;
-        DZ7ORC(DZ6ORC());
+        DZ7ORC(kDivided ? scalarQuantities() : DZ6ORC());
         double ui = 0, vi = 0;
         DZ8ORC(DZ6ORC(), ui, vi);
         if (vi == 0.0) {
@@ -291,6 +335,19 @@ int DZ11RC::DZ5ORC(double &sss, int &iflag)
 int DZ11RC::DZ6ORC()
 {
     DZ9ORC(n, u, v, K, QK, c, d);
+    return scalarQuantities();
+}
+
+// DZ9ORC of P followed by DZ6ORC, the two divisions side by side.
+int DZ11RC::divideBothAndScalarQuantities()
+{
+    divideBoth(nn, u, v, P, QP, a, b, K, QK, c, d);
+    return scalarQuantities();
+}
+
+// The part of DZ6ORC after the division of K.
+int DZ11RC::scalarQuantities()
+{
     if (std::fabs(c) <= std::fabs(K[n]) * 100.0 * eta && std::fabs(d) <= std::fabs(K[n - 1]) * 100.0 * eta) {
         return 3;
     }

@@ -69,7 +69,7 @@ double multipleRootConsistency(const Coefficient *a, int n, Complex c, int k, do
 }
 
 template <typename Coefficient>
-bool check(const Coefficient *a, int n, const Complex *root, RootCheck *out)
+bool check(const Coefficient *a, int n, const Complex *root, RootCheck *out, const KnownValues *known)
 {
     std::array<WideProduct, capacity> others {}; // prod_{j != i, z_j != z_i} |z_i - z_j|^2
     std::array<int, capacity> copies {}; // how many approximations equal z_i (itself included)
@@ -101,17 +101,28 @@ bool check(const Coefficient *a, int n, const Complex *root, RootCheck *out)
             all = false;
             continue;
         }
-        // The conjugate of a root of a real polynomial has the conjugate value: evaluate once per pair.
+        // A value the refinement left is reused, the disc widened by the last step; the conjugate of a root of
+        // a real polynomial has the conjugate value, so a pair is evaluated once.
+        double moved = 0.0;
         const bool mirror =
             std::is_same_v<Coefficient, double> && i > 0 && z.imag() != 0.0 && z == std::conj(root[i - 1]);
-        if (mirror) {
+        // A root that has moved since its value was taken is evaluated again only if that value leaves doubt.
+        const auto k = static_cast<std::size_t>(i);
+        bool converged = false;
+        if (known && known->known[k]
+            && (known->at[k] == z || known->converged[k]
+                || known->value[k].backwardError() <= trustedBackwardError(n))) {
+            value = known->value[k];
+            moved = modulus(z - known->at[k]);
+            converged = known->converged[k];
+        } else if (mirror) {
             value.value = std::conj(value.value);
             value.derivative = std::conj(value.derivative);
         } else {
             value = valueAt(a, n, z);
         }
         c.backwardError = value.backwardError();
-        const WideProduct &product = others[static_cast<std::size_t>(i)];
+        const WideProduct &product = others[k];
         const double logOthers = 0.5 * product.log2() + logLeading;
         const double upper = modulus(value.value) + value.bound;
         const double logScale = value.reversed ? std::log2(modulus(z)) : 0.0;
@@ -123,16 +134,18 @@ bool check(const Coefficient *a, int n, const Complex *root, RootCheck *out)
         if (value.reversed) {
             c.radius += 3.0 * eps * modulus(z); // the point 1/z was rounded before the evaluation
         }
-        const int k = copies[static_cast<std::size_t>(i)];
-        if (k > 1) {
+        c.radius += moved;
+        const int copiesOfZ = copies[k];
+        if (copiesOfZ > 1) {
             c.radius = infinity; // the discs say nothing about coinciding approximations
-            c.consistency = multipleRootConsistency(a, n, z, k, logOthers);
+            c.consistency = multipleRootConsistency(a, n, z, copiesOfZ, logOthers);
         } else if (!product.isZero()) {
             // Only what the derivative is sure to exceed counts: at a cluster its computed value is rounding noise.
             const double derivative = std::fmax(modulus(value.derivative) - value.derivativeBound, 0.0);
             c.consistency = std::exp2(std::log2(derivative) + (n - 1) * logScale - logOthers);
         }
-        c.trusted = c.backwardError <= trustedBackwardError(n) && c.consistency <= maxConsistency;
+        c.isRoot = c.backwardError <= trustedBackwardError(n) || converged;
+        c.trusted = c.isRoot && c.consistency <= maxConsistency;
         all = all && c.trusted;
     }
     return all;
@@ -145,14 +158,14 @@ double trustedBackwardError(int n)
     return 4.0 * n * eps;
 }
 
-bool checkRoots(const double *a, int n, const Complex *root, RootCheck *check)
+bool checkRoots(const double *a, int n, const Complex *root, RootCheck *check, const KnownValues *known)
 {
-    return engine::KOVALIN_KERNEL_TAG::check(a, n, root, check);
+    return engine::KOVALIN_KERNEL_TAG::check(a, n, root, check, known);
 }
 
-bool checkRoots(const Complex *a, int n, const Complex *root, RootCheck *check)
+bool checkRoots(const Complex *a, int n, const Complex *root, RootCheck *check, const KnownValues *known)
 {
-    return engine::KOVALIN_KERNEL_TAG::check(a, n, root, check);
+    return engine::KOVALIN_KERNEL_TAG::check(a, n, root, check, known);
 }
 
 } // namespace engine::KOVALIN_KERNEL_TAG

@@ -13,7 +13,9 @@
 // A root is trusted when it is a root to within a few roundings and consistent with the rest.
 
 #include "kernel_tag.h"
+#include "polynomial_value.h"
 
+#include <array>
 #include <complex>
 
 namespace engine::KOVALIN_KERNEL_TAG
@@ -25,16 +27,26 @@ struct RootCheck {
     double backwardError = 0;
     double radius = 0;
     double consistency = 0;
-    bool trusted = false;
+    bool isRoot = false; // a small backward error, or the refinement converged on it
+    bool trusted = false; // a root, and consistent with the rest
+};
+
+/// Values of the polynomial that the refinement computed at each root, or at the root's place before its last
+/// (tiny) step; the check uses them instead of evaluating again.
+struct KnownValues {
+    std::array<PolynomialValue, 100> value {};
+    std::array<Complex, 100> at {};
+    std::array<bool, 100> known {};
+    std::array<bool, 100> converged {}; // the last step was a Newton step that left only far less than an ulp
 };
 
 /// Largest backward error of a trusted root of a polynomial of degree n: a few roundings per coefficient,
 /// which the refinement reaches on every root it has converged to.
 double trustedBackwardError(int n);
 
-/// Checks root[0..n) against a[0..n] (highest power first, a[0] != 0) into check[0..n); true when all are
-/// trusted.
-bool checkRoots(const double *a, int n, const Complex *root, RootCheck *check);
-bool checkRoots(const Complex *a, int n, const Complex *root, RootCheck *check);
+/// Checks root[0..n) against a[0..n] (highest power first, a[0] != 0) into check[0..n), with the values the
+/// refinement left where it has them; true when all are trusted.
+bool checkRoots(const double *a, int n, const Complex *root, RootCheck *check, const KnownValues *known = nullptr);
+bool checkRoots(const Complex *a, int n, const Complex *root, RootCheck *check, const KnownValues *known = nullptr);
 
 } // namespace engine::KOVALIN_KERNEL_TAG

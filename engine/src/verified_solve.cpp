@@ -5,8 +5,10 @@
 // caller reports them as not found.
 
 #include "kernel.h"
+#include "polish.h"
 #include "root_check.h"
 #include "simultaneous_iteration.h"
+#include "three_stage.h"
 
 #include <algorithm>
 #include <array>
@@ -33,18 +35,13 @@ struct Verdict {
     }
 };
 
-bool isRoot(const RootCheck &check, int n)
-{
-    return check.backwardError <= trustedBackwardError(n);
-}
-
 Verdict verdict(const Checks &check, int n)
 {
     Verdict v;
     for (int i = 0; i < n; ++i) {
         const RootCheck &c = check[static_cast<std::size_t>(i)];
-        v.notRoots += isRoot(c, n) ? 0 : 1;
-        v.inconsistent += isRoot(c, n) && !c.trusted ? 1 : 0;
+        v.notRoots += c.isRoot ? 0 : 1;
+        v.inconsistent += c.isRoot && !c.trusted ? 1 : 0;
     }
     return v;
 }
@@ -68,7 +65,7 @@ int keepRoots(int n, Complex *root, const Checks &check)
 {
     int kept = 0;
     for (int i = 0; i < n; ++i) {
-        if (isRoot(check[static_cast<std::size_t>(i)], n)) {
+        if (check[static_cast<std::size_t>(i)].isRoot) {
             root[kept++] = root[i];
         }
     }
@@ -80,6 +77,7 @@ int solveVerified(const Coefficient *a, int n, Complex *root, const MachineConst
 {
     constexpr bool real = std::is_same_v<Coefficient, double>;
     Checks check {};
+    KnownValues known {};
     int found = 0;
     if constexpr (real) {
         found = findRealRoots(a, n, root, machine);
@@ -88,11 +86,11 @@ int solveVerified(const Coefficient *a, int n, Complex *root, const MachineConst
     }
     if (found == n) {
         if constexpr (real) {
-            polishRealRoots(a, n, root, n);
+            polishRealRoots(a, n, root, known);
         } else {
-            polishComplexRoots(a, n, root, n);
+            polishComplexRoots(a, n, root, known);
         }
-        if (checkRoots(a, n, root, check.data())) {
+        if (checkRoots(a, n, root, check.data(), &known)) {
             return n;
         }
     }
@@ -109,12 +107,12 @@ int solveVerified(const Coefficient *a, int n, Complex *root, const MachineConst
     }
     if constexpr (real) {
         restoreConjugateSymmetry(a, n, retry.data());
-        polishRealRoots(a, n, retry.data(), n);
+        polishRealRoots(a, n, retry.data(), known);
     } else {
-        polishComplexRoots(a, n, retry.data(), n);
+        polishComplexRoots(a, n, retry.data(), known);
     }
     Checks retryCheck {};
-    checkRoots(a, n, retry.data(), retryCheck.data());
+    checkRoots(a, n, retry.data(), retryCheck.data(), &known);
     if (found < n || !(verdict(check, n) < verdict(retryCheck, n))) {
         std::copy(retry.begin(), retry.begin() + n, root);
         check = retryCheck;

@@ -1,0 +1,76 @@
+#!/usr/bin/env python3
+"""Side by side in one process: a solve request through the engine's export (request file written, export
+called, answer file read, as the solver does it) against numpy.roots (companion matrix eigenvalues) on the
+same polynomials.
+
+    env -u OPENBLAS_CORETYPE /usr/bin/python3 bench/numpy_comparison.py build/bin/libVX_KOVALIN.so
+
+Needs python3-numpy (Debian). Prints the best time of many repetitions for each and the ratio."""
+
+import ctypes
+import os
+import sys
+import tempfile
+import time
+
+import numpy
+
+CASES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "cases")
+
+
+def read_case(name):
+    with open(os.path.join(CASES, name + ".txt")) as f:
+        lines = [line.strip() for line in f if line.strip()]
+    degree = int(lines[0].split()[0])
+    texts = lines[1 : degree + 2]
+    complex_ = any("," in t for t in texts)
+    values = [complex(*map(float, t.split(","))) if complex_ else float(t) for t in texts]
+    return degree, complex_, texts, values
+
+
+def request_text(degree, complex_, texts):
+    numbers = ["(" + t + ")" if complex_ else t for t in texts]
+    return "\r\n".join(["S", "C" if complex_ else "R", str(degree)] + numbers + ["", ""])
+
+
+def best_time(action, repeats):
+    action()
+    best = float("inf")
+    for _ in range(repeats):
+        start = time.perf_counter()
+        action()
+        best = min(best, time.perf_counter() - start)
+    return best
+
+
+def main():
+    library = ctypes.CDLL(os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/bin/libVX_KOVALIN.so"))
+    folder = tempfile.mkdtemp(prefix="kovalin-bench-")
+    os.environ["KOVALIN_EXCHANGE_DIR"] = folder
+    request_path = os.path.join(folder, "TEMP_ZERO.DAT")
+    answer_path = os.path.join(folder, "TEMP_ZERO.OUT")
+    print("case         engine (export)   numpy.roots   ratio")
+    for name in ["rand_d100", "unity_n100", "rand_d050", "crand_d49", "crand_d30"]:
+        degree, complex_, texts, values = read_case(name)
+        request = request_text(degree, complex_, texts)
+
+        def engine():
+            with open(request_path, "w", newline="") as f:
+                f.write(request)
+            library.VX_KOVALIN()
+            os.remove(request_path)
+            with open(answer_path) as f:
+                answer = f.read()
+            os.remove(answer_path)
+            if len(answer.splitlines()) != degree:
+                raise SystemExit("the engine answered " + repr(answer[:200]))
+
+        coefficients = numpy.array(values)
+        ours = best_time(engine, 300)
+        theirs = best_time(lambda: numpy.roots(coefficients), 300)
+        print(f"{name:12} {ours * 1e3:10.3f} ms   {theirs * 1e3:9.3f} ms   {theirs / ours:5.1f}x")
+    os.rmdir(folder)
+
+
+if __name__ == "__main__":
+    main()
