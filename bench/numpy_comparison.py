@@ -45,7 +45,9 @@ def best_time(action, repeats):
 
 def main():
     library = ctypes.CDLL(os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/bin/libVX_KOVALIN.so"))
-    folder = tempfile.mkdtemp(prefix="kovalin-bench-")
+    # A memory-backed folder, as the solver's own exchange folder is where the system has one.
+    memory = "/dev/shm" if os.path.isdir("/dev/shm") else None
+    folder = tempfile.mkdtemp(prefix="kovalin-bench-", dir=os.environ.get("XDG_RUNTIME_DIR", memory))
     os.environ["KOVALIN_EXCHANGE_DIR"] = folder
     request_path = os.path.join(folder, "TEMP_ZERO.DAT")
     answer_path = os.path.join(folder, "TEMP_ZERO.OUT")

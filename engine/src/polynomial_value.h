@@ -60,6 +60,13 @@ inline double gamma(int k)
     return k * eps / (1.0 - k * eps);
 }
 
+// What results below the normal range add to the error of an evaluation: an absolute error of up to the
+// smallest subnormal in every operation, which no relative bound covers.
+inline double underflowFloor(int n)
+{
+    return 8.0 * (n + 1) * std::numeric_limits<double>::denorm_min();
+}
+
 inline double magnitude(double x)
 {
     return std::fabs(x);
@@ -116,7 +123,8 @@ PolynomialValue hornerAt(const Coefficient *first, std::ptrdiff_t step, int n, C
     result.value = Complex(sr, si) + c;
     // Error of the compensated scheme: one rounding of the result plus a second-order term in n eps, taken
     // with room to spare for the complex products and for the rounding of `size` itself.
-    result.bound = 2.0 * eps * modulus(result.value) + 8.0 * gamma(2 * n + 2) * gamma(2 * n + 2) * size;
+    result.bound = 2.0 * eps * modulus(result.value) + 8.0 * gamma(2 * n + 2) * gamma(2 * n + 2) * size
+        + underflowFloor(n);
     result.size = size;
     result.derivative = d;
     result.derivativeBound = 2.0 * gamma(2 * n + 2) * derivativeSize;
@@ -144,7 +152,8 @@ inline PolynomialValue hornerAt(const double *first, std::ptrdiff_t step, int n,
     }
     PolynomialValue result;
     result.value = s + c;
-    result.bound = 2.0 * eps * std::fabs(s + c) + 2.0 * gamma(2 * n + 2) * gamma(2 * n + 2) * size;
+    result.bound = 2.0 * eps * std::fabs(s + c) + 2.0 * gamma(2 * n + 2) * gamma(2 * n + 2) * size
+        + underflowFloor(n);
     result.size = size;
     result.derivative = d;
     result.derivativeBound = gamma(2 * n + 2) * derivativeSize;

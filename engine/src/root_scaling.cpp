@@ -1,6 +1,9 @@
 #include "root_scaling.h"
 
+#include "newton_polygon.h"
+
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
 
@@ -11,14 +14,23 @@ namespace
 
 using Complex = std::complex<double>;
 
-double size(double x)
+// The Newton polygon places a group of roots within a factor of about 2n of its edge's modulus: these limits
+// leave that much room beyond the subnormal and the overflow thresholds.
+constexpr double zeroLimit = -1074.0 - 8.0;
+constexpr double lostLimit = 1024.0 + 8.0;
+// Exponent span within which every coefficient of a piece stays a normal double after the scaling.
+constexpr long normalSpan = 1020;
+// A gap in the polygon wide enough to split at: the parts' product differs from the polynomial by about 2^-gap.
+constexpr double splitGap = 128.0;
+
+long exponentOf(double x)
 {
-    return std::fabs(x);
+    return std::ilogb(std::fabs(x));
 }
 
-double size(Complex z)
+long exponentOf(Complex z)
 {
-    return std::max(std::fabs(z.real()), std::fabs(z.imag()));
+    return std::ilogb(std::max(std::fabs(z.real()), std::fabs(z.imag())));
 }
 
 double timesPowerOfTwo(double x, long e)
@@ -31,34 +43,110 @@ Complex timesPowerOfTwo(Complex z, long e)
     return { timesPowerOfTwo(z.real(), e), timesPowerOfTwo(z.imag(), e) };
 }
 
-template <typename Value>
-int scale(const Value *coeff, int n, Value *scaled)
+long floorDivide(long a, long b)
 {
-    const double spread = std::log2(size(coeff[n])) - std::log2(size(coeff[0]));
-    const long shift = std::lround(spread / n);
-    // Exponent of each coefficient after the shift; the largest sets the common factor.
-    long top = LONG_MIN;
-    for (int i = 0; i <= n; ++i) {
-        if (size(coeff[i]) != 0.0) {
-            top = std::max(top, std::ilogb(size(coeff[i])) + shift * (n - i));
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
+}
+
+// The shifts that keep both ends of c[0..d] (highest power first) normal beside the largest coefficient, as
+// [lo, hi] (empty when none does).
+template <typename Value>
+void shiftRange(const Value *c, int d, long &lo, long &hi)
+{
+    const long low = exponentOf(c[d]); // x^0
+    const long high = exponentOf(c[0]); // x^d
+    lo = LONG_MIN / 4;
+    hi = LONG_MAX / 4;
+    // After the shift s the coefficient of x^k has the exponent e + s k; neither end may lie normalSpan below it.
+    for (int k = 0; k <= d; ++k) {
+        if (c[d - k] == Value(0)) {
+            continue;
+        }
+        const long e = exponentOf(c[d - k]);
+        if (k > 0) {
+            hi = std::min(hi, floorDivide(normalSpan + low - e, k));
+        }
+        if (k < d) {
+            lo = std::max(lo, -floorDivide(normalSpan + high - e, d - k));
         }
     }
-    for (int i = 0; i <= n; ++i) {
-        scaled[i] = timesPowerOfTwo(coeff[i], shift * (n - i) - top);
+}
+
+template <typename Value>
+ScaledPiece<Value> scalePiece(const Value *c, int d, long lo, long hi)
+{
+    const long mean = std::lround(static_cast<double>(exponentOf(c[d]) - exponentOf(c[0])) / d);
+    const long shift = lo <= hi ? std::clamp(mean, lo, hi) : mean;
+    long top = LONG_MIN;
+    for (int i = 0; i <= d; ++i) {
+        if (c[i] != Value(0)) {
+            top = std::max(top, exponentOf(c[i]) + shift * (d - i));
+        }
     }
-    return static_cast<int>(shift);
+    ScaledPiece<Value> piece;
+    piece.shift = static_cast<int>(shift);
+    for (int i = 0; i <= d; ++i) {
+        piece.coefficients.push_back(timesPowerOfTwo(c[i], shift * (d - i) - top));
+    }
+    return piece;
+}
+
+// Plans the roots of the powers edges[first].from .. edges[last].to of coeff (highest power first, degree n).
+template <typename Value>
+void planPiece(const Value *coeff, int n, const PolygonEdge *edges, int first, int last, RootPlan<Value> &plan)
+{
+    const int from = edges[first].from;
+    const int to = edges[last].to;
+    const Value *c = coeff + (n - to); // c[0..to - from]: x^to down to x^from
+    const int d = to - from;
+    if (first < last) {
+        int widest = first;
+        for (int e = first; e < last; ++e) {
+            if (edges[e + 1].logModulus - edges[e].logModulus > edges[widest + 1].logModulus - edges[widest].logModulus) {
+                widest = e;
+            }
+        }
+        if (edges[widest + 1].logModulus - edges[widest].logModulus >= splitGap) {
+            planPiece(coeff, n, edges, first, widest, plan);
+            planPiece(coeff, n, edges, widest + 1, last, plan);
+            return;
+        }
+    }
+    long lo = 0, hi = 0;
+    shiftRange(c, d, lo, hi);
+    plan.pieces.push_back(scalePiece(c, d, lo, hi));
+}
+
+template <typename Value>
+RootPlan<Value> plan(const Value *coeff, int n)
+{
+    RootPlan<Value> result;
+    std::array<PolygonEdge, 100> edges {};
+    const int count = newtonPolygon(coeff, n, edges.data());
+    int first = 0;
+    int last = count - 1;
+    for (; first <= last && edges[static_cast<std::size_t>(first)].logModulus < zeroLimit; ++first) {
+        result.zeroRoots = edges[static_cast<std::size_t>(first)].to;
+    }
+    for (; last >= first && edges[static_cast<std::size_t>(last)].logModulus > lostLimit; --last) {
+        result.lostRoots = n - edges[static_cast<std::size_t>(last)].from;
+    }
+    if (first <= last) {
+        planPiece(coeff, n, edges.data(), first, last, result);
+    }
+    return result;
 }
 
 } // namespace
 
-int scaleForRoots(const double *coeff, int n, double *scaled)
+RootPlan<double> planRootSearch(const double *coeff, int n)
 {
-    return scale(coeff, n, scaled);
+    return plan(coeff, n);
 }
 
-int scaleForRoots(const Complex *coeff, int n, Complex *scaled)
+RootPlan<Complex> planRootSearch(const Complex *coeff, int n)
 {
-    return scale(coeff, n, scaled);
+    return plan(coeff, n);
 }
 
 Complex unscaleRoot(Complex y, int shift)

@@ -128,7 +128,8 @@ int keepFinite(Complex *root, int count)
 }
 
 // The roots of coeff[0..degree] (highest power first, coeff[0] != 0) into root[0..degree): the roots at the
-// origin first, then the others in the order found. Returns how many were found.
+// origin first (and those too small for any double but 0), then the others in the order found. Returns how
+// many were found; roots too large for any double are not.
 template <typename Value>
 int findRoots(const Value *coeff, int degree, Complex *root, ErrorService &errors)
 {
@@ -146,19 +147,25 @@ int findRoots(const Value *coeff, int degree, Complex *root, ErrorService &error
         })) {
         return 0; // a polynomial that is not a number has no roots to give
     }
-    std::vector<Value> scaled(static_cast<std::size_t>(n) + 1);
-    const int shift = scaleForRoots(coeff, n, scaled.data());
-    Complex *rest = root + found;
-    int verified = 0;
-    if constexpr (std::is_same_v<Value, double>) {
-        verified = kernel().solveRealPolynomial(scaled.data(), n, rest, machineConstants(errors));
-    } else {
-        verified = kernel().solveComplexPolynomial(scaled.data(), n, rest, machineConstants(errors));
+    const RootPlan<Value> plan = planRootSearch(coeff, n);
+    for (int i = 0; i < plan.zeroRoots; ++i) {
+        root[found++] = Complex(0.0, 0.0);
     }
-    for (int i = 0; i < verified; ++i) {
-        rest[i] = unscaleRoot(rest[i], shift);
+    for (const ScaledPiece<Value> &piece : plan.pieces) {
+        const int d = static_cast<int>(piece.coefficients.size()) - 1;
+        Complex *rest = root + found;
+        int verified = 0;
+        if constexpr (std::is_same_v<Value, double>) {
+            verified = kernel().solveRealPolynomial(piece.coefficients.data(), d, rest, machineConstants(errors));
+        } else {
+            verified = kernel().solveComplexPolynomial(piece.coefficients.data(), d, rest, machineConstants(errors));
+        }
+        for (int i = 0; i < verified; ++i) {
+            rest[i] = unscaleRoot(rest[i], piece.shift);
+        }
+        found += keepFinite(rest, verified);
     }
-    return found + keepFinite(rest, verified);
+    return found;
 }
 
 template <typename Value, typename Quadratic>

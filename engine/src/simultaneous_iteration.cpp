@@ -1,5 +1,6 @@
 #include "simultaneous_iteration.h"
 
+#include "newton_polygon.h"
 #include "polynomial_value.h"
 #include "root_check.h"
 
@@ -20,37 +21,14 @@ constexpr double eps = std::numeric_limits<double>::epsilon();
 template <typename Coefficient>
 void startOnNewtonPolygon(const Coefficient *a, int n, Complex *root)
 {
-    // Points (k, log2 |coefficient of x^k|) of the non-zero coefficients, k rising; a[n - k] holds x^k.
-    std::array<int, capacity + 1> power {};
-    std::array<double, capacity + 1> height {};
-    int count = 0;
-    for (int k = 0; k <= n; ++k) {
-        const double m = modulus(Complex(a[n - k]));
-        if (m == 0.0) {
-            continue;
-        }
-        // Upper hull (monotone chain): drop the last point while it lies on or under the new chord.
-        const double h = std::log2(m);
-        while (count >= 2) {
-            const auto p = static_cast<std::size_t>(count - 2);
-            const auto q = static_cast<std::size_t>(count - 1);
-            const double cross = (power[q] - power[p]) * (h - height[p]) - (height[q] - height[p]) * (k - power[p]);
-            if (cross < 0.0) {
-                break;
-            }
-            --count;
-        }
-        power[static_cast<std::size_t>(count)] = k;
-        height[static_cast<std::size_t>(count)] = h;
-        ++count;
-    }
+    std::array<PolygonEdge, capacity> edges {};
+    const int count = newtonPolygon(a, n, edges.data());
     int next = 0;
-    for (int e = 0; e + 1 < count; ++e) {
-        const auto p = static_cast<std::size_t>(e);
-        const int m = power[p + 1] - power[p];
-        const double logRadius = std::clamp((height[p] - height[p + 1]) / m, -1000.0, 1000.0);
-        const double radius = std::exp2(logRadius);
-        const double turn = 2.0 * std::numbers::pi * power[p] / n + 0.7;
+    for (int e = 0; e < count; ++e) {
+        const PolygonEdge &edge = edges[static_cast<std::size_t>(e)];
+        const int m = edge.to - edge.from;
+        const double radius = std::exp2(std::clamp(edge.logModulus, -1000.0, 1000.0));
+        const double turn = 2.0 * std::numbers::pi * edge.from / n + 0.7;
         for (int j = 0; j < m; ++j) {
             root[next++] = std::polar(radius, 2.0 * std::numbers::pi * j / m + turn);
         }

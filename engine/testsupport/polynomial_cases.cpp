@@ -1,6 +1,7 @@
 #include "polynomial_cases.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cmath>
 #include <fstream>
 #include <limits>
@@ -13,13 +14,19 @@ namespace engine_test
 namespace
 {
 
+// strtod, unlike stod, takes numbers that round to a subnormal (1e-320, 5E-324) as the values they are.
+double parseNumber(const std::string &text)
+{
+    return std::strtod(text.c_str(), nullptr);
+}
+
 Complex parseCoefficient(const std::string &text)
 {
     const auto comma = text.find(',');
     if (comma == std::string::npos) {
-        return { std::stod(text), 0.0 };
+        return { parseNumber(text), 0.0 };
     }
-    return { std::stod(text.substr(0, comma)), std::stod(text.substr(comma + 1)) };
+    return { parseNumber(text.substr(0, comma)), parseNumber(text.substr(comma + 1)) };
 }
 
 std::vector<std::string> lines(const std::string &path)
@@ -102,6 +109,21 @@ std::vector<int> assign(const std::vector<std::vector<double>> &cost)
 }
 
 } // namespace
+
+PolynomialCase readCoefficientFile(const std::string &path)
+{
+    const auto text = lines(path);
+    PolynomialCase item;
+    item.name = path.substr(path.find_last_of('/') + 1);
+    item.degree = std::stoi(text.at(0));
+    for (int k = item.degree; k >= 0; --k) {
+        const std::string &line = text.at(static_cast<std::size_t>(1 + item.degree - k));
+        item.complexCoefficients = item.complexCoefficients || line.find(',') != std::string::npos;
+        item.coefficients.push_back(parseCoefficient(line));
+    }
+    std::reverse(item.coefficients.begin(), item.coefficients.end());
+    return item;
+}
 
 std::vector<PolynomialCase> loadCases(const std::string &directory)
 {

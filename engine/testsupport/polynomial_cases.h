@@ -21,6 +21,10 @@ struct PolynomialCase {
     std::vector<Complex> reference; // finite roots, each multiple root repeated
 };
 
+/// A coefficient file as the solver reads it (degree on the first line, then the coefficients from the leading
+/// one down, "re,im" for complex ones); no reference roots.
+PolynomialCase readCoefficientFile(const std::string &path);
+
 /// Every case listed in manifest.tsv of `directory`, read with its coefficients and reference roots.
 std::vector<PolynomialCase> loadCases(const std::string &directory);
 

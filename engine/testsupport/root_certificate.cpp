@@ -1,5 +1,6 @@
 #include "root_certificate.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -14,24 +15,35 @@ using WideComplex = std::complex<Wide>;
 constexpr Wide unitRoundoff = std::numeric_limits<Wide>::epsilon() / 2;
 
 struct Value {
-    Wide modulus; // upper bound of |p(z)|
-    Wide size; // sum |a_k| |z|^k
+    Wide modulus; // upper bound of |p(z)|, divided by |z|^n when reversed
+    Wide size; // sum |a_k| |z|^k, divided by |z|^n when reversed
+    bool reversed; // far from the origin: the reversed polynomial at 1/z, so that nothing overflows
 };
 
 // Horner's rule in extended precision. Each step rounds a complex product and a sum, a relative error of at
-// most 4u per step on every term (with room to spare), so |error| <= 4 (n + 1) u sum |a_k||z|^k.
+// most 4u per step on every term (with room to spare), so |error| <= 4 (n + 1) u sum |a_k||z|^k. Beyond the
+// unit circle the reversed polynomial is evaluated at 1/z; rounding 1/z moves the point by u |z| at most, which
+// changes the value by at most n u sum |a_k||z|^k more.
 Value evaluate(const std::vector<std::complex<double>> &coefficients, std::complex<double> point)
 {
-    const WideComplex z(point.real(), point.imag());
+    const WideComplex z0(point.real(), point.imag());
+    const bool reversed = std::abs(z0) > 1;
+    const WideComplex z = reversed ? Wide(1) / z0 : z0;
     const Wide r = std::abs(z);
     WideComplex value = 0;
     Wide size = 0;
-    for (auto c = coefficients.rbegin(); c != coefficients.rend(); ++c) {
-        value = value * z + WideComplex(c->real(), c->imag());
-        size = size * r + std::abs(WideComplex(c->real(), c->imag()));
+    const auto step = [&](const std::complex<double> &c) {
+        value = value * z + WideComplex(c.real(), c.imag());
+        size = size * r + std::abs(WideComplex(c.real(), c.imag()));
+    };
+    if (reversed) {
+        std::for_each(coefficients.begin(), coefficients.end(), step);
+    } else {
+        std::for_each(coefficients.rbegin(), coefficients.rend(), step);
     }
-    const Wide bound = 4 * static_cast<Wide>(coefficients.size() + 1) * unitRoundoff * size * 1.01L;
-    return { std::abs(value) * (1 + 4 * unitRoundoff) + bound, size };
+    const Wide n = static_cast<Wide>(coefficients.size());
+    const Wide bound = (4 * (n + 1) + (reversed ? 2 * n : 0)) * unitRoundoff * size * 1.01L;
+    return { std::abs(value) * (1 + 4 * unitRoundoff) + bound, size, reversed };
 }
 
 } // namespace
@@ -44,22 +56,27 @@ RootCertificate certify(const std::vector<std::complex<double>> &coefficients,
     RootCertificate result;
     result.backwardError.resize(n);
     result.radius.resize(n);
-    const Wide leading = std::abs(WideComplex(coefficients.back().real(), coefficients.back().imag()));
+    const Wide logLeading = std::log2(std::abs(WideComplex(coefficients.back().real(), coefficients.back().imag())));
     for (std::size_t i = 0; i < n; ++i) {
         const Value at = evaluate(coefficients, roots[i]);
         const Wide backward = at.size > 0 ? at.modulus / at.size : (at.modulus > 0 ? INFINITY : 0);
         result.backwardError[i] = std::isfinite(backward) ? static_cast<double>(backward) : INFINITY;
         result.worstBackwardError = std::fmax(result.worstBackwardError, result.backwardError[i]);
-        Wide product = leading;
+        // log2 of n |p(z_i)| / |a_n prod_{j != i} (z_i - z_j)|, each distance taken a rounding short.
+        const WideComplex zi(roots[i].real(), roots[i].imag());
+        Wide logRadius = std::log2(static_cast<Wide>(n)) + std::log2(at.modulus) - logLeading;
+        if (at.reversed) {
+            logRadius += static_cast<Wide>(n) * std::log2(std::abs(zi));
+        }
         for (std::size_t j = 0; j < n; ++j) {
             if (j != i) {
-                const WideComplex d =
-                    WideComplex(roots[i].real(), roots[i].imag()) - WideComplex(roots[j].real(), roots[j].imag());
-                product *= std::abs(d) * (1 - 2 * unitRoundoff);
+                logRadius -= std::log2(std::abs(zi - WideComplex(roots[j].real(), roots[j].imag())) * (1 - 2 * unitRoundoff));
             }
         }
-        const Wide radius = static_cast<Wide>(n) * at.modulus / product * (1 + 4 * unitRoundoff);
-        result.radius[i] = product > 0 && std::isfinite(radius) ? static_cast<double>(radius) * (1 + 1e-15) : INFINITY;
+        const Wide radius = std::exp2(logRadius) * (1 + 8 * unitRoundoff);
+        result.radius[i] = radius < static_cast<Wide>(std::numeric_limits<double>::max())
+            ? static_cast<double>(radius) * (1 + 1e-15)
+            : INFINITY;
     }
 
     result.isolated = true;
