@@ -1,6 +1,7 @@
 #include "quartic/solver.h"
 
 #include "cubic/arithmetic.h"
+#include "cubic/depressed_cubic.h"
 
 #include <algorithm>
 #include <charconv>
@@ -350,11 +351,12 @@ double CubicEquationRealRoot(double a_, double b_, double c_, double d_)
     const Checked a = a_;
     const Checked b = b_;
     const cubic::DepressedCubic depressed = cubic::Depress(a_, b_, c_, d_);
-    if (depressed.Delta > 0) {
-        return (cubic::CardanoRoot(depressed.P, depressed.Q, depressed.Delta) - b / (3.0 * a)).value();
+    const Checked Q = depressed.Q.value();
+    const Checked Delta = depressed.Delta.value();
+    if (Delta > 0) {
+        return (cubic::CardanoRoot(depressed.P.value(), Q.value(), Delta.value()) - b / (3.0 * a)).value();
     }
-    const Checked Q = depressed.Q;
-    const Checked R = cubic::SquareRoot(Q * Q / 4.0 - depressed.Delta);
+    const Checked R = cubic::SquareRoot(Q * Q / 4.0 - Delta);
     if (R == 0) { // P = Q = 0: the triple root
         return (-b / (3.0 * a)).value();
     }
