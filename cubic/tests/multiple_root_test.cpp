@@ -37,9 +37,7 @@ TEST_P(RootedCubics, AreShownExactly)
 INSTANTIATE_TEST_SUITE_P(Structures,
     RootedCubics,
     ::testing::Values(Structure::DoubleReal, Structure::TripleReal, Structure::ThreeDistinct),
-    [](const ::testing::TestParamInfo<Structure> &info) {
-        return TestNameOf(info.param);
-    });
+    TestNameOf);
 
 // The discriminant of a quadratic typed as decimals, with its bound.
 Bounded discriminant(double a, double b, double c)

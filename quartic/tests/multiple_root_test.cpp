@@ -18,11 +18,6 @@ std::optional<cubic::Display> solved(std::vector<std::string> boxes)
     return SolveQuarticEquation(std::move(boxes)).display;
 }
 
-std::string testName(const ::testing::TestParamInfo<Structure> &info)
-{
-    return TestNameOf(info.param);
-}
-
 class RootedQuartics : public ::testing::TestWithParam<Structure>
 {
 };
@@ -42,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Structures,
         Structure::DoublePair,
         Structure::Quadruple,
         Structure::FourDistinct),
-    testName);
+    TestNameOf);
 
 class RootedCubicsInTheQuarticSolver : public ::testing::TestWithParam<Structure>
 {
@@ -57,7 +52,7 @@ TEST_P(RootedCubicsInTheQuarticSolver, AreShownExactly)
 INSTANTIATE_TEST_SUITE_P(Structures,
     RootedCubicsInTheQuarticSolver,
     ::testing::Values(Structure::DoubleReal, Structure::TripleReal, Structure::ThreeDistinct),
-    testName);
+    TestNameOf);
 
 } // namespace
 } // namespace quartic

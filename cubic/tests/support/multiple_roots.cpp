@@ -321,9 +321,9 @@ const char *NameOf(Structure structure)
     return "?";
 }
 
-std::string TestNameOf(Structure structure)
+std::string TestNameOf(const ::testing::TestParamInfo<Structure> &info)
 {
-    std::string name = NameOf(structure);
+    std::string name = NameOf(info.param);
     std::replace(name.begin(), name.end(), ' ', '_');
     return name;
 }

@@ -6,6 +6,8 @@
 #include "cubic/solver.h"
 #include "root_check.h"
 
+#include <gtest/gtest.h>
+
 #include <complex>
 #include <cstdint>
 #include <random>
@@ -48,8 +50,8 @@ enum class Structure {
 };
 
 const char *NameOf(Structure structure);
-/// The name as a test name: "double_real_root".
-std::string TestNameOf(Structure structure);
+/// The structure's name as the name of a parameterised test: "double_real_root".
+std::string TestNameOf(const ::testing::TestParamInfo<Structure> &info);
 
 /// A random equation of the given structure: roots of up to three significant digits and up to three
 /// places (0.001 to 999, now and then 0), distinct roots at least 2% of their size apart, under a leading
