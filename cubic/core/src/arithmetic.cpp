@@ -3,6 +3,7 @@
 #include "cubic/number_text.h"
 
 #include <cmath>
+#include <limits>
 
 namespace cubic
 {
@@ -21,6 +22,56 @@ Checked operator/(Checked x, Checked y)
         throw ArithmeticFailure {};
     }
     return x.m_value / y.m_value;
+}
+
+namespace
+{
+
+// The unit roundoff: a rounded operation is off by at most this much relative to its result.
+constexpr double kUnitRoundoff = std::numeric_limits<double>::epsilon() / 2;
+
+// The error bound of a result: the operands' share, plus the rounding of the result itself.
+Bounded withRounding(Checked value, double carried)
+{
+    return Bounded(value, carried + kUnitRoundoff * std::fabs(value.value()));
+}
+
+} // namespace
+
+Bounded Bounded::Read(double value)
+{
+    return Bounded(value, 3 * kUnitRoundoff * std::fabs(value));
+}
+
+bool Bounded::MayBeZero() const
+{
+    return std::fabs(value()) <= 2 * m_error;
+}
+
+Bounded operator+(Bounded x, Bounded y)
+{
+    return withRounding(x.m_value + y.m_value, x.m_error + y.m_error);
+}
+
+Bounded operator-(Bounded x, Bounded y)
+{
+    return withRounding(x.m_value - y.m_value, x.m_error + y.m_error);
+}
+
+Bounded operator*(Bounded x, Bounded y)
+{
+    const double carried = std::fabs(x.value()) * y.m_error + std::fabs(y.value()) * x.m_error + x.m_error * y.m_error;
+    return withRounding(x.m_value * y.m_value, carried);
+}
+
+Bounded operator/(Bounded x, Bounded y)
+{
+    const Checked quotient = x.m_value / y.m_value;
+    // |x̃/ỹ - x/y| <= (|x̃ - x| + |x̃/ỹ|·|ỹ - y|) / |y|, and |y| >= |ỹ| - error of ỹ.
+    const double divisor = std::fabs(y.value()) - y.m_error;
+    const double carried = divisor > 0 ? (x.m_error + std::fabs(quotient.value()) * y.m_error) / divisor
+                                       : std::numeric_limits<double>::infinity();
+    return withRounding(quotient, carried);
 }
 
 Checked Abs(Checked value)

@@ -1,6 +1,8 @@
 #include "cubic/solver.h"
 
 #include "cubic/arithmetic.h"
+#include "cubic/depressed_cubic.h"
+#include "cubic/polynomial.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -121,12 +123,6 @@ struct AcosOutcome {
     std::optional<CubicSolution> AlreadySolved; ///< the fallback has solved the equation instead
 };
 
-// A discriminant of the deflated quadratic this small against the size of its terms is what rounding of
-// the coefficients does to a double root: the pair is shown as two equal real roots. Relative, not
-// absolute, so that close roots (or any roots of small coefficients) are not merged: it hides a
-// separation of about 2E-6 of the roots' size at most.
-constexpr double kDoubleRootTolerance = 1E-12;
-
 // The solve of a cubic with a ≠ 0: the depressed cubic, Cardano or the trigonometric form, deflation,
 // and the perfect-cube recovery when the arithmetic fails.
 class CubicProcedure
@@ -155,17 +151,42 @@ private:
 
     CubicSolution Cases(Checked a, Checked b, Checked c, Checked d)
     {
-        const DepressedCubic depressed = Depress(a.value(), b.value(), c.value(), d.value());
+        const std::array<Bounded, 4> read {
+            Bounded::Read(a.value()), Bounded::Read(b.value()), Bounded::Read(c.value()), Bounded::Read(d.value())
+        };
+        const DepressedCubic depressed = Depress(read[0], read[1], read[2], read[3]);
         if (d == 0) {
             return FromFirstRoot(0.0, false);
         }
         if (a == c && b == d) {
             return TimesXSquaredPlusOne(a, b);
         }
-        if (depressed.Delta > 0) {
-            return FromFirstRoot(CardanoRoot(depressed.P, depressed.Q, depressed.Delta) - b / (3.0 * a), false);
+        // Delta = 0 (the double root) and P = Q = 0 (the triple root) hold within the rounding that the
+        // decimal coefficients leave, not exactly: they are decided against the error bounds. The shift by
+        // b/(3a) blurs roots much smaller than the others, so the root is also checked in the equation.
+        const std::optional<RepeatedRoot> repeated = RepeatedRootOf(read[0], read[1], read[2], read[3], depressed);
+        const std::array<double, 4> coefficients { a.value(), b.value(), c.value(), d.value() };
+        if (repeated && IsMultipleRoot(coefficients, repeated->repeated, repeated->triple ? 3 : 2)) {
+            return Repeated(*repeated);
         }
-        return Trigonometric(depressed.Q, depressed.Delta, a, b, c, d);
+        const double P = depressed.P.value();
+        const double Q = depressed.Q.value();
+        const double Delta = depressed.Delta.value();
+        if (Delta > 0) {
+            return FromFirstRoot(CardanoRoot(P, Q, Delta) - b / (3.0 * a), false);
+        }
+        return Trigonometric(Q, Delta, a, b, c, d);
+    }
+
+    // A double root shows the simple root first (as the bisection of the double-root path finds it), a
+    // triple root the same value three times.
+    CubicSolution Repeated(const RepeatedRoot &roots)
+    {
+        CubicSolution solution;
+        const std::string repeated = Show(roots.repeated);
+        solution.display.roots = { Show(roots.simple), repeated, repeated, {} };
+        ThreeReal(solution);
+        return Finish(std::move(solution));
     }
 
     // (x² + 1)(a·x + b): the real root and ±i.
@@ -231,29 +252,31 @@ private:
     Deflation ComplexRoots(double FirstRealRoot)
     {
         Deflation pair;
-        const Checked a = ReadAgain(m_texts[0]);
-        const Checked b = ReadAgain(m_texts[1]);
-        const Checked c = ReadAgain(m_texts[2]);
-        const Checked root = FirstRealRoot;
-        const Checked a2 = a;
+        const Bounded a = Bounded::Read(ReadAgain(m_texts[0]));
+        const Bounded b = Bounded::Read(ReadAgain(m_texts[1]));
+        const Bounded c = Bounded::Read(ReadAgain(m_texts[2]));
+        const Bounded d = Bounded::Read(m_d);
+        const Bounded root = FirstRealRoot;
+        const Bounded a2 = a;
         // Synthetic division from the leading end loses the digits of b₂ when the root is the largest
         // of the three (|root|³ > |d/a|); dividing from the constant end is then the stable way round.
-        const bool largest = Abs(root * root * root * a) > Abs(m_d);
-        const Checked b2 = largest ? (-m_d / root - c) / root : root * a2 + b;
-        const Checked c2 = largest ? -m_d / root : root * b2 + c;
-        Checked delta = b2 * b2 - 4.0 * a2 * c2;
-        if (Abs(delta) <= kDoubleRootTolerance * (b2 * b2 + Abs(4.0 * a2 * c2))) {
-            delta = 0.0;
-        }
-        const Checked m = -b2 / (2.0 * a2);
+        const bool largest = Abs((root * root * root * a).value()) > Abs(m_d);
+        const Bounded b2 = largest ? (-d / root - c) / root : root * a2 + b;
+        const Bounded c2 = largest ? -d / root : root * b2 + c;
+        // A discriminant within the rounding of the coefficients and of the division is that of a double
+        // root. (The bound scales with the coefficients, so small equations keep their distinct roots.)
+        const Bounded discriminant = b2 * b2 - 4.0 * a2 * c2;
+        const Checked delta = discriminant.MayBeZero() ? 0.0 : discriminant.value();
+        const Checked twoA = 2.0 * a2.value();
+        const Checked m = -b2.value() / twoA;
         if (delta >= 0) { // with delta = 0, w = 0 and both roots show m
-            const Checked w = SquareRoot(delta) / (2.0 * a2);
+            const Checked w = SquareRoot(delta) / twoA;
             pair.X1S = Show(m + w);
             pair.X2S = Show(m - w);
             pair.RationalException = true;
             return pair;
         }
-        const Checked w = SquareRoot(-delta) / (2.0 * a2);
+        const Checked w = SquareRoot(-delta) / twoA;
         const std::string M = Show(m);
         const std::string W = Show(Abs(w));
         // Texts a = b and c = d make (x + 1)(a·x² + c): the pair is purely imaginary.
@@ -294,7 +317,7 @@ private:
             const Checked p = Checked(b) / a;
             const Checked q = Checked(c) / a;
             const Checked r = Checked(d) / a;
-            if (!(p * r != 0 && q * q / (p * r) == 3) && !DepressedVanishes(a, b, c, d)) {
+            if (!(p * r != 0 && q * q / (p * r) == 3)) {
                 return std::nullopt;
             }
             CubicSolution solution;
@@ -308,14 +331,6 @@ private:
         } catch (const ArithmeticFailure &) {
             return std::nullopt;
         }
-    }
-
-    // P = Q = 0: the depressed cubic is t³, so the cubic is a perfect cube even where rounding of decimal
-    // coefficients keeps q²/(p·r) from being exactly 3.
-    static bool DepressedVanishes(double a, double b, double c, double d)
-    {
-        const DepressedCubic depressed = Depress(a, b, c, d);
-        return depressed.P == 0 && depressed.Q == 0;
     }
 
     static void ThreeReal(CubicSolution &solution)
@@ -383,16 +398,45 @@ std::optional<std::vector<double>> ReadCoefficients(
     return values;
 }
 
-DepressedCubic Depress(double a_, double b_, double c_, double d_)
+DepressedCubic Depress(Bounded a, Bounded b, Bounded c, Bounded d)
 {
-    const Checked a = a_;
-    const Checked b = b_;
-    const Checked c = c_;
-    const Checked d = d_;
-    const Checked P = (3.0 * c / a - b * b / (a * a)) / 3.0;
-    const Checked Q = (2.0 * b * b * b / (a * a * a) - 9.0 * b * c / (a * a) + 27.0 * d / a) / 27.0;
-    const Checked Delta = Q * Q / 4.0 + P * P * P / 27.0;
-    return { P.value(), Q.value(), Delta.value() };
+    const Bounded P = (3.0 * c / a - b * b / (a * a)) / 3.0;
+    const Bounded Q = (2.0 * b * b * b / (a * a * a) - 9.0 * b * c / (a * a) + 27.0 * d / a) / 27.0;
+    const Bounded Delta = Q * Q / 4.0 + P * P * P / 27.0;
+    return { P, Q, Delta };
+}
+
+std::optional<RepeatedRoot> RepeatedRootOf(
+    Bounded a_, Bounded b_, Bounded c_, Bounded d_, const DepressedCubic &depressed)
+{
+    const Checked a = a_.value();
+    const Checked b = b_.value();
+    const Checked c = c_.value();
+    const Checked d = d_.value();
+    if (depressed.P.MayBeZero() && depressed.Q.MayBeZero()) {
+        const double root = (-b / (3.0 * a)).value();
+        return RepeatedRoot { root, root, true };
+    }
+    if (!depressed.Delta.MayBeZero()) {
+        return std::nullopt;
+    }
+    // As a root of the cubic the double root is ill-conditioned, as a root of the derivative
+    // 3a·x² + 2b·x + c it is simple: of the derivative's two roots (each in the form without
+    // cancellation) it is the one where the cubic is nearer zero.
+    const Checked h = b * b - 3.0 * a * c;
+    const Checked k = -(b + (b < 0 ? -1.0 : 1.0) * SquareRoot(h < 0 ? 0.0 : h));
+    const Checked first = k / (3.0 * a);
+    const Checked second = k == 0 ? first : c / k;
+    const auto size = [&](Checked x) {
+        return Abs(((a * x + b) * x + c) * x + d);
+    };
+    const Checked repeated = size(first) <= size(second) ? first : second;
+    // The simple root from the sum of the roots, or from their product where it is the smaller.
+    Checked simple = -b / a - 2.0 * repeated;
+    if (Abs(simple) < Abs(repeated)) {
+        simple = -d / (a * repeated * repeated);
+    }
+    return RepeatedRoot { repeated.value(), simple.value(), false };
 }
 
 double CardanoRoot(double P_, double Q_, double Delta)

@@ -1,6 +1,8 @@
 #include "quartic/solver.h"
 
 #include "cubic/arithmetic.h"
+#include "cubic/depressed_cubic.h"
+#include "cubic/polynomial.h"
 
 #include <algorithm>
 #include <charconv>
@@ -8,15 +10,19 @@
 #include <complex>
 #include <limits>
 #include <numbers>
+#include <optional>
 #include <stdexcept>
 #include <utility>
+#include <vector>
 
 namespace quartic
 {
 namespace
 {
 
+using cubic::Bounded;
 using cubic::Checked;
+using cubic::Complex;
 using cubic::Display;
 using cubic::Nature;
 using cubic::RowColour;
@@ -91,11 +97,19 @@ void FourthRoots(QuarticOutcome &outcome, Display &display, Checked a, Checked e
     FirstRealSecondComplex(outcome, display);
 }
 
-// The depressed quartic y⁴ + p·y² + q·y + r split into (y² + s·y + γ)(y² - s·y + β).
+// A root of the depressed quartic that counts more than once; a complex one stands for its conjugate too.
+struct Multiple {
+    Complex y;
+    int count = 2;
+};
+
+// The depressed quartic y⁴ + p·y² + q·y + r split into (y² + s·y + γ)(y² - s·y + β), with the multiple
+// roots the split assumed.
 struct Factors {
     Checked s = 0.0;
     Checked beta = 0.0;
     Checked gamma = 0.0;
+    std::vector<Multiple> multiple;
 };
 
 // Newton steps on the resolvent z³ + 2p·z² + K·z - q² from `z`, as long as they bring it closer to 0.
@@ -126,44 +140,120 @@ Checked PolishResolventRoot(Checked z, Checked p, Checked K, Checked q)
     return z;
 }
 
-// The split needs a positive root z = s² of the resolvent z³ + 2p·z² + (p² - 4r)·z - q². With q ≠ 0
-// its largest root is positive (the resolvent is -q² < 0 at 0). With q = 0 the resolvent is
-// z·(z² + 2p·z + p² - 4r), whose positive root, if any, is -p + 2√r; when there is none (as for
-// y⁴ + 5y² + 4, resolvent z(z + 1)(z + 9)), the quartic is a quadratic in y² with real roots and splits
-// with s = 0 as (y² + γ)(y² + β), β and γ = (p ± √(p² - 4r))/2.
-Factors Factorise(Checked p, Checked q, Checked r)
+Factors SplitBy(Checked z, Checked p, Checked q)
 {
-    Checked z = 0.0;
-    if (q != 0) {
-        const Checked K = p * p - 4.0 * r;
-        z = CubicEquationRealRoot(1, (2.0 * p).value(), K.value(), (-q * q).value());
-        z = PolishResolventRoot(z, p, K, q);
-        if (z <= 0) {
-            throw cubic::ArithmeticFailure {};
-        }
-    } else if (r >= 0) {
-        z = -p + 2.0 * cubic::SquareRoot(r);
-    }
     Factors factors;
-    if (z > 0) {
-        factors.s = cubic::SquareRoot(z);
-        factors.beta = (factors.s * factors.s + p + q / factors.s) / 2.0;
-        factors.gamma = (factors.s * factors.s + p - q / factors.s) / 2.0;
+    factors.s = cubic::SquareRoot(z);
+    factors.beta = (factors.s * factors.s + p + q / factors.s) / 2.0;
+    factors.gamma = (factors.s * factors.s + p - q / factors.s) / 2.0;
+    return factors;
+}
+
+// With q = 0 the resolvent is z·(z² + 2p·z + p² - 4r), whose positive root, if any, is -p + 2√r; when
+// there is none (as for y⁴ + 5y² + 4, resolvent z(z + 1)(z + 9)), the quartic is a quadratic in y² with
+// real roots and splits with s = 0 as (y² + γ)(y² + β), β and γ = (p ± √(p² - 4r))/2. Where `assumeMultiple`,
+// p² - 4r and r within their rounding of zero are taken for zero: the repeated roots of such quartics
+// stay whole.
+Factors Biquadratic(Bounded p_, Bounded r_, bool assumeMultiple)
+{
+    const Checked p = p_.value();
+    Factors factors;
+    if (assumeMultiple && (p_ * p_ - 4.0 * r_).MayBeZero()) {
+        // (y² + p/2)²: two double real roots, a double imaginary pair, or y = 0 four times.
+        if (p_.MayBeZero()) {
+            factors.multiple = { { 0.0, 4 } };
+            return factors;
+        }
+        factors.beta = p / 2.0;
+        factors.gamma = factors.beta;
+        const double y = std::sqrt(std::fabs(p.value()) / 2);
+        factors.multiple =
+            p < 0 ? std::vector<Multiple> { { y, 2 }, { -y, 2 } } : std::vector<Multiple> { { Complex(0, y), 2 } };
         return factors;
     }
-    // p² >= 4r here; the max only keeps rounding from making a double root fail.
+    const bool zeroIsDouble = assumeMultiple && r_.MayBeZero();
+    const Checked r = zeroIsDouble ? 0.0 : r_.value();
+    if (zeroIsDouble) {
+        factors.multiple = { { 0.0, 2 } };
+    }
+    if (r >= 0) {
+        const Checked z = -p + 2.0 * cubic::SquareRoot(r);
+        if (z > 0) {
+            Factors split = SplitBy(z, p, 0.0);
+            split.multiple = std::move(factors.multiple);
+            return split;
+        }
+    }
+    // p² > 4r here; the max only keeps rounding from making a near-double root fail.
     const Checked root = cubic::SquareRoot(std::max((p * p - 4.0 * r).value(), 0.0));
     factors.beta = (p + root) / 2.0;
     factors.gamma = (p - root) / 2.0;
     return factors;
 }
 
+// A double root α of the quartic makes the other two roots of the resolvent equal, and its simple root
+// (2α)² pairs α with itself. As the largest root, that one makes one factor the square (y ∓ α)², which is
+// made one exactly, so that rounding cannot show the double root as two roots or as a complex pair. (A
+// triple root α makes the resolvent's triple root (2α)², with the same split.) The double root of the
+// resolvent, when the larger, pairs α with each of the other two roots: α = (β - γ)/(2s) = q/(2z).
+std::optional<Factors> SplitWithMultipleRoot(Bounded p, Bounded q, Bounded twoP, Bounded K, Bounded minusQSquared)
+{
+    const std::optional<cubic::RepeatedRoot> repeated =
+        cubic::RepeatedRootOf(1.0, twoP, K, minusQSquared, cubic::Depress(1.0, twoP, K, minusQSquared));
+    if (!repeated) {
+        return std::nullopt;
+    }
+    if (repeated->repeated > repeated->simple && repeated->repeated > 0) {
+        Factors factors = SplitBy(repeated->repeated, p.value(), q.value());
+        factors.multiple = { { (q.value() / (2.0 * repeated->repeated)), 2 } };
+        return factors;
+    }
+    if (repeated->simple <= 0) {
+        return std::nullopt;
+    }
+    Factors factors = SplitBy(repeated->simple, p.value(), q.value());
+    const Checked sSquared = factors.s * factors.s;
+    // The square is the factor nearer one: its constant becomes (s/2)², its double root ±s/2.
+    Checked alpha = factors.s / 2.0;
+    if (cubic::Abs(sSquared - 4.0 * factors.beta) <= cubic::Abs(sSquared - 4.0 * factors.gamma)) {
+        factors.beta = sSquared / 4.0;
+    } else {
+        factors.gamma = sSquared / 4.0;
+        alpha = -alpha;
+    }
+    factors.multiple = { { alpha.value(), repeated->triple ? 3 : 2 } };
+    return factors;
+}
+
+// The split needs a positive root z = s² of the resolvent z³ + 2p·z² + (p² - 4r)·z - q². With q ≠ 0
+// its largest root is positive (the resolvent is -q² < 0 at 0). Where `assumeMultiple`, q within its
+// rounding of zero is taken for 0, and a resolvent with a repeated root within the rounding makes the
+// split of a quartic with a multiple root.
+Factors Factorise(Bounded p, Bounded q, Bounded r, bool assumeMultiple)
+{
+    if (assumeMultiple ? q.MayBeZero() : q.value() == 0) {
+        return Biquadratic(p, r, assumeMultiple);
+    }
+    const Bounded twoP = 2.0 * p;
+    const Bounded K = p * p - 4.0 * r;
+    const Bounded minusQSquared = -(q * q);
+    if (assumeMultiple) {
+        if (std::optional<Factors> factors = SplitWithMultipleRoot(p, q, twoP, K, minusQSquared)) {
+            return std::move(*factors);
+        }
+    }
+    Checked z = CubicEquationRealRoot(1, twoP.value(), K.value(), minusQSquared.value());
+    z = PolishResolventRoot(z, p.value(), K.value(), q.value());
+    if (z <= 0) {
+        throw cubic::ArithmeticFailure {};
+    }
+    return SplitBy(z, p.value(), q.value());
+}
+
 struct Root {
     Checked re = 0.0;
     Checked im = 0.0;
 };
-
-using Complex = std::complex<double>;
 
 // The value of the quartic with `coefficients` (leading first) at `x`, its slope, and the size of its
 // terms (against which a value is rounding noise).
@@ -250,6 +340,55 @@ Root QuadraticEquation2(Checked a, Checked b, Checked c, char PlusMinus)
     return { -b / (2.0 * a), cubic::SquareRoot(-delta) / (2.0 * a) };
 }
 
+// The four roots of the factors, shifted back to x.
+std::array<Root, 4> RootsOf(const Factors &factors, Checked shift)
+{
+    std::array<Root, 4> roots { QuadraticEquation2(1.0, factors.s, factors.gamma, 'P'),
+        QuadraticEquation2(1.0, factors.s, factors.gamma, 'M'),
+        QuadraticEquation2(1.0, -factors.s, factors.beta, 'P'),
+        QuadraticEquation2(1.0, -factors.s, factors.beta, 'M') };
+    for (Root &root : roots) {
+        root.re = root.re - shift;
+    }
+    return roots;
+}
+
+// Each multiple root the split assumed is refined in the equation itself, where it is well conditioned as
+// a root of a derivative, and written into as many rows as it counts (the rows nearest to it; a complex
+// root's conjugate into the other row of its pair). False when one does not hold up as a multiple root.
+bool SettleMultipleRoots(const std::array<double, 5> &coefficients,
+    const std::vector<Multiple> &multiple,
+    Checked shift,
+    std::array<Root, 4> &roots)
+{
+    std::array<bool, 4> settled {};
+    const auto distance = [&roots](std::size_t row, Complex x) {
+        const double im = row % 2 == 0 ? roots[row].im.value() : -roots[row].im.value();
+        return std::abs(Complex(roots[row].re.value(), im) - x);
+    };
+    for (const Multiple &root : multiple) {
+        const Complex x = cubic::RefineMultipleRoot(coefficients, root.y - shift.value(), root.count);
+        if (!cubic::IsMultipleRoot(coefficients, x, root.count)) {
+            return false;
+        }
+        for (int copy = 0; copy < root.count; ++copy) {
+            std::size_t nearest = roots.size();
+            for (std::size_t row = 0; row < roots.size(); ++row) {
+                if (!settled[row] && (nearest == roots.size() || distance(row, x) < distance(nearest, x))) {
+                    nearest = row;
+                }
+            }
+            settled[nearest] = true;
+            roots[nearest] = { x.real(), std::fabs(x.imag()) };
+            if (x.imag() != 0) {
+                settled[nearest ^ 1] = true;
+                roots[nearest ^ 1] = roots[nearest];
+            }
+        }
+    }
+    return true;
+}
+
 // Tidies the four root texts, each pass over all four: unit imaginary parts, zero imaginary parts,
 // zero real parts.
 void TidyRootTexts(std::array<std::string, 4> &texts)
@@ -273,21 +412,22 @@ void TidyRootTexts(std::array<std::string, 4> &texts)
 
 void Ferrari(QuarticOutcome &outcome, Display &display, Checked a, Checked b, Checked c, Checked d, Checked e)
 {
-    const Checked B = b / a;
-    const Checked C = c / a;
-    const Checked D = d / a;
-    const Checked E = e / a;
-    const Checked p = C - 3.0 * B * B / 8.0;
-    const Checked q = B * B * B / 8.0 - B * C / 2.0 + D;
-    const Checked r = E - B * D / 4.0 + B * B * C / 16.0 - 3.0 * B * B * B * B / 256.0;
-    const Factors factors = Factorise(p, q, r);
-    std::array<Root, 4> roots { QuadraticEquation2(1.0, factors.s, factors.gamma, 'P'),
-        QuadraticEquation2(1.0, factors.s, factors.gamma, 'M'),
-        QuadraticEquation2(1.0, -factors.s, factors.beta, 'P'),
-        QuadraticEquation2(1.0, -factors.s, factors.beta, 'M') };
+    const Bounded leading = Bounded::Read(a.value());
+    const Bounded B = Bounded::Read(b.value()) / leading;
+    const Bounded C = Bounded::Read(c.value()) / leading;
+    const Bounded D = Bounded::Read(d.value()) / leading;
+    const Bounded E = Bounded::Read(e.value()) / leading;
+    const Bounded p = C - 3.0 * B * B / 8.0;
+    const Bounded q = B * B * B / 8.0 - B * C / 2.0 + D;
+    const Bounded r = E - B * D / 4.0 + B * B * C / 16.0 - 3.0 * B * B * B * B / 256.0;
     const std::array<double, 5> coefficients { a.value(), b.value(), c.value(), d.value(), e.value() };
-    for (Root &root : roots) {
-        root.re = root.re - B / 4.0;
+    const Checked shift = B.value() / 4.0;
+    const Factors factors = Factorise(p, q, r, true);
+    std::array<Root, 4> roots = RootsOf(factors, shift);
+    if (!SettleMultipleRoots(coefficients, factors.multiple, shift, roots)) {
+        // The bounds of the depressed quartic allowed a multiple root that the equation itself refutes (the
+        // shift by B/4 blurs roots much smaller than the others): split without assuming one.
+        roots = RootsOf(Factorise(p, q, r, false), shift);
     }
     PolishInaccurateRoots(coefficients, roots);
     std::array<std::string, 4> texts;
@@ -350,11 +490,12 @@ double CubicEquationRealRoot(double a_, double b_, double c_, double d_)
     const Checked a = a_;
     const Checked b = b_;
     const cubic::DepressedCubic depressed = cubic::Depress(a_, b_, c_, d_);
-    if (depressed.Delta > 0) {
-        return (cubic::CardanoRoot(depressed.P, depressed.Q, depressed.Delta) - b / (3.0 * a)).value();
+    const Checked Q = depressed.Q.value();
+    const Checked Delta = depressed.Delta.value();
+    if (Delta > 0) {
+        return (cubic::CardanoRoot(depressed.P.value(), Q.value(), Delta.value()) - b / (3.0 * a)).value();
     }
-    const Checked Q = depressed.Q;
-    const Checked R = cubic::SquareRoot(Q * Q / 4.0 - depressed.Delta);
+    const Checked R = cubic::SquareRoot(Q * Q / 4.0 - Delta);
     if (R == 0) { // P = Q = 0: the triple root
         return (-b / (3.0 * a)).value();
     }

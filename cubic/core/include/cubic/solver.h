@@ -80,17 +80,6 @@ struct Monic {
 /// One real root of a·x³ + b·x² + c·x + d (a ≠ 0) by bisection. Throws ArithmeticFailure.
 double SolveApprox(double a, double b, double c, double d);
 
-/// The depressed cubic t³ + P·t + Q of a·x³ + b·x² + c·x + d under x = t - b/(3a), with its
-/// discriminant Delta = Q²/4 + P³/27.
-struct DepressedCubic {
-    double P = 0;
-    double Q = 0;
-    double Delta = 0;
-};
-
-/// Throws ArithmeticFailure (for example when a = 0).
-DepressedCubic Depress(double a, double b, double c, double d);
-
 /// Cardano's real root V + U of the depressed cubic when Delta > 0. Throws ArithmeticFailure.
 double CardanoRoot(double P, double Q, double Delta);
 
