@@ -91,10 +91,13 @@ void refine(Complex *root, int count, Evaluate evaluateAt, bool conjugatePairs, 
             }
             const Complex newton = at.newtonStep(root[i]);
             Complex correction = newton;
-            // Newton's error after a step c is about |c|^2 |p''/2p'|, and |p''/p'| is at most about 2(n-1)/gap:
-            // once that is far below the last bit, the step just taken is the last one needed.
-            lastStep[i] =
-                std::norm(newton) * std::norm(newton) * neighbours <= eps * eps / 16.0 * std::norm(root[i]) * gap[i];
+            // What a step c leaves: |c| |p''/2p'| |c| from the curvature, with |p''/p'| about 2(n-1)/gap at most,
+            // and |c| times the relative error of the derivative, which at an ill-conditioned root is far from
+            // small. Once both are far below the last bit, the step just taken is the last one needed.
+            const double length = std::abs(newton);
+            const double derivativeError = at.derivativeBound / modulus(at.derivative);
+            const double left = length * (derivativeError + length * std::sqrt(neighbours / gap[i]));
+            lastStep[i] = left <= 0.25 * eps * modulus(root[i]);
             if (std::norm(newton) * neighbours > 1e-6 * gap[i]) {
                 lastStep[i] = false;
                 Complex repulsion = 0.0;
