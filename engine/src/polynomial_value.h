@@ -123,15 +123,17 @@ PolynomialValue hornerAt(const Coefficient *first, std::ptrdiff_t step, int n, C
     result.value = Complex(sr, si) + c;
     // Error of the compensated scheme: one rounding of the result plus a second-order term in n eps, taken
     // with room to spare for the complex products and for the rounding of `size` itself.
-    result.bound = 2.0 * eps * modulus(result.value) + 8.0 * gamma(2 * n + 2) * gamma(2 * n + 2) * size
-        + underflowFloor(n);
+    result.bound =
+        2.0 * eps * modulus(result.value) + 8.0 * gamma(2 * n + 2) * gamma(2 * n + 2) * size + underflowFloor(n);
     result.size = size;
     result.derivative = d;
     result.derivativeBound = 2.0 * gamma(2 * n + 2) * derivativeSize;
     return result;
 }
 
-// The same at a real point with real coefficients, in real arithmetic.
+// The same at a real point with real coefficients, in real arithmetic, and here the derivative is compensated
+// too (its recurrence d = d x + s caught the same way, with s's own correction added): at an ill-conditioned
+// real root the plain derivative keeps only a few digits, and Newton's steps would then converge slowly.
 inline PolynomialValue hornerAt(const double *first, std::ptrdiff_t step, int n, double x)
 {
     double s = first[0];
@@ -140,9 +142,13 @@ inline PolynomialValue hornerAt(const double *first, std::ptrdiff_t step, int n,
     const double r = std::fabs(x);
     double size = std::fabs(s);
     double derivativeSize = 0.0;
+    double cd = 0.0;
     for (int i = 1; i <= n; ++i) {
         const double a = first[i * step];
-        d = d * x + s;
+        double dProduct, dProductError, dSumError;
+        dd::twoProduct(d, x, dProduct, dProductError);
+        dd::twoSum(dProduct, s, d, dSumError);
+        cd = cd * x + (dProductError + dSumError + c);
         derivativeSize = derivativeSize * r + size;
         double product, productError, sumError;
         dd::twoProduct(s, x, product, productError);
@@ -152,11 +158,10 @@ inline PolynomialValue hornerAt(const double *first, std::ptrdiff_t step, int n,
     }
     PolynomialValue result;
     result.value = s + c;
-    result.bound = 2.0 * eps * std::fabs(s + c) + 2.0 * gamma(2 * n + 2) * gamma(2 * n + 2) * size
-        + underflowFloor(n);
+    result.bound = 2.0 * eps * std::fabs(s + c) + 2.0 * gamma(2 * n + 2) * gamma(2 * n + 2) * size + underflowFloor(n);
     result.size = size;
-    result.derivative = d;
-    result.derivativeBound = gamma(2 * n + 2) * derivativeSize;
+    result.derivative = d + cd;
+    result.derivativeBound = 2.0 * eps * std::fabs(d + cd) + 4.0 * gamma(2 * n + 2) * gamma(2 * n + 2) * derivativeSize;
     return result;
 }
 
