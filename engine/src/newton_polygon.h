@@ -44,8 +44,8 @@ int newtonPolygon(const Coefficient *a, int n, PolygonEdge *edges)
         while (count >= 2) {
             const int p = count - 2;
             const int q = count - 1;
-            const double cross =
-                (hullPower[q] - hullPower[p]) * (h - hullHeight[p]) - (hullHeight[q] - hullHeight[p]) * (k - hullPower[p]);
+            const double cross = (hullPower[q] - hullPower[p]) * (h - hullHeight[p])
+                - (hullHeight[q] - hullHeight[p]) * (k - hullPower[p]);
             if (cross < 0.0) {
                 break;
             }

@@ -127,7 +127,7 @@ PolynomialValue hornerAt(const Coefficient *first, std::ptrdiff_t step, int n, C
         2.0 * eps * modulus(result.value) + 8.0 * gamma(2 * n + 2) * gamma(2 * n + 2) * size + underflowFloor(n);
     result.size = size;
     result.derivative = d;
-    result.derivativeBound = 2.0 * gamma(2 * n + 2) * derivativeSize;
+    result.derivativeBound = 2.0 * gamma(2 * n + 2) * derivativeSize + underflowFloor(n);
     return result;
 }
 
@@ -161,7 +161,8 @@ inline PolynomialValue hornerAt(const double *first, std::ptrdiff_t step, int n,
     result.bound = 2.0 * eps * std::fabs(s + c) + 2.0 * gamma(2 * n + 2) * gamma(2 * n + 2) * size + underflowFloor(n);
     result.size = size;
     result.derivative = d + cd;
-    result.derivativeBound = 2.0 * eps * std::fabs(d + cd) + 4.0 * gamma(2 * n + 2) * gamma(2 * n + 2) * derivativeSize;
+    result.derivativeBound =
+        2.0 * eps * std::fabs(d + cd) + 4.0 * gamma(2 * n + 2) * gamma(2 * n + 2) * derivativeSize + underflowFloor(n);
     return result;
 }
 

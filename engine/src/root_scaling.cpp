@@ -20,8 +20,12 @@ constexpr double zeroLimit = -1074.0 - 8.0;
 constexpr double lostLimit = 1024.0 + 8.0;
 // Exponent span within which every coefficient of a piece stays a normal double after the scaling.
 constexpr long normalSpan = 1020;
-// A gap in the polygon wide enough to split at: the parts' product differs from the polynomial by about 2^-gap.
-constexpr double splitGap = 128.0;
+// Gaps in the polygon wide enough to split at: the parts' product differs from the polynomial by about 2n times
+// 2^-gap relative to the terms that matter, far below the last bit from 64 binary orders on. Pieces are split
+// at wide gaps always (each part is then scaled on its own), and at narrower ones when no one scaling keeps
+// the piece's first and last coefficient normal.
+constexpr double wideGap = 96.0;
+constexpr double narrowGap = 64.0;
 
 long exponentOf(double x)
 {
@@ -99,21 +103,23 @@ void planPiece(const Value *coeff, int n, const PolygonEdge *edges, int first, i
     const int to = edges[last].to;
     const Value *c = coeff + (n - to); // c[0..to - from]: x^to down to x^from
     const int d = to - from;
+    long lo = 0, hi = 0;
+    shiftRange(c, d, lo, hi);
     if (first < last) {
         int widest = first;
         for (int e = first; e < last; ++e) {
-            if (edges[e + 1].logModulus - edges[e].logModulus > edges[widest + 1].logModulus - edges[widest].logModulus) {
+            if (edges[e + 1].logModulus - edges[e].logModulus
+                > edges[widest + 1].logModulus - edges[widest].logModulus) {
                 widest = e;
             }
         }
-        if (edges[widest + 1].logModulus - edges[widest].logModulus >= splitGap) {
+        const double gap = edges[widest + 1].logModulus - edges[widest].logModulus;
+        if (gap >= wideGap || (lo > hi && gap >= narrowGap)) {
             planPiece(coeff, n, edges, first, widest, plan);
             planPiece(coeff, n, edges, widest + 1, last, plan);
             return;
         }
     }
-    long lo = 0, hi = 0;
-    shiftRange(c, d, lo, hi);
     plan.pieces.push_back(scalePiece(c, d, lo, hi));
 }
 
