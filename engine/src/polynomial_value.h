@@ -166,10 +166,10 @@ inline PolynomialValue hornerAt(const double *first, std::ptrdiff_t step, int n,
     return result;
 }
 
-// Beyond this modulus, |z|^n could overflow for coefficients of size one.
+// Beyond this modulus, |z|^n could overflow for coefficients up to 2^100 (see root_scaling.h).
 inline bool farOut(double r, int n)
 {
-    return r > 1.0 && std::ilogb(r) * n > 900;
+    return r > 1.0 && (std::ilogb(r) + 1) * n > 800;
 }
 
 } // namespace detail

@@ -18,8 +18,10 @@ using Complex = std::complex<double>;
 // leave that much room beyond the subnormal and the overflow thresholds.
 constexpr double zeroLimit = -1074.0 - 8.0;
 constexpr double lostLimit = 1024.0 + 8.0;
-// Exponent span within which every coefficient of a piece stays a normal double after the scaling.
+// Exponent span within which every coefficient of a piece stays a normal double after the scaling, and how far
+// above one the largest coefficient may be raised when a piece spans more (evaluations keep room for it).
 constexpr long normalSpan = 1020;
+constexpr long maxHeadroom = 100;
 // Gaps in the polygon wide enough to split at: the parts' product differs from the polynomial by about 2n times
 // 2^-gap relative to the terms that matter, far below the last bit from 64 binary orders on. Pieces are split
 // at wide gaps always (each part is then scaled on its own), and at narrower ones when no one scaling keeps
@@ -76,21 +78,48 @@ void shiftRange(const Value *c, int d, long &lo, long &hi)
     }
 }
 
+// The largest exponent among the coefficients of c[0..d] after the shift s.
 template <typename Value>
-ScaledPiece<Value> scalePiece(const Value *c, int d, long lo, long hi)
+long topExponent(const Value *c, int d, long s)
 {
-    const long mean = std::lround(static_cast<double>(exponentOf(c[d]) - exponentOf(c[0])) / d);
-    const long shift = lo <= hi ? std::clamp(mean, lo, hi) : mean;
     long top = LONG_MIN;
     for (int i = 0; i <= d; ++i) {
         if (c[i] != Value(0)) {
-            top = std::max(top, exponentOf(c[i]) + shift * (d - i));
+            top = std::max(top, exponentOf(c[i]) + s * (d - i));
         }
     }
+    return top;
+}
+
+// The shift and the scaled coefficients. Where some shift keeps both ends normal beside the largest
+// coefficient, the one nearest the roots' geometric mean, with the largest coefficient brought to one.
+// Otherwise the shift that keeps the deeper end least deep, with the largest coefficient raised above one
+// (up to 2^maxHeadroom, which the evaluations leave room for) so that the ends stay normal where they can.
+template <typename Value>
+ScaledPiece<Value> scalePiece(const Value *c, int d, long lo, long hi)
+{
+    const long low = exponentOf(c[d]);
+    const long high = exponentOf(c[0]);
+    const long mean = std::lround(static_cast<double>(low - high) / d);
+    long shift = std::clamp(mean, std::min(lo, hi), std::max(lo, hi));
+    long headroom = 0;
+    if (lo > hi) {
+        long deepest = LONG_MAX;
+        for (long s = hi; s <= lo; ++s) {
+            const long top = topExponent(c, d, s);
+            const long depth = std::max(top - low, top - (high + s * d));
+            if (depth < deepest) {
+                deepest = depth;
+                shift = s;
+            }
+        }
+        headroom = std::clamp(deepest - normalSpan, 0L, maxHeadroom);
+    }
+    const long top = topExponent(c, d, shift);
     ScaledPiece<Value> piece;
     piece.shift = static_cast<int>(shift);
     for (int i = 0; i <= d; ++i) {
-        piece.coefficients.push_back(timesPowerOfTwo(c[i], shift * (d - i) - top));
+        piece.coefficients.push_back(timesPowerOfTwo(c[i], shift * (d - i) - top + headroom));
     }
     return piece;
 }
