@@ -1,6 +1,7 @@
 // Property sweep of the root finders over generated families, without reference roots: every root must be a
-// root (backward error within a small multiple of n eps), no root may be missing or not finite, and where the
-// roots stand apart the inclusion discs must certify the count of real roots.
+// root (backward error within a small multiple of n eps), no root may be missing or not finite, real
+// polynomials must give real roots exactly real and pairs exactly conjugate, and where the roots stand apart
+// the inclusion discs must certify the count of real roots.
 //   build/bin/root_sweep [seeds] [first-seed]      (about 480 polynomials per seed)
 
 #include "engine/roots.h"
@@ -94,6 +95,9 @@ int main(int argc, char **argv)
             } else if (p.separatedRoots && (!c.isolated || (p.realCoefficients && c.realRoots < 0))) {
                 ++t.unproven;
                 fault = "discs do not certify the roots";
+            } else if (std::string why; p.realCoefficients && !engine_test::conjugateStructure(roots, &why)) {
+                ++t.notARoot;
+                fault = why;
             }
         }
         if (!fault.empty() && shown++ < 40) {

@@ -140,9 +140,18 @@ void refine(Complex *root, int count, Evaluate evaluateAt, bool conjugatePairs, 
             }
         }
     }
+    // A root taken back in the last sweep has not passed its place on to its partner yet; and a step across
+    // the axis leaves the pair in the other order: the root above it comes first.
     for (std::size_t i = 0; i < size; ++i) {
         if (partner[i] >= 0) {
             const auto j = static_cast<std::size_t>(partner[i]);
+            if (root[i].imag() < 0.0) {
+                root[i] = std::conj(root[i]);
+                known.at[i] = std::conj(known.at[i]);
+                known.value[i].value = std::conj(known.value[i].value);
+                known.value[i].derivative = std::conj(known.value[i].derivative);
+            }
+            root[j] = std::conj(root[i]);
             known.known[j] = known.known[i];
             known.converged[j] = known.converged[i];
             known.at[j] = std::conj(known.at[i]);

@@ -95,7 +95,8 @@ TEST(RootCheck, MultipleRootsAndClustersAreTrusted)
     // (x - 1)^4 (x + 2): a fourfold root found as the cluster double precision allows, 1 + 1e-4 i^k.
     const double d = 1e-4;
     check(realParts(product({ 1.0, 1.0, 1.0, 1.0, -2.0 })),
-        { Complex(1 + d, 0), Complex(1, d), Complex(1, -d), Complex(1 - d, 0), -2.0 }, all);
+        { Complex(1 + d, 0), Complex(1, d), Complex(1, -d), Complex(1 - d, 0), -2.0 },
+        all);
     EXPECT_TRUE(all);
 }
 

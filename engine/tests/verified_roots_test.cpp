@@ -74,22 +74,13 @@ int realCount(const std::vector<Complex> &roots)
     return count;
 }
 
-// What a real polynomial's answer must look like: real roots with imaginary part exactly 0, every non-real root
-// next to its exact conjugate, the one with the positive imaginary part first (the careful quadratic formula
-// of a whole quadratic gives the negative one first).
 ::testing::AssertionResult realStructure(const std::vector<Complex> &roots)
 {
-    const bool positiveFirst = roots.size() != 2;
-    for (std::size_t i = 0; i < roots.size(); ++i) {
-        if (roots[i].imag() == 0.0) {
-            continue;
-        }
-        if ((roots[i].imag() < 0.0) == positiveFirst || i + 1 == roots.size() || roots[i + 1] != std::conj(roots[i])) {
-            return ::testing::AssertionFailure() << "root " << i << " " << roots[i] << " is not followed by its conjugate";
-        }
-        ++i;
+    std::string why;
+    if (engine_test::conjugateStructure(roots, &why)) {
+        return ::testing::AssertionSuccess();
     }
-    return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << why;
 }
 
 // A backward error of a few roundings per coefficient: what a sound double-precision method reaches on every

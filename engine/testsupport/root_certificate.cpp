@@ -48,6 +48,24 @@ Value evaluate(const std::vector<std::complex<double>> &coefficients, std::compl
 
 } // namespace
 
+bool conjugateStructure(const std::vector<std::complex<double>> &roots, std::string *why)
+{
+    const bool positiveFirst = roots.size() != 2;
+    for (std::size_t i = 0; i < roots.size(); ++i) {
+        if (roots[i].imag() == 0.0) {
+            continue;
+        }
+        if ((roots[i].imag() < 0.0) == positiveFirst || i + 1 == roots.size() || roots[i + 1] != std::conj(roots[i])) {
+            if (why) {
+                *why = "root " + std::to_string(i) + " is not followed by its conjugate";
+            }
+            return false;
+        }
+        ++i;
+    }
+    return true;
+}
+
 RootCertificate certify(const std::vector<std::complex<double>> &coefficients,
     const std::vector<std::complex<double>> &roots,
     bool realCoefficients)
@@ -70,7 +88,8 @@ RootCertificate certify(const std::vector<std::complex<double>> &coefficients,
         }
         for (std::size_t j = 0; j < n; ++j) {
             if (j != i) {
-                logRadius -= std::log2(std::abs(zi - WideComplex(roots[j].real(), roots[j].imag())) * (1 - 2 * unitRoundoff));
+                logRadius -=
+                    std::log2(std::abs(zi - WideComplex(roots[j].real(), roots[j].imag())) * (1 - 2 * unitRoundoff));
             }
         }
         const Wide radius = std::exp2(logRadius) * (1 + 8 * unitRoundoff);

@@ -11,6 +11,7 @@
 //   of real roots.
 
 #include <complex>
+#include <string>
 #include <vector>
 
 namespace engine_test
@@ -23,6 +24,11 @@ struct RootCertificate {
     int realRoots = -1; // certified number of real roots (real coefficients, isolated discs), else -1
     double worstBackwardError = 0;
 };
+
+/// Whether roots of a real polynomial come as the solver promises: real roots with imaginary part exactly 0,
+/// every non-real root next to its exact conjugate, the one with the positive imaginary part first (for the
+/// whole-quadratic path of degree 2 the negative one first). On failure `why` says where.
+bool conjugateStructure(const std::vector<std::complex<double>> &roots, std::string *why = nullptr);
 
 /// Certificate of `roots` (all finite) for the polynomial with coefficients from the constant term up.
 RootCertificate certify(const std::vector<std::complex<double>> &coefficients,
