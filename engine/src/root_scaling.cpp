@@ -23,11 +23,11 @@ constexpr double lostLimit = 1024.0 + 8.0;
 constexpr long normalSpan = 1020;
 constexpr long maxHeadroom = 100;
 // Gaps in the polygon wide enough to split at: the parts' product differs from the polynomial by about 2n times
-// 2^-gap relative to the terms that matter, far below the last bit from 64 binary orders on. Pieces are split
-// at wide gaps always (each part is then scaled on its own), and at narrower ones when no one scaling keeps
-// the piece's first and last coefficient normal.
+// 2^-gap relative to the terms that matter. Pieces are split at wide gaps always (far below the last bit; each
+// part is then scaled on its own), and at narrower ones, down to a rounding per coefficient, when no one
+// scaling keeps the piece's first and last coefficient normal (which would lose more).
 constexpr double wideGap = 96.0;
-constexpr double narrowGap = 64.0;
+constexpr double narrowGap = 52.0;
 
 long exponentOf(double x)
 {
@@ -126,7 +126,8 @@ ScaledPiece<Value> scalePiece(const Value *c, int d, long lo, long hi)
 
 // Plans the roots of the powers edges[first].from .. edges[last].to of coeff (highest power first, degree n).
 template <typename Value>
-void planPiece(const Value *coeff, int n, const PolygonEdge *edges, int first, int last, RootPlan<Value> &plan)
+void planPiece(
+    const Value *coeff, int n, const PolygonEdge *edges, int first, int last, bool exact, RootPlan<Value> &plan)
 {
     const int from = edges[first].from;
     const int to = edges[last].to;
@@ -144,12 +145,18 @@ void planPiece(const Value *coeff, int n, const PolygonEdge *edges, int first, i
         }
         const double gap = edges[widest + 1].logModulus - edges[widest].logModulus;
         if (gap >= wideGap || (lo > hi && gap >= narrowGap)) {
-            planPiece(coeff, n, edges, first, widest, plan);
-            planPiece(coeff, n, edges, widest + 1, last, plan);
+            const bool partsExact = exact && gap >= wideGap;
+            planPiece(coeff, n, edges, first, widest, partsExact, plan);
+            planPiece(coeff, n, edges, widest + 1, last, partsExact, plan);
             return;
         }
     }
-    plan.pieces.push_back(scalePiece(c, d, lo, hi));
+    ScaledPiece<Value> piece = scalePiece(c, d, lo, hi);
+    const auto normal = [](Value x) {
+        return std::abs(x) >= 0x1p-1022;
+    };
+    piece.exact = exact && normal(piece.coefficients.front()) && normal(piece.coefficients.back());
+    plan.pieces.push_back(std::move(piece));
 }
 
 template <typename Value>
@@ -167,7 +174,7 @@ RootPlan<Value> plan(const Value *coeff, int n)
         result.lostRoots = n - edges[static_cast<std::size_t>(last)].from;
     }
     if (first <= last) {
-        planPiece(coeff, n, edges.data(), first, last, result);
+        planPiece(coeff, n, edges.data(), first, last, true, result);
     }
     return result;
 }

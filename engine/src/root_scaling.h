@@ -21,6 +21,7 @@ template <typename Value>
 struct ScaledPiece {
     std::vector<Value> coefficients; // highest power first; first and last non-zero
     int shift = 0; // a root y of this piece is the root 2^shift y of the whole polynomial
+    bool exact = true; // false where the scaling or the split lost digits that may matter: check on the whole
 };
 
 template <typename Value>

@@ -7,9 +7,11 @@
 #include "engine/vectors.h"
 #include "kernel.h"
 #include "root_scaling.h"
+#include "wide_evaluation.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace engine
@@ -127,6 +129,22 @@ int keepFinite(Complex *root, int count)
     return kept;
 }
 
+// Moves the roots of root[0..count) that are roots of the whole polynomial coeff[0..n] to the front; returns how
+// many there are. A root whose piece was scaled or split with a loss of digits passes only this way: a backward
+// error of a few roundings per coefficient (the check's own rounding, about 2n eps, left aside).
+template <typename Value>
+int keepRootsOfTheWhole(const Value *coeff, int n, Complex *root, int count)
+{
+    const double allowed = 8.0 * n * std::numeric_limits<double>::epsilon();
+    int kept = 0;
+    for (int i = 0; i < count; ++i) {
+        if (wideBackwardError(coeff, n, root[i]) <= allowed) {
+            root[kept++] = root[i];
+        }
+    }
+    return kept;
+}
+
 // The roots of coeff[0..degree] (highest power first, coeff[0] != 0) into root[0..degree): the roots at the
 // origin first (and those too small for any double but 0), then the others in the order found. Returns how
 // many were found; roots too large for any double are not.
@@ -163,7 +181,11 @@ int findRoots(const Value *coeff, int degree, Complex *root, ErrorService &error
         for (int i = 0; i < verified; ++i) {
             rest[i] = unscaleRoot(rest[i], piece.shift);
         }
-        found += keepFinite(rest, verified);
+        verified = keepFinite(rest, verified);
+        if (!piece.exact) {
+            verified = keepRootsOfTheWhole(coeff, n, rest, verified);
+        }
+        found += verified;
     }
     return found;
 }
