@@ -35,6 +35,27 @@ inline Complex mulAdd(Complex x, Complex y, Complex z)
 #endif
 }
 
+// |z| computed directly, as the method states it: the working polynomial is scaled, and a modulus that
+// overflows only fails an attempt, which the verification and its fallback make good.
+inline double directModulus(Complex z)
+{
+    return std::sqrt(z.real() * z.real() + z.imag() * z.imag());
+}
+
+// a / b by Smith's method: scaled by the larger part of b, so neither overflows on the way; inline, where the
+// run-time library's division checks for infinities on every call.
+inline Complex divide(Complex a, Complex b)
+{
+    if (std::fabs(b.real()) >= std::fabs(b.imag())) {
+        const double ratio = b.imag() / b.real();
+        const double scale = b.real() + b.imag() * ratio;
+        return { (a.real() + a.imag() * ratio) / scale, (a.imag() - a.real() * ratio) / scale };
+    }
+    const double ratio = b.real() / b.imag();
+    const double scale = b.real() * ratio + b.imag();
+    return { (a.real() * ratio + a.imag()) / scale, (a.imag() * ratio - a.real()) / scale };
+}
+
 // Horner's rule: partial values into q, value returned.
 Complex DZ8OCC(int nn, Complex s, const Vector &p, Vector &q)
 {
@@ -69,9 +90,9 @@ Complex evaluateBoth(int np, Complex s, const Vector &p, Vector &q, const Vector
 // Bound on the rounding error of the evaluation whose partial values are q.
 double DZ9OCC(int nn, const Vector &q, double ms, double mp, double are, double mre)
 {
-    double e = modulus(q[1]) * mre / (are + mre);
+    double e = directModulus(q[1]) * mre / (are + mre);
     for (int i = 1; i <= nn; ++i) {
-        e = e * ms + modulus(q[i]);
+        e = e * ms + directModulus(q[i]);
     }
     return e * (are + mre) - mp * mre;
 }
@@ -81,7 +102,7 @@ double DZ10CC(int nn, const Vector &p)
 {
     std::array<double, capacity + 1> pt {};
     for (int i = 1; i <= nn; ++i) {
-        pt[static_cast<std::size_t>(i)] = modulus(p[i]);
+        pt[static_cast<std::size_t>(i)] = directModulus(p[i]);
     }
     return lowerRootBound(pt.data(), nn);
 }
@@ -92,7 +113,7 @@ double DZ11CC(int nn, const Vector &p, double eta, double infin, double smalno, 
     double max = 0.0;
     double min = infin;
     for (int i = 1; i <= nn; ++i) {
-        const double x = modulus(p[i]);
+        const double x = directModulus(p[i]);
         if (x > max) {
             max = x;
         }
@@ -145,8 +166,8 @@ void DZ13CC::DZ3OCC(int l1)
         H[i] = P[i] * (static_cast<double>(nn - i) / n);
     }
     for (int jj = 1; jj <= l1; ++jj) {
-        if (modulus(H[n]) > eta * 10.0 * modulus(P[n])) {
-            t = -P[nn] / H[n];
+        if (directModulus(H[n]) > eta * 10.0 * directModulus(P[n])) {
+            t = divide(-P[nn], H[n]);
             for (int j = n; j >= 2; --j) {
                 H[j] = mulAdd(t, H[j - 1], P[j]);
             }
@@ -175,7 +196,7 @@ bool DZ13CC::DZ4OCC(int l2, Complex &z)
         if (bol || !test || j == l2) {
             continue;
         }
-        if (modulus(t - ot) >= 0.5 * modulus(z)) {
+        if (directModulus(t - ot) >= 0.5 * directModulus(z)) {
             pasd = false;
             continue;
         }
@@ -211,8 +232,8 @@ bool DZ13CC::DZ5OCC(int l3, Complex &z)
         Complex hv;
         pv = evaluateBoth(nn, s, P, QP, H, QH, hv);
         bool hEvaluated = true;
-        const double mp = modulus(pv);
-        const double ms = modulus(s);
+        const double mp = directModulus(pv);
+        const double ms = directModulus(s);
         if (mp <= 20.0 * DZ9OCC(nn, QP, ms, mp, are, mre)) {
             z = s;
             return true;
@@ -244,7 +265,7 @@ bool DZ13CC::DZ5OCC(int l3, Complex &z)
         }
         DZ7OCC(hEvaluated ? correction(hv) : DZ6OCC());
         if (!DZ6OCC()) {
-            relstp = modulus(t) / modulus(s);
+            relstp = directModulus(t) / directModulus(s);
             s += t;
         }
     }
@@ -268,8 +289,8 @@ bool DZ13CC::evaluateBothAndDZ6OCC()
 // The part of DZ6OCC after the evaluation of H: hv = H(s).
 bool DZ13CC::correction(Complex hv)
 {
-    const bool bol = modulus(hv) <= are * 10.0 * modulus(H[nn - 1]);
-    t = bol ? Complex(0.0, 0.0) : -pv / hv;
+    const bool bol = directModulus(hv) <= are * 10.0 * directModulus(H[nn - 1]);
+    t = bol ? Complex(0.0, 0.0) : divide(-pv, hv);
     return bol;
 }
 
@@ -347,7 +368,7 @@ int findComplexRoots(const Complex *coeff, int degree, Complex *root, const Mach
             state.P[i] = state.QP[i];
         }
     }
-    root[next++] = -state.P[2] / state.P[1];
+    root[next++] = divide(-state.P[2], state.P[1]);
     return next;
 }
 

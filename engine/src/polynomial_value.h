@@ -72,9 +72,11 @@ inline double magnitude(double x)
     return std::fabs(x);
 }
 
+// |re| + |im|: at most 1.42 times the modulus, and without a square root; the sizes it goes into only bound
+// rounding errors, for which a little more is safe.
 inline double magnitude(Complex z)
 {
-    return modulus(z);
+    return std::fabs(z.real()) + std::fabs(z.imag());
 }
 
 inline Complex times(Complex x, Complex y)
