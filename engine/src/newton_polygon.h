@@ -16,14 +16,19 @@ struct PolygonEdge {
     double logModulus = 0; // log2 of the modulus of those roots
 };
 
+// log2 |x| to within 0.09: the exponent, and the significand's fraction for its logarithm (the chord of log2
+// between 1 and 2). The polygon needs no more (its slopes place roots within a factor of about 2n anyway).
 inline double logMagnitude(double x)
 {
-    return std::log2(std::fabs(x));
+    int e = 0;
+    const double m = std::frexp(std::fabs(x), &e); // |x| = m 2^e, m in [1/2, 1)
+    return (e - 1) + (2.0 * m - 1.0);
 }
 
+// For a complex number the larger part stands for the modulus: within half a binary order of it.
 inline double logMagnitude(std::complex<double> z)
 {
-    return std::log2(std::abs(z));
+    return logMagnitude(std::fmax(std::fabs(z.real()), std::fabs(z.imag())));
 }
 
 /// The edges of a[0..n] (highest power first: a[n - k] is the coefficient of x^k), from the smallest roots to

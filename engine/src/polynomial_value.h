@@ -122,6 +122,7 @@ PolynomialValue hornerAt(const Coefficient *first, std::ptrdiff_t step, int n, C
         size = size * r + magnitude(a);
     }
     PolynomialValue result;
+    result.reversed = false;
     result.value = Complex(sr, si) + c;
     // Error of the compensated scheme: one rounding of the result plus a second-order term in n eps, taken
     // with room to spare for the complex products and for the rounding of `size` itself.
@@ -159,6 +160,7 @@ inline PolynomialValue hornerAt(const double *first, std::ptrdiff_t step, int n,
         size = size * r + std::fabs(a);
     }
     PolynomialValue result;
+    result.reversed = false;
     result.value = s + c;
     result.bound = 2.0 * eps * std::fabs(s + c) + 2.0 * gamma(2 * n + 2) * gamma(2 * n + 2) * size + underflowFloor(n);
     result.size = size;

@@ -93,7 +93,8 @@ bool check(const Coefficient *a, int n, const Complex *root, RootCheck *out, con
     for (int i = 0; i < n; ++i) {
         const Complex z = root[i];
         RootCheck &c = out[i];
-        c = RootCheck {};
+        c.isRoot = false;
+        c.trusted = false;
         c.backwardError = infinity;
         c.radius = infinity;
         c.consistency = infinity;

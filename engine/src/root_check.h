@@ -23,21 +23,22 @@ namespace engine::KOVALIN_KERNEL_TAG
 
 using Complex = std::complex<double>;
 
+// Every field is set by the check (no initial values: a solve keeps a hundred of them at hand).
 struct RootCheck {
-    double backwardError = 0;
-    double radius = 0;
-    double consistency = 0;
-    bool isRoot = false; // a small backward error, or the refinement converged on it
-    bool trusted = false; // a root, and consistent with the rest
+    double backwardError;
+    double radius;
+    double consistency;
+    bool isRoot; // a small backward error, or the refinement converged on it
+    bool trusted; // a root, and consistent with the rest
 };
 
 /// Values of the polynomial that the refinement computed at each root, or at the root's place before its last
 /// (tiny) step; the check uses them instead of evaluating again.
 struct KnownValues {
-    std::array<PolynomialValue, 100> value {};
-    std::array<Complex, 100> at {};
-    std::array<bool, 100> known {};
-    std::array<bool, 100> converged {}; // the last step was a Newton step that left only far less than an ulp
+    std::array<PolynomialValue, 100> value;
+    std::array<Complex, 100> at;
+    std::array<bool, 100> known; // set by the refinement for every root it is given
+    std::array<bool, 100> converged; // the last step was a Newton step that left only far less than an ulp
 };
 
 /// Largest backward error of a trusted root of a polynomial of degree n: a few roundings per coefficient,

@@ -91,35 +91,57 @@ long topExponent(const Value *c, int d, long s)
     return top;
 }
 
-// The shift and the scaled coefficients. Where some shift keeps both ends normal beside the largest
+struct Scaling {
+    long shift = 0;
+    long headroom = 0; // how far above one the largest coefficient goes
+    bool keepsEndsNormal = true;
+};
+
+// The scaling of c[0..d] (highest power first). Where some shift keeps both ends normal beside the largest
 // coefficient, the one nearest the roots' geometric mean, with the largest coefficient brought to one.
 // Otherwise the shift that keeps the deeper end least deep, with the largest coefficient raised above one
 // (up to 2^maxHeadroom, which the evaluations leave room for) so that the ends stay normal where they can.
 template <typename Value>
-ScaledPiece<Value> scalePiece(const Value *c, int d, long lo, long hi)
+Scaling chooseScaling(const Value *c, int d)
 {
     const long low = exponentOf(c[d]);
     const long high = exponentOf(c[0]);
-    const long mean = std::lround(static_cast<double>(low - high) / d);
-    long shift = std::clamp(mean, std::min(lo, hi), std::max(lo, hi));
-    long headroom = 0;
-    if (lo > hi) {
-        long deepest = LONG_MAX;
-        for (long s = hi; s <= lo; ++s) {
-            const long top = topExponent(c, d, s);
-            const long depth = std::max(top - low, top - (high + s * d));
-            if (depth < deepest) {
-                deepest = depth;
-                shift = s;
-            }
-        }
-        headroom = std::clamp(deepest - normalSpan, 0L, maxHeadroom);
+    const auto depth = [&](long s) {
+        const long top = topExponent(c, d, s);
+        return std::max(top - low, top - (high + s * d));
+    };
+    Scaling scaling;
+    scaling.shift = std::lround(static_cast<double>(low - high) / d);
+    if (depth(scaling.shift) <= normalSpan) {
+        return scaling; // the common case: the geometric mean itself
     }
-    const long top = topExponent(c, d, shift);
+    long lo = 0, hi = 0;
+    shiftRange(c, d, lo, hi);
+    if (lo <= hi) {
+        scaling.shift = std::clamp(scaling.shift, lo, hi);
+        return scaling;
+    }
+    long deepest = LONG_MAX;
+    for (long s = hi; s <= lo; ++s) {
+        if (const long e = depth(s); e < deepest) {
+            deepest = e;
+            scaling.shift = s;
+        }
+    }
+    scaling.headroom = std::clamp(deepest - normalSpan, 0L, maxHeadroom);
+    scaling.keepsEndsNormal = false;
+    return scaling;
+}
+
+template <typename Value>
+ScaledPiece<Value> scalePiece(const Value *c, int d, const Scaling &scaling)
+{
+    const long top = topExponent(c, d, scaling.shift);
     ScaledPiece<Value> piece;
-    piece.shift = static_cast<int>(shift);
+    piece.shift = static_cast<int>(scaling.shift);
+    piece.coefficients.reserve(static_cast<std::size_t>(d) + 1);
     for (int i = 0; i <= d; ++i) {
-        piece.coefficients.push_back(timesPowerOfTwo(c[i], shift * (d - i) - top + headroom));
+        piece.coefficients.push_back(timesPowerOfTwo(c[i], scaling.shift * (d - i) - top + scaling.headroom));
     }
     return piece;
 }
@@ -133,8 +155,7 @@ void planPiece(
     const int to = edges[last].to;
     const Value *c = coeff + (n - to); // c[0..to - from]: x^to down to x^from
     const int d = to - from;
-    long lo = 0, hi = 0;
-    shiftRange(c, d, lo, hi);
+    const Scaling scaling = chooseScaling(c, d);
     if (first < last) {
         int widest = first;
         for (int e = first; e < last; ++e) {
@@ -144,14 +165,14 @@ void planPiece(
             }
         }
         const double gap = edges[widest + 1].logModulus - edges[widest].logModulus;
-        if (gap >= wideGap || (lo > hi && gap >= narrowGap)) {
+        if (gap >= wideGap || (!scaling.keepsEndsNormal && gap >= narrowGap)) {
             const bool partsExact = exact && gap >= wideGap;
             planPiece(coeff, n, edges, first, widest, partsExact, plan);
             planPiece(coeff, n, edges, widest + 1, last, partsExact, plan);
             return;
         }
     }
-    ScaledPiece<Value> piece = scalePiece(c, d, lo, hi);
+    ScaledPiece<Value> piece = scalePiece(c, d, scaling);
     const auto normal = [](Value x) {
         return std::abs(x) >= 0x1p-1022;
     };
@@ -163,7 +184,7 @@ template <typename Value>
 RootPlan<Value> plan(const Value *coeff, int n)
 {
     RootPlan<Value> result;
-    std::array<PolygonEdge, 100> edges {};
+    std::array<PolygonEdge, 100> edges;
     const int count = newtonPolygon(coeff, n, edges.data());
     int first = 0;
     int last = count - 1;

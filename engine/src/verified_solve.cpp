@@ -76,8 +76,8 @@ template <typename Coefficient>
 int solveVerified(const Coefficient *a, int n, Complex *root, const MachineConstants &machine)
 {
     constexpr bool real = std::is_same_v<Coefficient, double>;
-    Checks check {};
-    KnownValues known {};
+    Checks check;
+    KnownValues known;
     int found = 0;
     if constexpr (real) {
         found = findRealRoots(a, n, root, machine);
@@ -111,7 +111,7 @@ int solveVerified(const Coefficient *a, int n, Complex *root, const MachineConst
     } else {
         polishComplexRoots(a, n, retry.data(), known);
     }
-    Checks retryCheck {};
+    Checks retryCheck;
     checkRoots(a, n, retry.data(), retryCheck.data(), &known);
     if (found < n || !(verdict(check, n) < verdict(retryCheck, n))) {
         std::copy(retry.begin(), retry.begin() + n, root);
