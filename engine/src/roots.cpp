@@ -151,6 +151,11 @@ int keepRootsOfTheWhole(const Value *coeff, int n, Complex *root, int count)
 template <typename Value>
 int findRoots(const Value *coeff, int degree, Complex *root, ErrorService &errors)
 {
+    if (!std::all_of(coeff, coeff + degree + 1, [](Value c) {
+            return isFinite(c);
+        })) {
+        return 0; // a polynomial that is not a number has no roots to give, not even at the origin
+    }
     int found = 0;
     int n = degree;
     while (n > 0 && coeff[n] == Value(0)) {
@@ -159,11 +164,6 @@ int findRoots(const Value *coeff, int degree, Complex *root, ErrorService &error
     }
     if (n == 0) {
         return found;
-    }
-    if (!std::all_of(coeff, coeff + n + 1, [](Value c) {
-            return isFinite(c);
-        })) {
-        return 0; // a polynomial that is not a number has no roots to give
     }
     const RootPlan<Value> plan = planRootSearch(coeff, n);
     for (int i = 0; i < plan.zeroRoots; ++i) {
