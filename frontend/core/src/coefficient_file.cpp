@@ -49,6 +49,7 @@ bool leadingPasses(CoefficientFile &file, FileCheck &check)
             failCheck(check, re.isFailed() ? Notice::FileLeadingNotNumeric : Notice::FileLeadingZero, false);
             return false;
         }
+        file.values[n].re = re.toDouble();
         return true;
     }
     const NumberValue im = readFileText(file.texts.im[n], check);
@@ -60,18 +61,22 @@ bool leadingPasses(CoefficientFile &file, FileCheck &check)
         failCheck(check, Notice::FileComplexLeadingZero, false);
         return false;
     }
+    file.values[n] = { re.toDouble(), im.toDouble() };
     return true;
 }
 
-bool lowerTextPasses(std::string &text, FileCheck &check)
+/// Reads a lower coefficient's part (an empty one is "0") into `value`; false when it is not numeric.
+bool lowerTextPasses(std::string &text, double &value, FileCheck &check)
 {
     if (text.empty()) {
         text = "0";
     }
-    if (!readFileText(text, check).isNumeric()) {
+    const NumberValue read = readFileText(text, check);
+    if (!read.isNumeric()) {
         failCheck(check, Notice::FileCoefficientInput, true);
         return false;
     }
+    value = read.toDouble();
     return true;
 }
 
@@ -153,15 +158,17 @@ FileCheck CheckFileValues(CoefficientFile &file)
         failCheck(check, Notice::FileCount, true);
         return check;
     }
+    file.values.assign(static_cast<std::size_t>(n) + 1, {});
     if (!leadingPasses(file, check)) {
         return check;
     }
     for (int i = n - 1; i >= 0; --i) {
         const auto power = static_cast<std::size_t>(i);
-        if (!lowerTextPasses(file.texts.re[power], check)) {
+        ComplexValue &value = file.values[power];
+        if (!lowerTextPasses(file.texts.re[power], value.re, check)) {
             return check;
         }
-        if (file.texts.complex && !lowerTextPasses(file.texts.im[power], check)) {
+        if (file.texts.complex && !lowerTextPasses(file.texts.im[power], value.im, check)) {
             return check;
         }
     }

@@ -268,11 +268,12 @@ NumberValue NumberValue::zero()
     return v;
 }
 
-NumberValue NumberValue::text(std::string text)
+NumberValue NumberValue::text(std::string text, double value)
 {
     NumberValue v;
     v.m_kind = Kind::Text;
     v.m_text = std::move(text);
+    v.m_number = value;
     return v;
 }
 
@@ -300,11 +301,10 @@ double NumberValue::toDouble() const
 {
     switch (m_kind) {
     case Kind::Number:
+    case Kind::Text:
         return m_number;
     case Kind::Zero:
         return 0.0;
-    case Kind::Text:
-        return TextToDouble(m_text).value_or(std::numeric_limits<double>::quiet_NaN());
     case Kind::Failed:
         break;
     }
@@ -364,7 +364,8 @@ ReadOutcome ReadNumber(std::string_view text)
         if (text.empty()) {
             return { NumberValue::zero() };
         }
-        return { IsNumeric(text) ? NumberValue::text(std::string(text)) : NumberValue::failed() };
+        const auto value = TextToDouble(text);
+        return { value ? NumberValue::text(std::string(text), *value) : NumberValue::failed() };
     }
     const auto numerator = TextToDouble(text.substr(0, slash));
     const auto denominator = numerator ? TextToDouble(text.substr(slash + 1)) : std::nullopt;
@@ -443,12 +444,11 @@ std::string FormatRequestNumber(double value)
     const std::size_t point = text.find('.');
     Decimal decimal { std::string(text.substr(0, point)),
         point == std::string_view::npos ? std::string() : std::string(text.substr(point + 1)) };
-    roundHalfUp(decimal, 19);
-    std::string fixed = withPoint(value < 0, std::move(decimal), false);
-    // Nineteen decimals turn 1E-25 into 0 and cut the digits of 1.2345678E-7: such values, which the fixed
-    // form would not give back, go in the shortest exact exponent form the engine reads ("1E-25").
-    if (TextToDouble(fixed) == value) {
-        return fixed;
+    // The shortest exact text fits in 19 decimals, or no text of 19 decimals gives the value back: 1E-25
+    // would become 0 and 1.2345678E-7 lose digits. Such values go in the shortest exact exponent form the
+    // engine reads ("1E-25").
+    if (decimal.fraction.size() <= 19) {
+        return withPoint(value < 0, std::move(decimal), false);
     }
     const auto exact =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific);

@@ -20,11 +20,6 @@ void ForgetGraphParameters(KovalinState &state)
     state.graph.GraphRemembered = false;
 }
 
-const CoefficientTexts &KovalinState::coefficients() const
-{
-    return CoefType == CoefKind::File ? file.texts : boxes;
-}
-
 bool KovalinState::isComplex() const
 {
     return CoefType == CoefKind::Complex || (CoefType == CoefKind::File && FileCoefType == FileKind::Complex);
@@ -37,9 +32,11 @@ void StartProgramEntry(KovalinState &state, CoefKind kind, int degree, std::size
     state.BoxDegree = degree;
     state.FromFile = false;
     state.PrecisionPattern = MakePrecisionPattern(decimals);
-    state.boxes = kind == CoefKind::Complex
-        ? CoefficientTexts::complexPairs(std::vector<std::string>(static_cast<std::size_t>(degree) + 1), {})
-        : CoefficientTexts::real(std::vector<std::string>(static_cast<std::size_t>(degree) + 1));
+    std::vector<std::string> empty(static_cast<std::size_t>(degree) + 1);
+    state.equation = MakeEquation(kind,
+        std::to_string(degree),
+        kind == CoefKind::Complex ? CoefficientTexts::complexPairs(empty, {}) : CoefficientTexts::real(empty),
+        {});
 }
 
 void StartFileEntry(KovalinState &state, const std::string &path, std::string_view viewText)
@@ -47,6 +44,8 @@ void StartFileEntry(KovalinState &state, const std::string &path, std::string_vi
     state.CoefType = CoefKind::File;
     state.FilePath = path;
     state.FromFile = true;
+    state.equation = {};
+    state.equation.source = CoefKind::File;
     // Decided afresh for every file, so a real file opened after a complex one is not refused.
     state.FileCoefType = HasComma(viewText) ? FileKind::Complex : FileKind::Real;
 }
@@ -59,19 +58,16 @@ bool ComplexGateRefuses(const KovalinState &state)
 namespace
 {
 
-EquationCheck checkBoxes(KovalinState &state, const CoefficientTexts &boxTexts)
+EquationCheck checkBoxes(KovalinState &state, CoefficientTexts boxTexts)
 {
-    EntryCheck entry = CheckNumericValues(boxTexts);
+    EntryCheck entry = CheckNumericValues(std::move(boxTexts));
     EquationCheck check;
-    check.passed = !entry.EntryError && !entry.ConversionFailed;
     check.notices = std::move(entry.notices);
     check.focus = entry.focus;
     check.filledWithZero = std::move(entry.filledWithZero);
-    check.boxTexts = entry.texts;
-    state.boxes = std::move(entry.texts);
-    if (check.passed) {
-        state.EquationText = BuildEquationText(state.boxes);
-        check.equationText = state.EquationText;
+    if (!entry.EntryError && !entry.ConversionFailed) {
+        check.equation = MakeEquation(
+            state.CoefType, std::to_string(state.Degree), std::move(entry.texts), std::move(entry.values));
     }
     return check;
 }
@@ -80,7 +76,6 @@ EquationCheck checkFile(KovalinState &state)
 {
     CoefficientFileRead read = ReadCoefficientFile(PathFromUtf8(state.FilePath));
     EquationCheck check;
-    check.passed = !read.FileError && !read.ConversionFailed;
     check.notices = std::move(read.notices);
     check.markFile = read.markFile;
     check.viewText = std::move(read.viewText);
@@ -88,22 +83,24 @@ EquationCheck checkFile(KovalinState &state)
         state.Degree = read.file.degree;
         state.FileCoefType = read.file.kind;
     }
-    state.file = std::move(read.file);
-    if (check.passed) {
-        state.FileEquationText = BuildEquationText(state.file.texts);
-        check.equationText = state.FileEquationText;
+    if (!read.FileError && !read.ConversionFailed) {
+        CoefficientFile &file = read.file;
+        check.equation = MakeEquation(
+            CoefKind::File, std::move(file.degreeLine), std::move(file.texts), std::move(file.values));
     }
     return check;
 }
 
 } // namespace
 
-EquationCheck CheckEquation(KovalinState &state, const CoefficientTexts &boxTexts)
+EquationCheck CheckEquation(KovalinState &state, CoefficientTexts boxTexts)
 {
-    if (state.CoefType == CoefKind::File) {
-        return checkFile(state);
+    EquationCheck check =
+        state.CoefType == CoefKind::File ? checkFile(state) : checkBoxes(state, std::move(boxTexts));
+    if (check.equation) {
+        state.equation = *check.equation;
     }
-    return checkBoxes(state, boxTexts);
+    return check;
 }
 
 ActionRule RuleFor(Action action)
@@ -125,6 +122,11 @@ ActionRule RuleFor(Action action)
         break;
     }
     return { true, true, "y = " };
+}
+
+std::string ActionText(Action action, const Equation &equation)
+{
+    return std::string(RuleFor(action).prefix) + equation.text;
 }
 
 } // namespace frontend::core

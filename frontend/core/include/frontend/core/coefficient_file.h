@@ -25,6 +25,7 @@ struct CoefficientFile {
     FileKind kind = FileKind::Real;
     std::vector<std::string> lines; // by power: each line trimmed and cut
     CoefficientTexts texts; // by power; complex lines split into their parts
+    std::vector<ComplexValue> values; // by power, as the check read them (all of them when it passed)
 };
 
 /// The outcome of a file check. `markFile` asks for the file view to be marked as faulty.

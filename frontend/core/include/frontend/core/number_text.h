@@ -22,7 +22,8 @@ public:
 
     static NumberValue number(double value);
     static NumberValue zero();
-    static NumberValue text(std::string text);
+    /// A plain number kept as typed, with the value the numeric test read from it.
+    static NumberValue text(std::string text, double value);
     static NumberValue failed();
 
     Kind kind() const { return m_kind; }

@@ -70,21 +70,16 @@ struct KovalinState {
     int Degree = 0;
     int BoxDegree = 0;
     std::string PrecisionPattern = MakePrecisionPattern(15);
-    std::string EquationText;
-    std::string FileEquationText;
     std::string FilePath;
     bool FromFile = false;
-    CoefficientTexts boxes; // the coefficient boxes' texts as last checked
-    CoefficientFile file; // the coefficient file as last read
+    Equation equation; // the current equation as its last check passed (empty boxes before any)
     bool NewRequested = false;
     bool NewConfirmed = false;
     GraphSettings graph;
     CreatorRequest creator;
 
     std::size_t decimals() const { return PrecisionPattern.size(); }
-    /// The texts of the current equation (boxes or file) as last checked.
-    const CoefficientTexts &coefficients() const;
-    /// True for complex coefficients, typed or read from a file.
+    /// True for complex coefficients, typed or in the chosen file (judged before any check).
     bool isComplex() const;
 };
 
@@ -99,21 +94,20 @@ void StartFileEntry(KovalinState &state, const std::string &path, std::string_vi
 /// True when a real-only tool must refuse the current equation.
 bool ComplexGateRefuses(const KovalinState &state);
 
-/// The outcome of the check every action on the equation runs first.
+/// The outcome of the check every action on the equation runs first: the equation when it passed, else
+/// what to tell and the box to correct.
 struct EquationCheck {
-    bool passed = false;
+    std::optional<Equation> equation;
     Notices notices;
     std::optional<BoxRef> focus;
     std::vector<BoxRef> filledWithZero;
-    CoefficientTexts boxTexts; // the boxes' texts after the check (empty lower boxes filled)
     bool markFile = false;
     std::optional<std::string> viewText; // the reloaded file text
-    std::string equationText; // EquationText or FileEquationText when passed
 };
 
-/// Checks the typed boxes (their texts given) or re-reads the file, and on success builds the
-/// equation's one-line text. Updates the state with what was checked or read.
-EquationCheck CheckEquation(KovalinState &state, const CoefficientTexts &boxTexts);
+/// Checks the typed boxes (their texts given) or re-reads the file, reading every coefficient once. When it
+/// passes, the state keeps the equation as the current one.
+EquationCheck CheckEquation(KovalinState &state, CoefficientTexts boxTexts);
 
 /// Actions started from the main window that use the current equation.
 enum class Action { Solve, Create, Evaluate, Table, Graph, Calculus, Length };
@@ -125,5 +119,8 @@ struct ActionRule {
 };
 
 ActionRule RuleFor(Action action);
+
+/// The text the action's window shows: its prefix and the equation's one-line text.
+std::string ActionText(Action action, const Equation &equation);
 
 } // namespace frontend::core
