@@ -2,7 +2,7 @@
 // refusal of complex degree 50, the unexpected-error paths, and Copy.
 
 #include "frontend/core/state.h"
-#include "frontend/engine_requests.h"
+#include "frontend/kit/engine_requests.h"
 #include "frontend/frm_kovalin.h"
 #include "solving_fixture.h"
 

@@ -2,7 +2,7 @@
 // Shared pieces of the solver's window tests: the fake services, a launcher that records what the
 // windows hand over, and small look-ups.
 
-#include "frontend/action_launcher.h"
+#include "frontend/kit/action_launcher.h"
 #include "platform/testing/fakes.h"
 #include "platform/testing/modal_watchdog.h"
 

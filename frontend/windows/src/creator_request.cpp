@@ -1,9 +1,9 @@
 #include "frontend/creator_request.h"
 
 #include "frontend/core/text_file.h"
-#include "frontend/feedback.h"
+#include "frontend/kit/feedback.h"
 #include "frontend/messages.h"
-#include "frontend/qt_text.h"
+#include "frontend/kit/qt_text.h"
 #include "platform/message_service.h"
 
 #include <QComboBox>

@@ -1,15 +1,15 @@
 #include "frontend/frm_kovalin.h"
 
 #include "about/frm_about.h"
-#include "frontend/action_launcher.h"
+#include "frontend/kit/action_launcher.h"
 #include "frontend/core/rows.h"
 #include "frontend/core/text_file.h"
-#include "frontend/dialog_parts.h"
-#include "frontend/feedback.h"
+#include "frontend/panels.h"
+#include "frontend/kit/feedback.h"
 #include "frontend/frm_icon.h"
 #include "frontend/messages.h"
-#include "frontend/qt_text.h"
-#include "frontend/scrolling_rows.h"
+#include "frontend/kit/qt_text.h"
+#include "frontend/kit/scrolling_rows.h"
 #include "platform/clipboard.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_service.h"
@@ -396,18 +396,15 @@ void FrmKovalin::applyCheck(const core::EquationCheck &check)
     });
 }
 
-std::optional<QString> FrmKovalin::checkedEquationText(bool gate)
+std::optional<core::Equation> FrmKovalin::checkedEquation(bool gate)
 {
     if (gate && core::ComplexGateRefuses(m_state)) {
         m_services.messages.show(msg::complexCoefficients(), this);
         return std::nullopt;
     }
-    const core::EquationCheck check = core::CheckEquation(m_state, boxTexts());
+    core::EquationCheck check = core::CheckEquation(m_state, boxTexts());
     applyCheck(check);
-    if (!check.passed) {
-        return std::nullopt;
-    }
-    return toQt(check.equationText);
+    return std::move(check.equation);
 }
 
 void FrmKovalin::launch(Action action)
@@ -417,11 +414,11 @@ void FrmKovalin::launch(Action action)
     }
     const core::ActionRule rule = core::RuleFor(action);
     if (!rule.equationCheck) {
-        m_actions.launch(action, QString(), this);
+        m_actions.launch(action, core::Equation(), this);
         return;
     }
-    if (const auto text = checkedEquationText(rule.complexGate)) {
-        m_actions.launch(action, toQt(std::string(rule.prefix)) + *text, this);
+    if (const auto equation = checkedEquation(rule.complexGate)) {
+        m_actions.launch(action, *equation, this);
     }
 }
 
@@ -474,22 +471,26 @@ void FrmKovalin::btnOpen_Click()
 
 void FrmKovalin::btnSave_Click()
 {
-    if (m_state.CoefType == CoefKind::File || !checkedEquationText(false)) {
+    if (m_state.CoefType == CoefKind::File) {
+        return;
+    }
+    const auto equation = checkedEquation(false);
+    if (!equation) {
         return;
     }
     const auto path = m_services.fileDialogs.saveFile(this, msg::saveCoefficientsFile());
     if (!path || path->isEmpty()) {
         return;
     }
-    if (!core::WriteLines(toPath(*path), core::CoefficientFileLines(m_state.boxes))) {
+    if (!core::WriteLines(toPath(*path), core::CoefficientFileLines(equation->texts))) {
         m_services.messages.show(msg::saveFailed(*path), this);
     }
 }
 
 void FrmKovalin::btnCopy_Click()
 {
-    if (const auto text = checkedEquationText(false)) {
-        m_services.clipboard.setText(QStringLiteral("0 = ") + *text);
+    if (const auto equation = checkedEquation(false)) {
+        m_services.clipboard.setText(QStringLiteral("0 = ") + toQt(equation->text));
     }
 }
 

@@ -2,7 +2,7 @@
 // complex gate of the real-only tools.
 
 #include "analysis_fixture.h"
-#include "frontend/action_registry.h"
+#include "frontend/kit/action_registry.h"
 #include "frontend/frm_kovalin.h"
 #include "tools/analysis/analysis_tools.h"
 

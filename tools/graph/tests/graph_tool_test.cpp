@@ -1,4 +1,4 @@
-#include "frontend/action_registry.h"
+#include "frontend/kit/action_registry.h"
 #include "frontend/frm_kovalin.h"
 #include "graph/graph_tool.h"
 #include "graph/picture.h"

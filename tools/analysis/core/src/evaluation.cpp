@@ -35,13 +35,9 @@ Evaluation EvaluatePolynomial(const std::vector<ComplexValue> &coefficients, Com
     return { false, *acc };
 }
 
-Evaluation EvaluatePolynomial(const CoefficientTexts &texts, ComplexValue x)
+Evaluation EvaluatePolynomial(const Equation &equation, ComplexValue x)
 {
-    const auto coefficients = frontend::core::CoefficientValues(texts);
-    if (!coefficients) {
-        return { true, {} };
-    }
-    return EvaluatePolynomial(*coefficients, x);
+    return EvaluatePolynomial(equation.values, x);
 }
 
 std::optional<double> EvaluateRealAt(const std::vector<double> &coefficients, double x)

@@ -154,13 +154,9 @@ bool ValueTable::overflows() const
 namespace
 {
 
-TableBuild createTable(const CoefficientTexts &texts, bool complex, TableRun run, std::size_t decimals)
+TableBuild createTable(const Equation &equation, bool complex, TableRun run, std::size_t decimals)
 {
-    auto coefficients = frontend::core::CoefficientValues(texts);
-    if (!coefficients) {
-        return { true, std::nullopt };
-    }
-    ValueTable table(std::move(*coefficients), complex, run, decimals);
+    ValueTable table(equation.values, complex, run, decimals);
     if (table.overflows()) {
         return { true, std::nullopt };
     }
@@ -180,14 +176,14 @@ std::string copyTextInMemory(std::string_view functionText, const ValueTable &ta
 
 } // namespace
 
-TableBuild CreateTableR(const CoefficientTexts &texts, TableRun run, std::size_t decimals)
+TableBuild CreateTableR(const Equation &equation, TableRun run, std::size_t decimals)
 {
-    return createTable(texts, false, run, decimals);
+    return createTable(equation, false, run, decimals);
 }
 
-TableBuild CreateTableC(const CoefficientTexts &texts, TableRun run, std::size_t decimals)
+TableBuild CreateTableC(const Equation &equation, TableRun run, std::size_t decimals)
 {
-    return createTable(texts, true, run, decimals);
+    return createTable(equation, true, run, decimals);
 }
 
 std::optional<std::string> TableCopyText(std::string_view functionText, const ValueTable &table)

@@ -136,15 +136,14 @@ std::array<double, curveCount> PlotPolynomial::values(double x, const std::array
     return out;
 }
 
-std::optional<PlotPolynomial> PlotCoefficients(const frontend::core::KovalinState &state)
+std::optional<PlotPolynomial> PlotCoefficients(const frontend::core::Equation &equation)
 {
-    const auto values = frontend::core::CoefficientValues(state.coefficients());
-    if (!values || values->empty()) {
+    if (equation.values.empty()) {
         return std::nullopt;
     }
     std::vector<double> real;
-    real.reserve(values->size());
-    for (const auto &value : *values) {
+    real.reserve(equation.values.size());
+    for (const auto &value : equation.values) {
         real.push_back(value.re);
     }
     return PlotPolynomial(std::move(real));

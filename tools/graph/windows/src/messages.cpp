@@ -1,8 +1,7 @@
 #include "graph/messages.h"
 
-#include "frontend/messages.h"
+#include "frontend/kit/messages.h"
 
-#include <QCoreApplication>
 
 namespace tools::graph::msg
 {
@@ -13,11 +12,7 @@ using platform::Message;
 using platform::MessageButtons;
 using platform::MessageIcon;
 
-/// The graph windows' own translation context.
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Graph", text);
-}
+using frontend::msg::tr;
 
 Message inputError(const char *text)
 {
@@ -47,11 +42,7 @@ platform::Message forFault(core::ParameterFault fault)
 
 platform::Message parametersInputError()
 {
-    // The tools' input errors share the coefficients' layout and differ only in their first line.
-    Message message = frontend::msg::forNotice(frontend::core::Notice::CoefficientInput);
-    message.text = tr("There is an input error in the given graph parameters.")
-        + message.text.mid(message.text.indexOf(QLatin1Char('\n')));
-    return message;
+    return frontend::msg::inputErrorFor("There is an input error in the given graph parameters.");
 }
 
 platform::Message graphCoordinate(const QString &coordinates)

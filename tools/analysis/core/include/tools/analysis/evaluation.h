@@ -14,9 +14,10 @@ namespace tools::analysis
 
 using frontend::core::CoefficientTexts;
 using frontend::core::ComplexValue;
+using frontend::core::Equation;
 
-/// The outcome of one evaluation. `EvalOverflow` covers every arithmetic failure: an overflow, an
-/// invalid result, or a coefficient text that cannot be converted.
+/// The outcome of one evaluation. `EvalOverflow` covers every arithmetic failure: an overflow or an invalid
+/// result (a coefficient that is not a finite number included).
 struct Evaluation {
     bool EvalOverflow = false;
     ComplexValue value;
@@ -24,8 +25,8 @@ struct Evaluation {
 
 /// Horner's scheme in complex arithmetic, from the leading coefficient (the last one) down.
 Evaluation EvaluatePolynomial(const std::vector<ComplexValue> &coefficients, ComplexValue x);
-/// Loads the coefficient texts and evaluates them at x.
-Evaluation EvaluatePolynomial(const CoefficientTexts &texts, ComplexValue x);
+/// The equation's polynomial at x.
+Evaluation EvaluatePolynomial(const Equation &equation, ComplexValue x);
 
 /// y = sum of c_k * x^k, each term formed with the general power function and added from the highest power
 /// down; nothing when a term or the sum overflows or is not a number.

@@ -15,8 +15,8 @@
 namespace tools::analysis
 {
 
-using frontend::core::CoefficientTexts;
 using frontend::core::ComplexValue;
+using frontend::core::Equation;
 
 /// The most x values one table holds (what a list can still show and copy in reasonable time).
 inline constexpr std::int64_t maxTableValues = 10'000'000;
@@ -89,9 +89,9 @@ struct TableBuild {
 };
 
 /// The table for real coefficients (typed or from a file).
-TableBuild CreateTableR(const CoefficientTexts &texts, TableRun run, std::size_t decimals);
+TableBuild CreateTableR(const Equation &equation, TableRun run, std::size_t decimals);
 /// The table for complex coefficients: y reads "(re) + (im)i".
-TableBuild CreateTableC(const CoefficientTexts &texts, TableRun run, std::size_t decimals);
+TableBuild CreateTableC(const Equation &equation, TableRun run, std::size_t decimals);
 
 /// The copy text: the function text, an empty line, then every row, each line ended by CR LF. It passes
 /// through the scratch file "CopyTemp.tmp" of the current folder (written, read back and deleted), as the

@@ -84,9 +84,9 @@ private:
     mutable std::vector<double> m_pow; // x^0 … x^(n+1) of the last x
 };
 
-/// The plot coefficients of the current equation (typed or from a file); nothing when a text does not
-/// read as a number.
-std::optional<PlotPolynomial> PlotCoefficients(const frontend::core::KovalinState &state);
+/// The plot coefficients of the checked equation (typed or from a file); nothing for an equation without
+/// values.
+std::optional<PlotPolynomial> PlotCoefficients(const frontend::core::Equation &equation);
 
 /// Graph units against the pixels of a picture `width` × `height` showing `window`: (xmin, ymax) is the
 /// top-left corner of pixel (0, 0), (xmax, ymin) the bottom-right corner of the last pixel.

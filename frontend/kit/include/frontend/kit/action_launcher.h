@@ -1,11 +1,10 @@
 #pragma once
 // Where the solve workflow, the equation creator and the tools plug into the main window and the
-// new-equation dialog. The windows run the checks (complex gate, equation check) and hand over the
-// text the target window shows; the launcher opens that window.
+// new-equation dialog. The main window runs the checks (complex gate, equation check) and hands over the
+// checked equation; the launcher opens the action's window with it.
 
+#include "frontend/core/equation.h"
 #include "frontend/core/state.h"
-
-#include <QString>
 
 class QWidget;
 
@@ -18,9 +17,9 @@ public:
     virtual ~ActionLauncher() = default;
     /// Whether the action is there at all (its button and menu item are enabled).
     virtual bool offers(core::Action action) const = 0;
-    /// Runs the action after its checks passed. `text` is the equation text with the action's prefix
-    /// ("0 = ", "y = ", "f(x) = " or none); empty for Create.
-    virtual void launch(core::Action action, const QString &text, QWidget *owner) = 0;
+    /// Runs the action after its checks passed, on the checked equation (an empty one for Create, which
+    /// needs none).
+    virtual void launch(core::Action action, const core::Equation &equation, QWidget *owner) = 0;
     /// Opens the creator's roots window for the request in the state (from the new-equation dialog).
     virtual void openCreator(QWidget *owner) = 0;
 };
@@ -30,7 +29,7 @@ class NoActions final : public ActionLauncher
 {
 public:
     bool offers(core::Action) const override { return false; }
-    void launch(core::Action, const QString &, QWidget *) override { }
+    void launch(core::Action, const core::Equation &, QWidget *) override { }
     void openCreator(QWidget *) override { }
 };
 

@@ -1,4 +1,4 @@
-#include "frontend/qt_text.h"
+#include "frontend/kit/qt_text.h"
 
 #include "frontend/core/text_file.h"
 
