@@ -3,7 +3,7 @@
 // Runs on the offscreen platform.
 //   build/bin/solve_window_bench [--benchmark_filter=real_d100]
 
-#include "frontend/action_registry.h"
+#include "frontend/kit/action_registry.h"
 #include "frontend/core/coefficient_file.h"
 #include "frontend/core/state.h"
 #include "frontend/frm_kovalin.h"

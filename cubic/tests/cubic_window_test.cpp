@@ -2,6 +2,7 @@
 
 #include "cubic/cubic_window.h"
 #include "window_checks.h"
+#include "platform/testing/window_test_main.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -278,5 +279,5 @@ void CubicWindowTest::focusSelectsTheWholeText()
     }
 }
 
-QTEST_MAIN(CubicWindowTest)
+KOVALIN_WINDOW_TEST_MAIN(CubicWindowTest)
 #include "cubic_window_test.moc"

@@ -4,6 +4,7 @@
 #include "engine/entry.h"
 #include "frontend/core/engine_exchange.h"
 #include "frontend/core/state.h"
+#include "frontend/core/testing/equations.h"
 #include "platform/exchange_files.h"
 
 #include <gtest/gtest.h>
@@ -21,25 +22,20 @@
 #include <vector>
 
 using namespace frontend::core;
+using frontend::core::testing::equationOf;
 namespace fs = std::filesystem;
 
 namespace
 {
 
-KovalinState realBoxes(std::vector<std::string> leadingFirst)
+Equation realBoxes(std::vector<std::string> leadingFirst)
 {
-    KovalinState state;
-    StartProgramEntry(state, CoefKind::Real, static_cast<int>(leadingFirst.size()) - 1, 15);
-    state.boxes = CoefficientTexts::real({ leadingFirst.rbegin(), leadingFirst.rend() });
-    return state;
+    return equationOf(CoefficientTexts::real({ leadingFirst.rbegin(), leadingFirst.rend() }));
 }
 
-KovalinState complexBoxes(std::vector<std::string> re, std::vector<std::string> im)
+Equation complexBoxes(std::vector<std::string> re, std::vector<std::string> im)
 {
-    KovalinState state;
-    StartProgramEntry(state, CoefKind::Complex, static_cast<int>(re.size()) - 1, 15);
-    state.boxes = CoefficientTexts::complexPairs({ re.rbegin(), re.rend() }, { im.rbegin(), im.rend() });
-    return state;
+    return equationOf(CoefficientTexts::complexPairs({ re.rbegin(), re.rend() }, { im.rbegin(), im.rend() }));
 }
 
 std::string readAll(const fs::path &path)
@@ -126,10 +122,11 @@ TEST(SolveRequestLines, AFileStatesItsTypeAndItsDegreeAsAnInteger)
     writeAll(path, "2.0\tdegree of equation\r\n1,1\r\n0,0\r\n-1/2,0\r\n");
     KovalinState state;
     StartFileEntry(state, path.string(), readAll(path));
-    ASSERT_TRUE(CheckEquation(state, {}).passed);
+    const auto equation = CheckEquation(state, {}).equation;
+    ASSERT_TRUE(equation);
     fs::remove(path);
-    EXPECT_EQ(SolveDegreeText(state), "2.0"); // the caption names the line as written
-    const auto lines = SolveRequestLines(state);
+    EXPECT_EQ(equation->degreeText, "2.0"); // the caption names the line as written
+    const auto lines = SolveRequestLines(*equation);
     ASSERT_TRUE(lines);
     EXPECT_EQ(*lines, (std::vector<std::string> { "S", "C", "2", "(1.,1.)", "(0.,0.)", "(-0.5,0.)", "" }));
 }
@@ -322,7 +319,7 @@ TEST_F(ExchangeTest, AnArcLengthThroughTheEngine)
 {
     // y = x^2 from 0 to 1: (2 sqrt 5 + asinh 2) / 4, which the engine's extrapolated polygons give to seven
     // significant digits.
-    const LengthResult result = WriteLengthRequest(realBoxes({ "1", "0", "0" }), 0.0, 1.0, engine());
+    const LengthResult result = WriteLengthRequest(realBoxes({ "1", "0", "0" }), 0.0, 1.0, 15, engine());
     EXPECT_EQ(sent, "L\r\n2\r\n1.\r\n0.\r\n0.\r\n0.\r\n1.\r\n\r\n");
     EXPECT_EQ(result.fault, ExchangeFault::None);
     ASSERT_TRUE(result.length);
@@ -335,7 +332,7 @@ TEST_F(ExchangeTest, AnArcLengthThroughTheEngine)
 
 TEST_F(ExchangeTest, AnArcLengthThatIsNotANumberIsTooLarge)
 {
-    const LengthResult result = WriteLengthRequest(realBoxes({ "1", "0", "0" }), 0.0, 1.0, [this] {
+    const LengthResult result = WriteLengthRequest(realBoxes({ "1", "0", "0" }), 0.0, 1.0, 15, [this] {
         writeAll(answer(), " Infinity\n");
         return true;
     });

@@ -109,15 +109,17 @@ TEST(CheckNumericValues, FillsBothEmptyPartsOfAComplexRow)
     EXPECT_EQ(BuildEquationText(check.texts), "[(1)+(1)i]*x^1 + [(0)+(0)i]");
 }
 
-TEST(CoefficientValues, ReadsEveryFormByPower)
+TEST(CheckNumericValues, ReadsTheValueOfEveryFormByPower)
 {
-    const auto values = CoefficientValues(CoefficientTexts::complexPairs({ "1/4", "2E1" }, { "", "-1" }));
-    ASSERT_TRUE(values);
-    EXPECT_DOUBLE_EQ((*values)[0].re, 0.25);
-    EXPECT_DOUBLE_EQ((*values)[0].im, 0.0);
-    EXPECT_DOUBLE_EQ((*values)[1].re, 20.0);
-    EXPECT_DOUBLE_EQ((*values)[1].im, -1.0);
-    EXPECT_FALSE(CoefficientValues(CoefficientTexts::real({ "1", "x" })));
+    const EntryCheck check = CheckNumericValues(CoefficientTexts::complexPairs({ "1/4", "2E1" }, { "", "-1" }));
+    ASSERT_FALSE(check.EntryError);
+    const std::vector<ComplexValue> &values = check.values;
+    ASSERT_EQ(values.size(), 2u);
+    EXPECT_DOUBLE_EQ(values[0].re, 0.25);
+    EXPECT_DOUBLE_EQ(values[0].im, 0.0);
+    EXPECT_DOUBLE_EQ(values[1].re, 20.0);
+    EXPECT_DOUBLE_EQ(values[1].im, -1.0);
+    EXPECT_TRUE(CheckNumericValues(CoefficientTexts::real({ "1", "x" })).EntryError);
 }
 
 TEST(ComplexGate, RefusesComplexCoefficientsTypedOrFromAFile)
@@ -144,8 +146,8 @@ TEST(StartProgramEntry, SetsTheEquationAndItsPrecision)
     EXPECT_EQ(state.BoxDegree, 7);
     EXPECT_EQ(state.PrecisionPattern, "###");
     EXPECT_FALSE(state.FromFile);
-    EXPECT_EQ(state.boxes.re.size(), 8u);
-    EXPECT_TRUE(state.boxes.complex);
+    EXPECT_EQ(state.equation.texts.re.size(), 8u);
+    EXPECT_TRUE(state.equation.texts.complex);
 }
 
 TEST(CheckEquation, BoxesBuildTheEquationTextAndKeepTheCheckedTexts)
@@ -153,10 +155,10 @@ TEST(CheckEquation, BoxesBuildTheEquationTextAndKeepTheCheckedTexts)
     KovalinState state;
     StartProgramEntry(state, CoefKind::Real, 2, 15);
     const EquationCheck check = CheckEquation(state, CoefficientTexts::real({ "2", "", "1" }));
-    ASSERT_TRUE(check.passed);
-    EXPECT_EQ(check.equationText, "(1)*x^2 + (0)*x^1 + (2)");
-    EXPECT_EQ(state.EquationText, check.equationText);
-    EXPECT_EQ(state.coefficients().re[1], "0");
+    ASSERT_TRUE(check.equation);
+    EXPECT_EQ(check.equation->text, "(1)*x^2 + (0)*x^1 + (2)");
+    EXPECT_EQ(state.equation.text, check.equation->text);
+    EXPECT_EQ(state.equation.texts.re[1], "0");
 }
 
 TEST(ActionRules, TellGateAndPrefixForEveryAction)

@@ -7,6 +7,7 @@
 #include "frontend/frm_kovalin.h"
 #include "frontend/frm_new.h"
 #include "solving_fixture.h"
+#include "platform/testing/window_test_main.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -372,5 +373,5 @@ private:
     std::unique_ptr<FrmCreate> creator;
 };
 
-QTEST_MAIN(FrmCreateTest)
+KOVALIN_WINDOW_TEST_MAIN(FrmCreateTest)
 #include "frm_create_test.moc"

@@ -2,6 +2,7 @@
 #include "frontend/frm_kovalin.h"
 #include "platform/twips.h"
 #include "window_fixture.h"
+#include "platform/testing/window_test_main.h"
 
 #include <QAction>
 #include <QFile>
@@ -548,5 +549,5 @@ private:
     std::unique_ptr<FrmKovalin> window;
 };
 
-QTEST_MAIN(FrmKovalinTest)
+KOVALIN_WINDOW_TEST_MAIN(FrmKovalinTest)
 #include "frm_kovalin_test.moc"

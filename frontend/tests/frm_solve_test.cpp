@@ -5,6 +5,7 @@
 #include "frontend/kit/engine_requests.h"
 #include "frontend/frm_kovalin.h"
 #include "solving_fixture.h"
+#include "platform/testing/window_test_main.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -231,13 +232,14 @@ private Q_SLOTS:
     void anArcLengthRequestForTheTools()
     {
         open(CoefKind::Real, 2, { "1", "0", "0" });
-        QVERIFY(window->checkedEquationText(true));
-        const QString length = frontend::RunLengthRequest(*state, 0.0, 1.0, fakes->services(), window.get());
+        const auto equation = window->checkedEquation(true);
+        QVERIFY(equation);
+        const QString length = frontend::RunLengthRequest(*equation, 0.0, 1.0, 15, fakes->services(), window.get());
         QVERIFY(qAbs(length.toDouble() - 1.4789428575446) < 1e-7);
         QVERIFY(leftOver().isEmpty());
 
         fakes->engine.entry = nullptr;
-        QCOMPARE(frontend::RunLengthRequest(*state, 0.0, 1.0, fakes->services(), window.get()),
+        QCOMPARE(frontend::RunLengthRequest(*equation, 0.0, 1.0, 15, fakes->services(), window.get()),
             QStringLiteral("Error: Input Too Large"));
         QCOMPARE(shownTexts(fakes->messages), QStringList { unexpected });
     }
@@ -274,5 +276,5 @@ private:
     std::unique_ptr<FrmKovalin> window;
 };
 
-QTEST_MAIN(FrmSolveTest)
+KOVALIN_WINDOW_TEST_MAIN(FrmSolveTest)
 #include "frm_solve_test.moc"

@@ -1,5 +1,6 @@
 #include "frontend/kovalin_app.h"
 #include "window_fixture.h"
+#include "platform/testing/window_test_main.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -81,5 +82,5 @@ private:
     std::unique_ptr<KovalinApp> app;
 };
 
-QTEST_MAIN(KovalinAppTest)
+KOVALIN_WINDOW_TEST_MAIN(KovalinAppTest)
 #include "kovalin_app_test.moc"

@@ -2,6 +2,7 @@
 
 #include "quartic/quartic_window.h"
 #include "window_checks.h"
+#include "platform/testing/window_test_main.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -177,5 +178,5 @@ void QuarticWindowTest::cubicCaseLeavesTheFourthRowEmpty()
     QCOMPARE(caption(m_ui->window), QStringLiteral("(Three real roots)"));
 }
 
-QTEST_MAIN(QuarticWindowTest)
+KOVALIN_WINDOW_TEST_MAIN(QuarticWindowTest)
 #include "quartic_window_test.moc"

@@ -5,6 +5,7 @@
 #include "frontend/kit/action_registry.h"
 #include "frontend/frm_kovalin.h"
 #include "tools/analysis/analysis_tools.h"
+#include "platform/testing/window_test_main.h"
 
 #include <QAction>
 #include <QDialog>
@@ -101,5 +102,5 @@ private:
     QString handedOver;
 };
 
-QTEST_MAIN(AnalysisToolsTest)
+KOVALIN_WINDOW_TEST_MAIN(AnalysisToolsTest)
 #include "analysis_tools_test.moc"

@@ -1,3 +1,4 @@
+#include "frontend/core/testing/equations.h"
 #include "frontend/core/number_text.h"
 #include "tools/analysis/evaluation.h"
 #include "tools/analysis/table.h"
@@ -16,6 +17,7 @@
 
 using namespace tools::analysis;
 using frontend::core::CoefficientTexts;
+using frontend::core::testing::equationOf;
 using frontend::core::GeneralNumberText;
 
 namespace
@@ -92,14 +94,14 @@ std::vector<std::string> rows(const ValueTable &table)
 TEST(ValueTable, WholeNumberRowsFollowTheHeadingAndAnEmptyRow)
 {
     const TableRequest request = CheckWholeNumberRun("1", "3");
-    const TableBuild build = CreateTableR(CoefficientTexts::real({ "0.5", "0", "1/2" }), request.run, 15);
+    const TableBuild build = CreateTableR(equationOf(CoefficientTexts::real({ "0.5", "0", "1/2" })), request.run, 15);
     ASSERT_TRUE(build.table);
     EXPECT_EQ(rows(*build.table), (std::vector<std::string> { "x\ty", "", "1\t1", "2\t2.5", "3\t5" }));
 }
 
 TEST(ValueTable, UserRunEndsOnItsLastValueWithoutDrift)
 {
-    const TableBuild small = CreateTableR(CoefficientTexts::real({ "0", "1" }), CheckUserRun("0", "0.1", "11").run, 15);
+    const TableBuild small = CreateTableR(equationOf(CoefficientTexts::real({ "0", "1" })), CheckUserRun("0", "0.1", "11").run, 15);
     ASSERT_TRUE(small.table);
     const auto texts = rows(*small.table);
     ASSERT_EQ(texts.size(), 13u);
@@ -108,11 +110,11 @@ TEST(ValueTable, UserRunEndsOnItsLastValueWithoutDrift)
 
     // Ten thousand steps of 0.1 added one by one end at 1000.0000000001588; the table shows 1000.
     const TableBuild large =
-        CreateTableR(CoefficientTexts::real({ "0", "1" }), CheckUserRun("0", "0.1", "10001").run, 15);
+        CreateTableR(equationOf(CoefficientTexts::real({ "0", "1" })), CheckUserRun("0", "0.1", "10001").run, 15);
     ASSERT_TRUE(large.table);
     EXPECT_EQ(large.table->row(large.table->rowCount() - 1), "1000\t1,000");
 
-    const TableBuild down = CreateTableR(CoefficientTexts::real({ "1", "1" }), CheckUserRun("1", "-1/2", "3").run, 2);
+    const TableBuild down = CreateTableR(equationOf(CoefficientTexts::real({ "1", "1" })), CheckUserRun("1", "-1/2", "3").run, 2);
     ASSERT_TRUE(down.table);
     EXPECT_EQ(rows(*down.table), (std::vector<std::string> { "x\ty", "", "1\t2", "0.5\t1.5", "0\t1" }));
 }
@@ -120,7 +122,7 @@ TEST(ValueTable, UserRunEndsOnItsLastValueWithoutDrift)
 TEST(ValueTable, ComplexRowsShowBothParts)
 {
     const TableBuild build = CreateTableC(
-        CoefficientTexts::complexPairs({ "1", "1" }, { "-1", "2" }), CheckWholeNumberRun("0", "1").run, 15);
+        equationOf(CoefficientTexts::complexPairs({ "1", "1" }, { "-1", "2" })), CheckWholeNumberRun("0", "1").run, 15);
     ASSERT_TRUE(build.table);
     EXPECT_EQ(rows(*build.table), (std::vector<std::string> { "x\ty", "", "0\t(1) + (-1)i", "1\t(2) + (1)i" }));
 }
@@ -128,7 +130,7 @@ TEST(ValueTable, ComplexRowsShowBothParts)
 TEST(ValueTable, AMillionRowsAreComputedOnDemand)
 {
     const TableBuild build =
-        CreateTableR(CoefficientTexts::real({ "1", "0", "1" }), CheckUserRun("0", "1", "1000000").run, 15);
+        CreateTableR(equationOf(CoefficientTexts::real({ "1", "0", "1" })), CheckUserRun("0", "1", "1000000").run, 15);
     ASSERT_TRUE(build.table);
     EXPECT_EQ(build.table->rowCount(), 1000002);
     EXPECT_EQ(build.table->row(1000001), "999999\t999,998,000,002");
@@ -138,13 +140,13 @@ TEST(ValueTable, AnOverflowingRowStopsTheBuild)
 {
     // x^2 is fine up to x = 1E154 and overflows at 2E154, the last row; then an overflow in the sum only.
     const TableRun run = CheckUserRun("1", "1E154", "3").run;
-    EXPECT_TRUE(CreateTableR(CoefficientTexts::real({ "0", "0", "1" }), run, 15).EvalOverflow);
-    EXPECT_TRUE(CreateTableC(CoefficientTexts::complexPairs({ "0", "0", "1" }, {}), run, 15).EvalOverflow);
-    EXPECT_TRUE(CreateTableR(CoefficientTexts::real({ "1.7E308", "1.7E308" }), CheckWholeNumberRun("-1", "1").run, 15)
+    EXPECT_TRUE(CreateTableR(equationOf(CoefficientTexts::real({ "0", "0", "1" })), run, 15).EvalOverflow);
+    EXPECT_TRUE(CreateTableC(equationOf(CoefficientTexts::complexPairs({ "0", "0", "1" }, {})), run, 15).EvalOverflow);
+    EXPECT_TRUE(CreateTableR(equationOf(CoefficientTexts::real({ "1.7E308", "1.7E308" })), CheckWholeNumberRun("-1", "1").run, 15)
                     .EvalOverflow);
-    EXPECT_TRUE(CreateTableR(CoefficientTexts::real({ "1", "junk" }), run, 15).EvalOverflow);
+    EXPECT_TRUE(CreateTableR(equationOf(CoefficientTexts::real({ "1", "junk" })), run, 15).EvalOverflow);
     EXPECT_FALSE(
-        CreateTableR(CoefficientTexts::real({ "1E300", "1" }), CheckWholeNumberRun("-1", "1").run, 15).EvalOverflow);
+        CreateTableR(equationOf(CoefficientTexts::real({ "1E300", "1" })), CheckWholeNumberRun("-1", "1").run, 15).EvalOverflow);
 }
 
 // The build skips trying the rows when a bound shows none can overflow. Whatever the bound decides, the
@@ -173,14 +175,14 @@ TEST(ValueTable, BuildAgreesWithTryingEveryRow)
             1 + static_cast<std::int64_t>(unit(random) * 20) };
         const bool complex = trial % 2 == 1;
         const CoefficientTexts texts = complex ? CoefficientTexts::complexPairs(re, im) : CoefficientTexts::real(re);
-        const auto values = frontend::core::CoefficientValues(texts);
-        ASSERT_TRUE(values);
+        const frontend::core::Equation equation = equationOf(texts);
+        const std::vector<ComplexValue> &values = equation.values;
         bool anyRow = false;
         for (std::int64_t i = 0; i < run.count && !anyRow; ++i) {
-            anyRow = complex ? EvaluatePolynomial(*values, { run.x(i), 0.0 }).EvalOverflow
-                             : !EvaluateRealAt(RealParts(*values), run.x(i));
+            anyRow = complex ? EvaluatePolynomial(values, { run.x(i), 0.0 }).EvalOverflow
+                             : !EvaluateRealAt(RealParts(values), run.x(i));
         }
-        const TableBuild build = complex ? CreateTableC(texts, run, 15) : CreateTableR(texts, run, 15);
+        const TableBuild build = complex ? CreateTableC(equation, run, 15) : CreateTableR(equation, run, 15);
         ASSERT_EQ(build.EvalOverflow, anyRow) << "trial " << trial;
         overflowing += anyRow ? 1 : 0;
     }
@@ -216,7 +218,7 @@ protected:
 
     ValueTable table() const
     {
-        return *CreateTableR(CoefficientTexts::real({ "1", "2" }), CheckWholeNumberRun("1", "2").run, 15).table;
+        return *CreateTableR(equationOf(CoefficientTexts::real({ "1", "2" })), CheckWholeNumberRun("1", "2").run, 15).table;
     }
 
     std::filesystem::path previous;

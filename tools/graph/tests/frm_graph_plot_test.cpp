@@ -2,6 +2,7 @@
 #include "graph/picture.h"
 #include "graph_fixture.h"
 #include "platform/twips.h"
+#include "platform/testing/window_test_main.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -325,7 +326,8 @@ private Q_SLOTS:
 private:
     void open()
     {
-        plot = std::make_unique<FrmGraphPlot>(*state, fakes->services(), QStringLiteral("y = x"));
+        plot = std::make_unique<FrmGraphPlot>(
+            state->equation, state->decimals(), state->graph, fakes->services(), QStringLiteral("y = x"));
         plot->resize(windowSize);
         plot->show();
     }
@@ -355,5 +357,5 @@ private:
     std::unique_ptr<FrmGraphPlot> plot;
 };
 
-QTEST_MAIN(FrmGraphPlotTest)
+KOVALIN_WINDOW_TEST_MAIN(FrmGraphPlotTest)
 #include "frm_graph_plot_test.moc"

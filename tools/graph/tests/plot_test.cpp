@@ -1,3 +1,4 @@
+#include "frontend/core/testing/equations.h"
 #include "graph/core/plot.h"
 
 #include <gtest/gtest.h>
@@ -40,16 +41,14 @@ TEST(PlotPolynomial, AnOverflowingValueIsNotFinite)
 
 TEST(PlotCoefficients, TheRealValuesOfTheCheckedEquation)
 {
-    frontend::core::KovalinState state;
-    state.CoefType = frontend::core::CoefKind::Real;
-    state.boxes = frontend::core::CoefficientTexts::real({ "1", "-6/2", "0", "2" });
-    const auto polynomial = PlotCoefficients(state);
+    using frontend::core::testing::equationOf;
+    const auto polynomial = PlotCoefficients(equationOf(frontend::core::CoefficientTexts::real({ "1", "-6/2", "0", "2" })));
     ASSERT_TRUE(polynomial.has_value());
     EXPECT_DOUBLE_EQ(polynomial->value(Curve::Function, 2.0), 11.0);
 
-    state.CoefType = frontend::core::CoefKind::File;
-    state.file.texts = frontend::core::CoefficientTexts::real({ "5", "1" });
-    EXPECT_EQ(PlotCoefficients(state)->degree(), 1); // the degree of the file
+    frontend::core::Equation file = equationOf(frontend::core::CoefficientTexts::real({ "5", "1" }));
+    file.source = frontend::core::CoefKind::File;
+    EXPECT_EQ(PlotCoefficients(file)->degree(), 1); // the degree of the file
 }
 
 TEST(SampleXs, AboutQualityPercentOfTheColumns)

@@ -116,7 +116,7 @@ private:
     void calculateDerivative();
     void calculateIntegral();
 
-    frontend::core::Equation m_equation;
+    const frontend::core::Equation &m_equation; // outlives the window
     std::size_t m_decimals;
     platform::Services m_services;
     QLineEdit *m_txtFunction = nullptr;

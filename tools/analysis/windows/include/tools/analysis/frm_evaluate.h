@@ -33,7 +33,7 @@ private:
     void btnCopy_Click();
     void btnClose_Click();
 
-    frontend::core::Equation m_equation;
+    const frontend::core::Equation &m_equation; // outlives the window
     std::size_t m_decimals;
     platform::Services m_services;
     QLineEdit *m_txtXA = nullptr;

@@ -56,7 +56,7 @@ private:
     /// The length text for the result window: computed here for a straight line, asked of the engine else.
     QString lengthText(const std::vector<double> &coefficients, double x1, double y1, double x2, double y2);
 
-    frontend::core::Equation m_equation;
+    const frontend::core::Equation &m_equation; // outlives the window
     std::size_t m_decimals;
     platform::Services m_services;
     QLineEdit *m_txtFunction = nullptr;

@@ -45,7 +45,7 @@ private:
     void refuse(const TableRequest &request);
     void showTable(ValueTable table);
 
-    frontend::core::Equation m_equation;
+    const frontend::core::Equation &m_equation; // outlives the window
     std::size_t m_decimals;
     platform::Services m_services;
     QLineEdit *m_txtFunction = nullptr;
