@@ -4,6 +4,7 @@
 //   build/bin/graph_bench
 
 #include "frontend/core/state.h"
+#include "frontend/core/testing/equations.h"
 #include "graph/core/plot.h"
 #include "graph/frm_graph_plot.h"
 #include "graph/picture.h"
@@ -34,7 +35,7 @@ frontend::core::KovalinState degree100()
     frontend::core::KovalinState state;
     state.CoefType = frontend::core::CoefKind::Real;
     state.Degree = state.BoxDegree = 100;
-    state.boxes = frontend::core::CoefficientTexts::real(std::move(texts));
+    state.equation = frontend::core::testing::equationOf(frontend::core::CoefficientTexts::real(std::move(texts)));
     frontend::core::GraphSettings &graph = state.graph;
     tools::graph::core::StoreWindow(graph, { -1.1, 1.1, -20.0, 20.0 });
     graph.GraphQuality = 100;
@@ -50,7 +51,7 @@ void redraw(benchmark::State &run)
 {
     frontend::core::KovalinState state = degree100();
     platform::testing::FakeServices fakes;
-    tools::graph::FrmGraphPlot plot(state, fakes.services(), QStringLiteral("y = ..."));
+    tools::graph::FrmGraphPlot plot(state.equation, state.decimals(), state.graph, fakes.services(), QStringLiteral("y = ..."));
     plot.resize(width + 32, height + 135); // the picture's margins
     plot.show();
     for (auto _ : run) {
@@ -63,7 +64,7 @@ void plotting(benchmark::State &run)
 {
     const frontend::core::KovalinState state = degree100();
     for (auto _ : run) {
-        const auto polynomial = tools::graph::core::PlotCoefficients(state);
+        const auto polynomial = tools::graph::core::PlotCoefficients(state.equation);
         const auto drawing =
             tools::graph::core::DrawPlot(tools::graph::core::RequestFrom(state.graph, width, height), &*polynomial);
         benchmark::DoNotOptimize(drawing.strokes.data());
@@ -73,7 +74,7 @@ void plotting(benchmark::State &run)
 void painting(benchmark::State &run)
 {
     const frontend::core::KovalinState state = degree100();
-    const auto polynomial = tools::graph::core::PlotCoefficients(state);
+    const auto polynomial = tools::graph::core::PlotCoefficients(state.equation);
     const auto drawing =
         tools::graph::core::DrawPlot(tools::graph::core::RequestFrom(state.graph, width, height), &*polynomial);
     QImage image(width, height, QImage::Format_RGB32);
