@@ -76,7 +76,7 @@ private:
         child<QPushButton>(app->newDialog(), QStringLiteral("btnOK"))->click();
     }
 
-    frontend::NoActions actions;
+    RecordingLauncher actions; // offers no action
     std::unique_ptr<platform::testing::FakeServices> fakes;
     std::unique_ptr<platform::testing::ModalWatchdog> watchdog;
     std::unique_ptr<KovalinApp> app;

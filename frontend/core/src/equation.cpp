@@ -125,24 +125,6 @@ std::string complexTerm(const std::string &re, const std::string &im)
 
 } // namespace
 
-char code(CoefKind kind)
-{
-    switch (kind) {
-    case CoefKind::Real:
-        return 'R';
-    case CoefKind::Complex:
-        return 'C';
-    case CoefKind::File:
-        break;
-    }
-    return 'F';
-}
-
-char code(FileKind kind)
-{
-    return kind == FileKind::Complex ? 'C' : 'R';
-}
-
 CoefficientTexts CoefficientTexts::real(std::vector<std::string> re)
 {
     return { false, std::move(re), {} };
@@ -200,10 +182,9 @@ EntryCheck CheckNumericValuesCreate(CoefficientTexts roots)
     return check;
 }
 
-Equation MakeEquation(CoefKind source, std::string degreeText, CoefficientTexts texts, std::vector<ComplexValue> values)
+Equation MakeEquation(std::string degreeText, CoefficientTexts texts, std::vector<ComplexValue> values)
 {
     Equation equation;
-    equation.source = source;
     equation.degree = texts.degree();
     equation.degreeText = std::move(degreeText);
     equation.text = BuildEquationText(texts);

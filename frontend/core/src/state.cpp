@@ -33,8 +33,7 @@ void StartProgramEntry(KovalinState &state, CoefKind kind, int degree, std::size
     state.FromFile = false;
     state.PrecisionPattern = MakePrecisionPattern(decimals);
     std::vector<std::string> empty(static_cast<std::size_t>(degree) + 1);
-    state.equation = MakeEquation(kind,
-        std::to_string(degree),
+    state.equation = MakeEquation(std::to_string(degree),
         kind == CoefKind::Complex ? CoefficientTexts::complexPairs(empty, {}) : CoefficientTexts::real(empty),
         {});
 }
@@ -45,7 +44,6 @@ void StartFileEntry(KovalinState &state, const std::string &path, std::string_vi
     state.FilePath = path;
     state.FromFile = true;
     state.equation = {};
-    state.equation.source = CoefKind::File;
     // Decided afresh for every file, so a real file opened after a complex one is not refused.
     state.FileCoefType = HasComma(viewText) ? FileKind::Complex : FileKind::Real;
 }
@@ -66,8 +64,7 @@ EquationCheck checkBoxes(KovalinState &state, CoefficientTexts boxTexts)
     check.focus = entry.focus;
     check.filledWithZero = std::move(entry.filledWithZero);
     if (!entry.EntryError && !entry.ConversionFailed) {
-        check.equation = MakeEquation(
-            state.CoefType, std::to_string(state.Degree), std::move(entry.texts), std::move(entry.values));
+        check.equation = MakeEquation(std::to_string(state.Degree), std::move(entry.texts), std::move(entry.values));
     }
     return check;
 }
@@ -85,8 +82,7 @@ EquationCheck checkFile(KovalinState &state)
     }
     if (!read.FileError && !read.ConversionFailed) {
         CoefficientFile &file = read.file;
-        check.equation = MakeEquation(
-            CoefKind::File, std::move(file.degreeLine), std::move(file.texts), std::move(file.values));
+        check.equation = MakeEquation(std::move(file.degreeLine), std::move(file.texts), std::move(file.values));
     }
     return check;
 }

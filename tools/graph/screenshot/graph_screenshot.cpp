@@ -20,8 +20,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: graph_screenshot <file.png>\n");
         return 2;
     }
-    const frontend::core::Equation equation = frontend::core::MakeEquation(frontend::core::CoefKind::Real,
-        "5",
+    const frontend::core::Equation equation = frontend::core::MakeEquation("5",
         frontend::core::CoefficientTexts::real({ "0", "4", "0", "-5", "0", "1" }),
         { { 0.0, 0.0 }, { 4.0, 0.0 }, { 0.0, 0.0 }, { -5.0, 0.0 }, { 0.0, 0.0 }, { 1.0, 0.0 } });
     frontend::core::GraphSettings graph;

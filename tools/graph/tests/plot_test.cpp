@@ -46,8 +46,7 @@ TEST(PlotCoefficients, TheRealValuesOfTheCheckedEquation)
     ASSERT_TRUE(polynomial.has_value());
     EXPECT_DOUBLE_EQ(polynomial->value(Curve::Function, 2.0), 11.0);
 
-    frontend::core::Equation file = equationOf(frontend::core::CoefficientTexts::real({ "5", "1" }));
-    file.source = frontend::core::CoefKind::File;
+    const frontend::core::Equation file = equationOf(frontend::core::CoefficientTexts::real({ "5", "1" }));
     EXPECT_EQ(PlotCoefficients(file)->degree(), 1); // the degree of the file
 }
 

@@ -16,9 +16,6 @@ enum class CoefKind { Real, Complex, File };
 /// The coefficient type found in a file ("R" or "C").
 enum class FileKind { Real, Complex };
 
-char code(CoefKind kind);
-char code(FileKind kind);
-
 /// Coefficient texts of one equation, indexed by the power of x (the last one is the leading one).
 /// Real equations leave `im` empty.
 struct CoefficientTexts {
@@ -72,17 +69,17 @@ EntryCheck CheckNumericValuesCreate(CoefficientTexts roots);
 
 /// The current equation once its check passed: read once, then handed to every action as it is.
 struct Equation {
-    CoefKind source = CoefKind::Real; // typed real, typed complex, or a file
     int degree = 0;
     std::string degreeText; // the degree as the results caption names it (a file's degree line as written)
     CoefficientTexts texts; // by power, as typed or written (empty lower ones filled with "0")
     std::vector<ComplexValue> values; // by power, as the check read them
     std::string text; // the one-line text: (1)*x^2 + (-3)*x^1 + (2)
 
+    /// The kind: complex coefficients (typed or in a file) or real ones.
     bool isComplex() const { return texts.complex; }
 };
 
 /// The equation of checked texts and the values the check read from them.
-Equation MakeEquation(CoefKind source, std::string degreeText, CoefficientTexts texts, std::vector<ComplexValue> values);
+Equation MakeEquation(std::string degreeText, CoefficientTexts texts, std::vector<ComplexValue> values);
 
 } // namespace frontend::core

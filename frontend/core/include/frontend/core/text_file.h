@@ -36,8 +36,6 @@ class LineReader
 {
 public:
     explicit LineReader(const std::filesystem::path &path);
-    /// False when the file could not be opened (missing, not a regular file, too large).
-    bool isOpen() const { return m_open; }
     /// The next line; nothing at the end of the file or on a read error (see failed()).
     std::optional<std::string> next();
     /// A read error or an over-long line was met.

@@ -24,13 +24,4 @@ public:
     virtual void openCreator(QWidget *owner) = 0;
 };
 
-/// No actions yet: every action button and menu item stays disabled.
-class NoActions final : public ActionLauncher
-{
-public:
-    bool offers(core::Action) const override { return false; }
-    void launch(core::Action, const core::Equation &, QWidget *) override { }
-    void openCreator(QWidget *) override { }
-};
-
 } // namespace frontend

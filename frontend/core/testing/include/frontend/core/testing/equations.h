@@ -28,9 +28,8 @@ inline Equation equationOf(CoefficientTexts texts)
         const bool hasIm = texts.complex && i < texts.im.size();
         values.push_back({ valueOf(texts.re[i]), hasIm ? valueOf(texts.im[i]) : 0.0 });
     }
-    const CoefKind kind = texts.complex ? CoefKind::Complex : CoefKind::Real;
     std::string degree = std::to_string(texts.degree());
-    return MakeEquation(kind, std::move(degree), std::move(texts), std::move(values));
+    return MakeEquation(std::move(degree), std::move(texts), std::move(values));
 }
 
 } // namespace frontend::core::testing
