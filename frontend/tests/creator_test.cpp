@@ -158,9 +158,9 @@ TEST(ShowCreatedEquation, SavedLinesReadBackAsTheSameEquation)
 
 TEST(LoadRootBars, SevenRootsNeverShowTheBar)
 {
-    const int row = 330;
+    constexpr int row = 330;
     const int viewport = 2700;
-    const auto panel = [row](int n) {
+    const auto panel = [](int n) {
         return RootRows(n, row, 60).panelHeight;
     };
     EXPECT_FALSE(LoadRootBars(6, panel(6), viewport).visible);

@@ -171,7 +171,7 @@ private Q_SLOTS:
     void copyJoinsEquationAndRootsWithCrLf()
     {
         open(CoefKind::Real, 2, { "1", "-3", "2" });
-        play[u"frmSolve"_s] = [this](QDialog &results) {
+        play[u"frmSolve"_s] = [](QDialog &results) {
             click(&results, "btnCopy");
             QVERIFY(results.isVisible());
         };

@@ -17,7 +17,6 @@ namespace
 {
 
 constexpr double big = std::numeric_limits<double>::max();
-constexpr double inf = std::numeric_limits<double>::infinity();
 
 TEST(EvaluatePolynomial, UsesHornerInComplexArithmetic)
 {
