@@ -81,7 +81,7 @@ void copyTable(benchmark::State &state)
     std::filesystem::current_path(std::filesystem::temp_directory_path()); // the scratch file goes there
     std::size_t bytes = 0;
     for (auto _ : state) {
-        const auto text = tools::analysis::TableCopyText("y = ...", *table);
+        const auto text = tools::analysis::tableCopyText("y = ...", *table);
         if (!text) {
             state.SkipWithError("the scratch file cannot be created");
             break;

@@ -57,7 +57,7 @@ void solveFromClick(benchmark::State &run, const std::string &caseName)
         fakes.messages, fakes.clipboard, fakes.fileDialogs, fakes.shell, fakes.modal, engine
     };
     frontend::core::KovalinState state;
-    frontend::core::StartProgramEntry(state, texts.complex ? CoefKind::Complex : CoefKind::Real, texts.degree(), 15);
+    frontend::core::startProgramEntry(state, texts.complex ? CoefKind::Complex : CoefKind::Real, texts.degree(), 15);
     frontend::ActionRegistry actions;
     frontend::registerSolving(actions, state, services);
     frontend::FrmKovalin window(state, services, actions);

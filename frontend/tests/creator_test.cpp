@@ -144,7 +144,7 @@ TEST(ShowCreatedEquation, SavedLinesReadBackAsTheSameEquation)
 {
     const CreatedEquation eq = created({ 2, 0 }, TypedCreatorRoots(roots({ "-1", "1/2", "4" }, { "0", "0", "0" })));
     const fs::path path = fs::temp_directory_path() / ("kovalin-created-" + std::to_string(::getpid()) + ".txt");
-    ASSERT_TRUE(WriteLines(path, CreatedFileLines(eq)));
+    ASSERT_TRUE(writeLines(path, CreatedFileLines(eq)));
     const CoefficientFileRead read = ReadCoefficientFile(path);
     fs::remove(path);
     ASSERT_FALSE(read.FileError);

@@ -88,61 +88,61 @@ protected:
 
 } // namespace
 
-TEST(SolveRequestLines, RealCoefficientsLeadingFirstEachWithItsPoint)
+TEST(solveRequestLines, RealCoefficientsLeadingFirstEachWithItsPoint)
 {
-    const auto lines = SolveRequestLines(realBoxes({ "1", "-3", " 2 " }));
+    const auto lines = solveRequestLines(realBoxes({ "1", "-3", " 2 " }));
     ASSERT_TRUE(lines);
     EXPECT_EQ(*lines, (std::vector<std::string> { "S", "R", "2", "1.", "-3.", "2.", "" }));
 }
 
-TEST(SolveRequestLines, FractionsAndTinyValuesKeepTheirValue)
+TEST(solveRequestLines, FractionsAndTinyValuesKeepTheirValue)
 {
-    const auto lines = SolveRequestLines(realBoxes({ "1/3", "1E-25", "1.2345678E-17", "0.5", "0" }));
+    const auto lines = solveRequestLines(realBoxes({ "1/3", "1E-25", "1.2345678E-17", "0.5", "0" }));
     ASSERT_TRUE(lines);
     EXPECT_EQ(*lines,
         (std::vector<std::string> { "S", "R", "4", "0.3333333333333333", "1E-25", "1.2345678E-17", "0.5", "0.", "" }));
 }
 
-TEST(SolveRequestLines, ComplexCoefficientsInParenthesesWithoutBlanks)
+TEST(solveRequestLines, ComplexCoefficientsInParenthesesWithoutBlanks)
 {
-    const auto lines = SolveRequestLines(complexBoxes({ "1", "0" }, { "2", "-1/4" }));
+    const auto lines = solveRequestLines(complexBoxes({ "1", "0" }, { "2", "-1/4" }));
     ASSERT_TRUE(lines);
     EXPECT_EQ(*lines, (std::vector<std::string> { "S", "C", "1", "(1.,2.)", "(0.,-0.25)", "" }));
 }
 
-TEST(SolveRequestLines, ATextThatDoesNotReadGivesNoRequest)
+TEST(solveRequestLines, ATextThatDoesNotReadGivesNoRequest)
 {
-    EXPECT_FALSE(SolveRequestLines(realBoxes({ "1", "x", "2" })));
-    EXPECT_FALSE(LengthRequestLines(realBoxes({ "1", "1/0" }), 0.0, 1.0));
+    EXPECT_FALSE(solveRequestLines(realBoxes({ "1", "x", "2" })));
+    EXPECT_FALSE(lengthRequestLines(realBoxes({ "1", "1/0" }), 0.0, 1.0));
 }
 
-TEST(SolveRequestLines, AFileStatesItsTypeAndItsDegreeAsAnInteger)
+TEST(solveRequestLines, AFileStatesItsTypeAndItsDegreeAsAnInteger)
 {
     const fs::path path = fs::temp_directory_path() / ("kovalin-file-" + std::to_string(::getpid()) + ".txt");
     writeAll(path, "2.0\tdegree of equation\r\n1,1\r\n0,0\r\n-1/2,0\r\n");
     KovalinState state;
-    StartFileEntry(state, path.string(), readAll(path));
-    const auto equation = CheckEquation(state, {}).equation;
+    startFileEntry(state, path.string(), readAll(path));
+    const auto equation = checkEquation(state, {}).equation;
     ASSERT_TRUE(equation);
     fs::remove(path);
     EXPECT_EQ(equation->degreeText, "2.0"); // the caption names the line as written
-    const auto lines = SolveRequestLines(*equation);
+    const auto lines = solveRequestLines(*equation);
     ASSERT_TRUE(lines);
     EXPECT_EQ(*lines, (std::vector<std::string> { "S", "C", "2", "(1.,1.)", "(0.,0.)", "(-0.5,0.)", "" }));
 }
 
-TEST(LengthRequestLines, NoTypeLineAndTheTwoAbscissaeLast)
+TEST(lengthRequestLines, NoTypeLineAndTheTwoAbscissaeLast)
 {
-    const auto lines = LengthRequestLines(realBoxes({ "1", "0", "-1/3" }), -1.5, 2.0);
+    const auto lines = lengthRequestLines(realBoxes({ "1", "0", "-1/3" }), -1.5, 2.0);
     ASSERT_TRUE(lines);
     EXPECT_EQ(*lines, (std::vector<std::string> { "L", "2", "1.", "0.", "-0.3333333333333333", "-1.5", "2.", "" }));
 }
 
-TEST(SolveRefused, ComplexDegreeFiftyOnly)
+TEST(solveRefused, ComplexDegreeFiftyOnly)
 {
-    EXPECT_TRUE(SolveRefused(complexBoxes(std::vector<std::string>(51, "1"), std::vector<std::string>(51, "0"))));
-    EXPECT_FALSE(SolveRefused(complexBoxes(std::vector<std::string>(50, "1"), std::vector<std::string>(50, "0"))));
-    EXPECT_FALSE(SolveRefused(realBoxes(std::vector<std::string>(51, "1"))));
+    EXPECT_TRUE(solveRefused(complexBoxes(std::vector<std::string>(51, "1"), std::vector<std::string>(51, "0"))));
+    EXPECT_FALSE(solveRefused(complexBoxes(std::vector<std::string>(50, "1"), std::vector<std::string>(50, "0"))));
+    EXPECT_FALSE(solveRefused(realBoxes(std::vector<std::string>(51, "1"))));
 }
 
 struct AnswerCase {
@@ -162,7 +162,7 @@ class ReadAnswerValuesTest : public ::testing::TestWithParam<AnswerCase>
 
 TEST_P(ReadAnswerValuesTest, ReadsFreeFormNumbersAndNothingElse)
 {
-    EXPECT_EQ(ReadAnswerValues(GetParam().text, GetParam().count), GetParam().values) << GetParam().text;
+    EXPECT_EQ(readAnswerValues(GetParam().text, GetParam().count), GetParam().values) << GetParam().text;
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers,
@@ -197,7 +197,7 @@ class RootEntryTest : public ::testing::TestWithParam<EntryCase>
 TEST_P(RootEntryTest, EntryAndNatureFollowTheShownImaginaryPart)
 {
     bool imaginary = !GetParam().imaginary;
-    EXPECT_EQ(RootEntry(GetParam().root, GetParam().decimals, imaginary), GetParam().entry);
+    EXPECT_EQ(rootEntry(GetParam().root, GetParam().decimals, imaginary), GetParam().entry);
     EXPECT_EQ(imaginary, GetParam().imaginary);
 }
 
@@ -216,21 +216,21 @@ INSTANTIATE_TEST_SUITE_P(Roots,
         EntryCase { { -1234.5, -1234.5 }, 2, "(-1,234.5) - (1234.5)i", true }, // magnitude without grouping
         EntryCase { { 0, -2.0 / 3.0 }, 4, "(0) - (0.6667)i", true }));
 
-TEST(ListRoots, CountsTheNatureOfEveryRoot)
+TEST(listRoots, CountsTheNatureOfEveryRoot)
 {
-    const RootList list = ListRoots({ { 1, 0 }, { 0, 1 }, { 0, -1 }, { 2, 1e-30 } }, 15);
+    const RootList list = listRoots({ { 1, 0 }, { 0, 1 }, { 0, -1 }, { 2, 1e-30 } }, 15);
     EXPECT_EQ(list.entries, (std::vector<std::string> { "(1)", "(0) + (1)i", "(0) - (1)i", "(2) + (1.E-30)i" }));
     EXPECT_EQ(list.realCount, 1);
     EXPECT_EQ(list.imaginaryCount, 3);
 }
 
-TEST(LengthTooLarge, NothingReadOrAZeroLength)
+TEST(lengthTooLarge, NothingReadOrAZeroLength)
 {
-    EXPECT_TRUE(LengthTooLarge(std::nullopt));
-    EXPECT_TRUE(LengthTooLarge(std::string("0")));
-    EXPECT_FALSE(LengthTooLarge(std::string("1.5")));
-    EXPECT_FALSE(LengthTooLarge(std::string("1,234.5")));
-    EXPECT_FALSE(LengthTooLarge(std::string("1.E-30")));
+    EXPECT_TRUE(lengthTooLarge(std::nullopt));
+    EXPECT_TRUE(lengthTooLarge(std::string("0")));
+    EXPECT_FALSE(lengthTooLarge(std::string("1.5")));
+    EXPECT_FALSE(lengthTooLarge(std::string("1,234.5")));
+    EXPECT_FALSE(lengthTooLarge(std::string("1.E-30")));
 }
 
 TEST_F(ExchangeTest, ASolveThroughTheEngineLeavesNoFileBehind)
@@ -325,7 +325,7 @@ TEST_F(ExchangeTest, AnArcLengthThroughTheEngine)
     ASSERT_TRUE(result.length);
     const double expected = (2.0 * std::sqrt(5.0) + std::asinh(2.0)) / 4.0;
     EXPECT_NEAR(std::stod(*result.length), expected, 1e-7);
-    EXPECT_FALSE(LengthTooLarge(result.length));
+    EXPECT_FALSE(lengthTooLarge(result.length));
     EXPECT_FALSE(fs::exists(request()));
     EXPECT_FALSE(fs::exists(answer()));
 }
@@ -337,6 +337,6 @@ TEST_F(ExchangeTest, AnArcLengthThatIsNotANumberIsTooLarge)
         return true;
     });
     EXPECT_EQ(result.fault, ExchangeFault::AnswerUnreadable);
-    EXPECT_TRUE(LengthTooLarge(result.length));
+    EXPECT_TRUE(lengthTooLarge(result.length));
     EXPECT_TRUE(fs::exists(answer()));
 }

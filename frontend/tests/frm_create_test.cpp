@@ -269,7 +269,7 @@ private Q_SLOTS:
 
     void theMainWindowsCreateGoesThroughItsOwnDialog()
     {
-        frontend::core::StartProgramEntry(*state, frontend::core::CoefKind::Real, 1, 4);
+        frontend::core::startProgramEntry(*state, frontend::core::CoefKind::Real, 1, 4);
         frontend::FrmKovalin main(*state, fakes->services(), *registry);
         QVERIFY(showActive(&main));
         fakes->messages.answers = { Answer::Yes };
@@ -301,7 +301,7 @@ private Q_SLOTS:
 
     void cancellingTheCreatorsDialogOpensNothing()
     {
-        frontend::core::StartProgramEntry(*state, frontend::core::CoefKind::Real, 1, 15);
+        frontend::core::startProgramEntry(*state, frontend::core::CoefKind::Real, 1, 15);
         frontend::FrmKovalin main(*state, fakes->services(), *registry);
         play[u"frmCreateNew"_s] = [](QDialog &dialog) {
             click(&dialog, "btnCancel");

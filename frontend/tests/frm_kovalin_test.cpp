@@ -516,7 +516,7 @@ private Q_SLOTS:
 private:
     void open(CoefKind kind, int degree)
     {
-        frontend::core::StartProgramEntry(*state, kind, degree, 15);
+        frontend::core::startProgramEntry(*state, kind, degree, 15);
         window = std::make_unique<FrmKovalin>(*state, fakes->services(), *launcher);
         QVERIFY(showActive(window.get()));
         window->focusLeadingBox();

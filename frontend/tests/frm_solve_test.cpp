@@ -73,8 +73,8 @@ private Q_SLOTS:
     void anEquationFromAFileIsSolvedWithItsDegreeLineAsWritten()
     {
         const QString path = writeFile(files, "2.0\tdegree of equation\r\n1\r\n-3\r\n2\r\n");
-        frontend::core::StartFileEntry(*state, path.toStdString(), readBytes(path).toStdString());
-        state->PrecisionPattern = frontend::core::MakePrecisionPattern(15);
+        frontend::core::startFileEntry(*state, path.toStdString(), readBytes(path).toStdString());
+        state->PrecisionPattern = frontend::core::makePrecisionPattern(15);
         makeWindow();
         play[u"frmSolve"_s] = [](QDialog &results) {
             QCOMPARE(child<QGroupBox>(&results, u"frmSolved"_s)->title(),
@@ -234,12 +234,12 @@ private Q_SLOTS:
         open(CoefKind::Real, 2, { "1", "0", "0" });
         const auto equation = window->checkedEquation(true);
         QVERIFY(equation);
-        const QString length = frontend::RunLengthRequest(*equation, 0.0, 1.0, 15, fakes->services(), window.get());
+        const QString length = frontend::runLengthRequest(*equation, 0.0, 1.0, 15, fakes->services(), window.get());
         QVERIFY(qAbs(length.toDouble() - 1.4789428575446) < 1e-7);
         QVERIFY(leftOver().isEmpty());
 
         fakes->engine.entry = nullptr;
-        QCOMPARE(frontend::RunLengthRequest(*equation, 0.0, 1.0, 15, fakes->services(), window.get()),
+        QCOMPARE(frontend::runLengthRequest(*equation, 0.0, 1.0, 15, fakes->services(), window.get()),
             QStringLiteral("Error: Input Too Large"));
         QCOMPARE(shownTexts(fakes->messages), QStringList { unexpected });
     }
@@ -255,7 +255,7 @@ private:
     /// Opens the main window for typed coefficients and types them, the leading one first.
     void open(CoefKind kind, int degree, const std::vector<const char *> &leadingFirst)
     {
-        frontend::core::StartProgramEntry(*state, kind, degree, 15);
+        frontend::core::startProgramEntry(*state, kind, degree, 15);
         makeWindow();
         for (std::size_t k = 0; k < leadingFirst.size(); ++k) {
             const int power = degree - static_cast<int>(k);

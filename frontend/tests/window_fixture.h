@@ -20,7 +20,7 @@ public:
     bool offers(frontend::core::Action action) const override { return offered.count(action) > 0; }
     void launch(frontend::core::Action action, const frontend::core::Equation &equation, QWidget *) override
     {
-        launches.append({ action, QString::fromStdString(frontend::core::ActionText(action, equation)) });
+        launches.append({ action, QString::fromStdString(frontend::core::actionText(action, equation)) });
     }
     void openCreator(QWidget *) override { ++creatorOpenings; }
 

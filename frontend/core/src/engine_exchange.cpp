@@ -20,7 +20,7 @@ constexpr std::size_t maxAnswerBytes = 1u << 20;
 
 std::string complexLine(const ComplexValue &value)
 {
-    return "(" + FormatRequestNumber(value.re) + "," + FormatRequestNumber(value.im) + ")";
+    return "(" + formatRequestNumber(value.re) + "," + formatRequestNumber(value.im) + ")";
 }
 
 /// The coefficients' values from the leading one down to the constant term; nothing when one is not finite.
@@ -55,7 +55,7 @@ ExchangeFault sendRequest(const std::optional<platform::ExchangeFiles> &files,
     const std::optional<std::vector<std::string>> &lines,
     const EngineCall &callEngine)
 {
-    if (!files || !lines || !WritePrivateFile(files->request, JoinCrLf(*lines))) {
+    if (!files || !lines || !writePrivateFile(files->request, joinCrLf(*lines))) {
         return ExchangeFault::RequestNotWritten;
     }
     // An answer left from an earlier request that could not be read must never pass for this one's.
@@ -70,8 +70,8 @@ ExchangeFault sendRequest(const std::optional<platform::ExchangeFiles> &files,
 /// Reads `count` values from the answer file and deletes it; the file stays when they cannot all be read.
 std::optional<std::vector<double>> consumeAnswer(const platform::ExchangeFiles &files, std::size_t count)
 {
-    const auto text = ReadPrivateFile(files.answer, maxAnswerBytes);
-    auto values = text ? ReadAnswerValues(*text, count) : std::nullopt;
+    const auto text = readPrivateFile(files.answer, maxAnswerBytes);
+    auto values = text ? readAnswerValues(*text, count) : std::nullopt;
     if (values) {
         removeFile(files.answer);
     }
@@ -88,17 +88,17 @@ double displayValue(const std::string &text)
 {
     std::string plain = text;
     plain.erase(std::remove(plain.begin(), plain.end(), ','), plain.end());
-    return TextToDouble(plain).value_or(0.0);
+    return textToDouble(plain).value_or(0.0);
 }
 
 } // namespace
 
-bool SolveRefused(const Equation &equation)
+bool solveRefused(const Equation &equation)
 {
     return equation.isComplex() && equation.degree >= maxComplexDegree;
 }
 
-std::optional<std::vector<std::string>> SolveRequestLines(const Equation &equation)
+std::optional<std::vector<std::string>> solveRequestLines(const Equation &equation)
 {
     const auto values = leadingFirst(equation);
     if (!values) {
@@ -107,13 +107,13 @@ std::optional<std::vector<std::string>> SolveRequestLines(const Equation &equati
     const bool complex = equation.isComplex();
     std::vector<std::string> lines { "S", complex ? "C" : "R", degreeLine(equation) };
     for (const ComplexValue &value : *values) {
-        lines.push_back(complex ? complexLine(value) : FormatRequestNumber(value.re));
+        lines.push_back(complex ? complexLine(value) : formatRequestNumber(value.re));
     }
     lines.emplace_back();
     return lines;
 }
 
-std::optional<std::vector<std::string>> LengthRequestLines(const Equation &equation, double x1, double x2)
+std::optional<std::vector<std::string>> lengthRequestLines(const Equation &equation, double x1, double x2)
 {
     const auto values = leadingFirst(equation);
     if (!values || equation.isComplex()) { // the engine measures real curves only
@@ -121,15 +121,15 @@ std::optional<std::vector<std::string>> LengthRequestLines(const Equation &equat
     }
     std::vector<std::string> lines { "L", degreeLine(equation) };
     for (const ComplexValue &value : *values) {
-        lines.push_back(FormatRequestNumber(value.re));
+        lines.push_back(formatRequestNumber(value.re));
     }
-    lines.push_back(FormatRequestNumber(x1));
-    lines.push_back(FormatRequestNumber(x2));
+    lines.push_back(formatRequestNumber(x1));
+    lines.push_back(formatRequestNumber(x2));
     lines.emplace_back();
     return lines;
 }
 
-std::optional<std::vector<double>> ReadAnswerValues(std::string_view answer, std::size_t count)
+std::optional<std::vector<double>> readAnswerValues(std::string_view answer, std::size_t count)
 {
     std::vector<double> values;
     values.reserve(count);
@@ -143,7 +143,7 @@ std::optional<std::vector<double>> ReadAnswerValues(std::string_view answer, std
         if (end == at) {
             return std::nullopt; // fewer values than asked for
         }
-        const auto value = TextToDouble(answer.substr(at, end - at));
+        const auto value = textToDouble(answer.substr(at, end - at));
         if (!value) {
             return std::nullopt; // the placeholder of a root not found, or any other text
         }
@@ -158,7 +158,7 @@ SolveResult WriteSolveRequest(const Equation &equation, const EngineCall &callEn
     // The paths are found once and serve the request and its answer.
     const auto files = platform::exchangeFiles();
     SolveResult result;
-    result.fault = sendRequest(files, SolveRequestLines(equation), callEngine);
+    result.fault = sendRequest(files, solveRequestLines(equation), callEngine);
     if (result.fault != ExchangeFault::None) {
         return result;
     }
@@ -183,7 +183,7 @@ std::optional<std::vector<ComplexValue>> ReadSolveResult(const platform::Exchang
     return roots;
 }
 
-std::string RootEntry(ComplexValue root, std::size_t decimals, bool &imaginary)
+std::string rootEntry(ComplexValue root, std::size_t decimals, bool &imaginary)
 {
     const std::string r = FormatNumber(root.re, decimals);
     const std::string m = FormatNumber(root.im, decimals);
@@ -196,15 +196,15 @@ std::string RootEntry(ComplexValue root, std::size_t decimals, bool &imaginary)
     if (shown > 0.0) {
         return "(" + r + ") + (" + m + ")i";
     }
-    return "(" + r + ") - (" + GeneralNumberText(std::fabs(shown)) + ")i";
+    return "(" + r + ") - (" + generalNumberText(std::fabs(shown)) + ")i";
 }
 
-RootList ListRoots(const std::vector<ComplexValue> &roots, std::size_t decimals)
+RootList listRoots(const std::vector<ComplexValue> &roots, std::size_t decimals)
 {
     RootList list;
     for (const ComplexValue &root : roots) {
         bool imaginary = false;
-        list.entries.push_back(RootEntry(root, decimals, imaginary));
+        list.entries.push_back(rootEntry(root, decimals, imaginary));
         list.imaginaryCount += imaginary ? 1 : 0;
     }
     list.realCount = static_cast<int>(roots.size()) - list.imaginaryCount;
@@ -216,7 +216,7 @@ LengthResult WriteLengthRequest(
 {
     const auto files = platform::exchangeFiles();
     LengthResult result;
-    result.fault = sendRequest(files, LengthRequestLines(equation, x1, x2), callEngine);
+    result.fault = sendRequest(files, lengthRequestLines(equation, x1, x2), callEngine);
     if (result.fault != ExchangeFault::None) {
         return result;
     }
@@ -236,7 +236,7 @@ std::optional<std::string> ReadLengthResult(const platform::ExchangeFiles &files
     return FormatNumber(values->front(), decimals);
 }
 
-bool LengthTooLarge(const std::optional<std::string> &length)
+bool lengthTooLarge(const std::optional<std::string> &length)
 {
     return !length || displayValue(*length) == 0.0;
 }

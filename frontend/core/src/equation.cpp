@@ -115,12 +115,12 @@ void checkComplex(EntryCheck &check)
 
 std::string realTerm(const std::string &text)
 {
-    return "(" + Trim(text) + ")";
+    return "(" + trim(text) + ")";
 }
 
 std::string complexTerm(const std::string &re, const std::string &im)
 {
-    return "[(" + Trim(re) + ")+(" + Trim(im) + ")i]";
+    return "[(" + trim(re) + ")+(" + trim(im) + ")i]";
 }
 
 } // namespace
@@ -182,7 +182,7 @@ EntryCheck CheckNumericValuesCreate(CoefficientTexts roots)
     return check;
 }
 
-Equation MakeEquation(std::string degreeText, CoefficientTexts texts, std::vector<ComplexValue> values)
+Equation makeEquation(std::string degreeText, CoefficientTexts texts, std::vector<ComplexValue> values)
 {
     Equation equation;
     equation.degree = texts.degree();

@@ -315,7 +315,7 @@ std::string NumberValue::toText() const
 {
     switch (m_kind) {
     case Kind::Number:
-        return GeneralNumberText(m_number);
+        return generalNumberText(m_number);
     case Kind::Zero:
         return "0";
     case Kind::Text:
@@ -326,7 +326,7 @@ std::string NumberValue::toText() const
     return std::string(failureMarker);
 }
 
-std::optional<double> TextToDouble(std::string_view text)
+std::optional<double> textToDouble(std::string_view text)
 {
     const std::string_view core = trimView(text);
     NumberParts parts;
@@ -340,12 +340,12 @@ std::optional<double> TextToDouble(std::string_view text)
     return value;
 }
 
-bool IsNumeric(std::string_view text)
+bool isNumeric(std::string_view text)
 {
-    return TextToDouble(text).has_value();
+    return textToDouble(text).has_value();
 }
 
-double LeadingNumber(std::string_view text)
+double leadingNumber(std::string_view text)
 {
     while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);
@@ -364,11 +364,11 @@ ReadOutcome ReadNumber(std::string_view text)
         if (text.empty()) {
             return { NumberValue::zero() };
         }
-        const auto value = TextToDouble(text);
+        const auto value = textToDouble(text);
         return { value ? NumberValue::text(std::string(text), *value) : NumberValue::failed() };
     }
-    const auto numerator = TextToDouble(text.substr(0, slash));
-    const auto denominator = numerator ? TextToDouble(text.substr(slash + 1)) : std::nullopt;
+    const auto numerator = textToDouble(text.substr(0, slash));
+    const auto denominator = numerator ? textToDouble(text.substr(slash + 1)) : std::nullopt;
     if (!numerator || !denominator) {
         return { NumberValue::failed(), false, true };
     }
@@ -390,7 +390,7 @@ ReadOutcome ReadNumberStrict(std::string_view text)
     return ReadNumber(text);
 }
 
-std::string GeneralNumberText(double value)
+std::string generalNumberText(double value)
 {
     if (!std::isfinite(value)) {
         return nonFiniteText(value);
@@ -411,7 +411,7 @@ std::string FormatNumber(double value, std::size_t decimals)
     if (!std::isfinite(value)) {
         return nonFiniteText(value);
     }
-    if (GeneralNumberText(value).find('E') != std::string::npos) {
+    if (generalNumberText(value).find('E') != std::string::npos) {
         return scientificPattern(value, decimals);
     }
     Decimal decimal = significantDecimal(std::fabs(value));
@@ -423,7 +423,7 @@ std::string FormatNumber(double value, std::size_t decimals)
     return text;
 }
 
-std::string FormatScientific(double value, std::size_t decimals)
+std::string formatScientific(double value, std::size_t decimals)
 {
     if (!std::isfinite(value)) {
         return nonFiniteText(value);
@@ -431,7 +431,7 @@ std::string FormatScientific(double value, std::size_t decimals)
     return scientificPattern(value, decimals);
 }
 
-std::string FormatRequestNumber(double value)
+std::string formatRequestNumber(double value)
 {
     if (!std::isfinite(value)) {
         return nonFiniteText(value);
@@ -457,7 +457,7 @@ std::string FormatRequestNumber(double value)
     return exponentForm;
 }
 
-std::string MakePrecisionPattern(std::size_t decimals)
+std::string makePrecisionPattern(std::size_t decimals)
 {
     return std::string(decimals, '#');
 }
@@ -467,7 +467,7 @@ int FilterKey(int key)
     return key;
 }
 
-std::string Trim(std::string_view text)
+std::string trim(std::string_view text)
 {
     return std::string(trimView(text));
 }

@@ -15,7 +15,7 @@ void GraphSettings::resetSwitches()
     GraphInt = false;
 }
 
-void ForgetGraphParameters(KovalinState &state)
+void forgetGraphParameters(KovalinState &state)
 {
     state.graph.GraphRemembered = false;
 }
@@ -25,30 +25,30 @@ bool KovalinState::isComplex() const
     return CoefType == CoefKind::Complex || (CoefType == CoefKind::File && FileCoefType == FileKind::Complex);
 }
 
-void StartProgramEntry(KovalinState &state, CoefKind kind, int degree, std::size_t decimals)
+void startProgramEntry(KovalinState &state, CoefKind kind, int degree, std::size_t decimals)
 {
     state.CoefType = kind;
     state.Degree = degree;
     state.BoxDegree = degree;
     state.FromFile = false;
-    state.PrecisionPattern = MakePrecisionPattern(decimals);
+    state.PrecisionPattern = makePrecisionPattern(decimals);
     std::vector<std::string> empty(static_cast<std::size_t>(degree) + 1);
-    state.equation = MakeEquation(std::to_string(degree),
+    state.equation = makeEquation(std::to_string(degree),
         kind == CoefKind::Complex ? CoefficientTexts::complexPairs(empty, {}) : CoefficientTexts::real(empty),
         {});
 }
 
-void StartFileEntry(KovalinState &state, const std::string &path, std::string_view viewText)
+void startFileEntry(KovalinState &state, const std::string &path, std::string_view viewText)
 {
     state.CoefType = CoefKind::File;
     state.FilePath = path;
     state.FromFile = true;
     state.equation = {};
     // Decided afresh for every file, so a real file opened after a complex one is not refused.
-    state.FileCoefType = HasComma(viewText) ? FileKind::Complex : FileKind::Real;
+    state.FileCoefType = hasComma(viewText) ? FileKind::Complex : FileKind::Real;
 }
 
-bool ComplexGateRefuses(const KovalinState &state)
+bool complexGateRefuses(const KovalinState &state)
 {
     return state.isComplex();
 }
@@ -64,14 +64,14 @@ EquationCheck checkBoxes(KovalinState &state, CoefficientTexts boxTexts)
     check.focus = entry.focus;
     check.filledWithZero = std::move(entry.filledWithZero);
     if (!entry.EntryError && !entry.ConversionFailed) {
-        check.equation = MakeEquation(std::to_string(state.Degree), std::move(entry.texts), std::move(entry.values));
+        check.equation = makeEquation(std::to_string(state.Degree), std::move(entry.texts), std::move(entry.values));
     }
     return check;
 }
 
 EquationCheck checkFile(KovalinState &state)
 {
-    CoefficientFileRead read = ReadCoefficientFile(PathFromUtf8(state.FilePath));
+    CoefficientFileRead read = ReadCoefficientFile(pathFromUtf8(state.FilePath));
     EquationCheck check;
     check.notices = std::move(read.notices);
     check.markFile = read.markFile;
@@ -82,14 +82,14 @@ EquationCheck checkFile(KovalinState &state)
     }
     if (!read.FileError && !read.ConversionFailed) {
         CoefficientFile &file = read.file;
-        check.equation = MakeEquation(std::move(file.degreeLine), std::move(file.texts), std::move(file.values));
+        check.equation = makeEquation(std::move(file.degreeLine), std::move(file.texts), std::move(file.values));
     }
     return check;
 }
 
 } // namespace
 
-EquationCheck CheckEquation(KovalinState &state, CoefficientTexts boxTexts)
+EquationCheck checkEquation(KovalinState &state, CoefficientTexts boxTexts)
 {
     EquationCheck check =
         state.CoefType == CoefKind::File ? checkFile(state) : checkBoxes(state, std::move(boxTexts));
@@ -99,7 +99,7 @@ EquationCheck CheckEquation(KovalinState &state, CoefficientTexts boxTexts)
     return check;
 }
 
-ActionRule RuleFor(Action action)
+ActionRule ruleFor(Action action)
 {
     switch (action) {
     case Action::Solve:
@@ -120,9 +120,9 @@ ActionRule RuleFor(Action action)
     return { true, true, "y = " };
 }
 
-std::string ActionText(Action action, const Equation &equation)
+std::string actionText(Action action, const Equation &equation)
 {
-    return std::string(RuleFor(action).prefix) + equation.text;
+    return std::string(ruleFor(action).prefix) + equation.text;
 }
 
 } // namespace frontend::core

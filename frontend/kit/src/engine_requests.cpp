@@ -29,7 +29,7 @@ bool tellExchangeFault(platform::MessageService &messages, QWidget *owner, core:
     return false;
 }
 
-QString RunLengthRequest(const core::Equation &equation,
+QString runLengthRequest(const core::Equation &equation,
     double x1,
     double x2,
     std::size_t decimals,
@@ -39,7 +39,7 @@ QString RunLengthRequest(const core::Equation &equation,
     const core::LengthResult result =
         core::WriteLengthRequest(equation, x1, x2, decimals, engineCall(services.engine));
     tellExchangeFault(services.messages, owner, result.fault);
-    return core::LengthTooLarge(result.length) ? msg::inputTooLarge() : toQt(*result.length);
+    return core::lengthTooLarge(result.length) ? msg::inputTooLarge() : toQt(*result.length);
 }
 
 } // namespace frontend

@@ -9,7 +9,7 @@ namespace frontend
 
 std::filesystem::path toPath(const QString &path)
 {
-    return core::PathFromUtf8(path.toStdString());
+    return core::pathFromUtf8(path.toStdString());
 }
 
 QString fileTextForDisplay(const std::string &bytes)

@@ -54,7 +54,7 @@ bool requestRootsFile(
     core::CreatorRequest &creator = state.creator;
     creator.fromFile = true;
     creator.RootsFilePath = toStd(path);
-    creator.viewText = core::LoadFileText(toPath(path)).text;
+    creator.viewText = core::loadFileText(toPath(path)).text;
     creator.roots = core::ReadRootsFile(toPath(path));
     showNotices(messages, owner, creator.roots.notices);
     return true;

@@ -60,7 +60,7 @@ void FrmCreateSolve::btnSave_Click()
     if (!path || path->isEmpty()) {
         return;
     }
-    if (!core::WriteLines(toPath(*path), core::CreatedFileLines(m_equation))) {
+    if (!core::writeLines(toPath(*path), core::CreatedFileLines(m_equation))) {
         m_services.messages.show(msg::saveCreatedFailed(*path), this);
     }
 }

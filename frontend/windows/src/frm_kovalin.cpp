@@ -284,7 +284,7 @@ void FrmKovalin::Form_Load()
     } else if (kind == CoefKind::Complex) {
         LoadComplex(m_state.BoxDegree);
     } else {
-        OpenFile(toQt(m_state.FilePath), core::LoadFileText(core::PathFromUtf8(m_state.FilePath)).text.value_or(""));
+        OpenFile(toQt(m_state.FilePath), core::loadFileText(core::pathFromUtf8(m_state.FilePath)).text.value_or(""));
     }
     showPanel(kind);
     enableActions();
@@ -398,11 +398,11 @@ void FrmKovalin::applyCheck(const core::EquationCheck &check)
 
 std::optional<core::Equation> FrmKovalin::checkedEquation(bool gate)
 {
-    if (gate && core::ComplexGateRefuses(m_state)) {
+    if (gate && core::complexGateRefuses(m_state)) {
         m_services.messages.show(msg::complexCoefficients(), this);
         return std::nullopt;
     }
-    core::EquationCheck check = core::CheckEquation(m_state, boxTexts());
+    core::EquationCheck check = core::checkEquation(m_state, boxTexts());
     applyCheck(check);
     return std::move(check.equation);
 }
@@ -412,7 +412,7 @@ void FrmKovalin::launch(Action action)
     if (!m_actions.offers(action)) {
         return;
     }
-    const core::ActionRule rule = core::RuleFor(action);
+    const core::ActionRule rule = core::ruleFor(action);
     if (!rule.equationCheck) {
         m_actions.launch(action, core::Equation(), this);
         return;
@@ -459,12 +459,12 @@ void FrmKovalin::btnOpen_Click()
         return;
     }
     // An unreadable choice keeps the current equation rather than switching to an empty view.
-    const core::LoadedText loaded = core::LoadFileText(toPath(*path));
+    const core::LoadedText loaded = core::loadFileText(toPath(*path));
     if (!loaded.text) {
         m_services.messages.show(msg::fileUnusable(*path, loaded.problem), this);
         return;
     }
-    core::StartFileEntry(m_state, toStd(*path), *loaded.text);
+    core::startFileEntry(m_state, toStd(*path), *loaded.text);
     showPanel(CoefKind::File);
     OpenFile(*path, *loaded.text);
 }
@@ -482,7 +482,7 @@ void FrmKovalin::btnSave_Click()
     if (!path || path->isEmpty()) {
         return;
     }
-    if (!core::WriteLines(toPath(*path), core::CoefficientFileLines(equation->texts))) {
+    if (!core::writeLines(toPath(*path), core::coefficientFileLines(equation->texts))) {
         m_services.messages.show(msg::saveFailed(*path), this);
     }
 }

@@ -30,16 +30,16 @@ void registerSolving(ActionRegistry &actions, core::KovalinState &state, platfor
 void solveEquation(
     const core::Equation &equation, std::size_t decimals, const platform::Services &services, QWidget *owner)
 {
-    if (core::SolveRefused(equation)) {
+    if (core::solveRefused(equation)) {
         services.messages.show(msg::unableToSolve(), owner);
         return;
     }
     FrmSolve window(services, owner);
     window.setDegree(toQt(equation.degreeText));
-    window.setEquation(toQt(core::ActionText(core::Action::Solve, equation)));
+    window.setEquation(toQt(core::actionText(core::Action::Solve, equation)));
     const core::SolveResult result = core::WriteSolveRequest(equation, engineCall(services.engine));
     if (tellExchangeFault(services.messages, owner, result.fault)) {
-        window.showRoots(core::ListRoots(result.roots, decimals));
+        window.showRoots(core::listRoots(result.roots, decimals));
     }
     services.modal.run(window);
 }

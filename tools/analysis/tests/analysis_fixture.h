@@ -27,14 +27,14 @@ using frontend::core::testing::equationOf;
 /// The state after the main window checked typed coefficients (power order: constant first).
 inline void setReal(frontend::core::KovalinState &state, std::vector<std::string> texts, std::size_t decimals = 15)
 {
-    frontend::core::StartProgramEntry(
+    frontend::core::startProgramEntry(
         state, frontend::core::CoefKind::Real, static_cast<int>(texts.size()) - 1, decimals);
     state.equation = equationOf(CoefficientTexts::real(std::move(texts)));
 }
 
 inline void setComplex(frontend::core::KovalinState &state, std::vector<std::string> re, std::vector<std::string> im)
 {
-    frontend::core::StartProgramEntry(state, frontend::core::CoefKind::Complex, static_cast<int>(re.size()) - 1, 15);
+    frontend::core::startProgramEntry(state, frontend::core::CoefKind::Complex, static_cast<int>(re.size()) - 1, 15);
     state.equation = equationOf(CoefficientTexts::complexPairs(std::move(re), std::move(im)));
 }
 

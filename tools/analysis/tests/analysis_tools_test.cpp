@@ -73,7 +73,7 @@ private Q_SLOTS:
 private:
     void open(CoefKind kind, std::vector<std::string> re, std::vector<std::string> im = {})
     {
-        frontend::core::StartProgramEntry(*state, kind, static_cast<int>(re.size()) - 1, 15);
+        frontend::core::startProgramEntry(*state, kind, static_cast<int>(re.size()) - 1, 15);
         window = std::make_unique<frontend::FrmKovalin>(*state, fakes->services(), *registry);
         const char *prefix = kind == CoefKind::Real ? "txtCR_" : "txtCCA_";
         for (std::size_t i = 0; i < re.size(); ++i) {

@@ -88,7 +88,7 @@ class EvaluateCopyCases : public ::testing::TestWithParam<CopyCase>
 TEST_P(EvaluateCopyCases, BuildsValueAndPolynomial)
 {
     const CopyCase &c = GetParam();
-    EXPECT_EQ(EvaluateCopyText({ c.xRe, c.xIm, c.coefficients, c.valueRe, c.valueIm }), c.expected) << c.name;
+    EXPECT_EQ(evaluateCopyText({ c.xRe, c.xIm, c.coefficients, c.valueRe, c.valueIm }), c.expected) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms,

@@ -20,11 +20,11 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: graph_screenshot <file.png>\n");
         return 2;
     }
-    const frontend::core::Equation equation = frontend::core::MakeEquation("5",
+    const frontend::core::Equation equation = frontend::core::makeEquation("5",
         frontend::core::CoefficientTexts::real({ "0", "4", "0", "-5", "0", "1" }),
         { { 0.0, 0.0 }, { 4.0, 0.0 }, { 0.0, 0.0 }, { -5.0, 0.0 }, { 0.0, 0.0 }, { 1.0, 0.0 } });
     frontend::core::GraphSettings graph;
-    tools::graph::core::StoreWindow(graph, { -3.0, 3.0, -10.0, 10.0 });
+    tools::graph::core::storeWindow(graph, { -3.0, 3.0, -10.0, 10.0 });
     graph.GraphTickFreq = 0.5;
     graph.GraphGrid = true;
     graph.GraphGridFreq = 1.0;

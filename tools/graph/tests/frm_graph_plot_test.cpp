@@ -57,7 +57,7 @@ private Q_SLOTS:
         resetDoubles();
         useRealEquation(*state, { "0", "1" }); // y = x
         auto &graph = state->graph;
-        tools::graph::core::StoreWindow(graph, { -100.0, 100.0, -100.0, 100.0 });
+        tools::graph::core::storeWindow(graph, { -100.0, 100.0, -100.0, 100.0 });
         graph.GraphQuality = 100;
         graph.GraphTicks = false;
         graph.GraphRemembered = true;
@@ -135,7 +135,7 @@ private Q_SLOTS:
     void eachCurveInItsColour()
     {
         auto &graph = state->graph;
-        tools::graph::core::StoreWindow(graph, { -10.0, 10.0, -10.0, 10.0 });
+        tools::graph::core::storeWindow(graph, { -10.0, 10.0, -10.0, 10.0 });
         graph.GraphDer1 = graph.GraphDer2 = graph.GraphInt = true;
         open();
         // y = x, y' = 1, y'' = 0 (over the x axis) and x²/2, at a sample near x = -4.
@@ -152,7 +152,7 @@ private Q_SLOTS:
     void aWindowWithoutTheOriginCountsItsGridFromZero()
     {
         auto &graph = state->graph;
-        tools::graph::core::StoreWindow(graph, { 10.0, 20.0, 10.0, 20.0 });
+        tools::graph::core::storeWindow(graph, { 10.0, 20.0, 10.0, 20.0 });
         graph.GraphTicks = true;
         graph.GraphTickFreq = 5.0;
         graph.GraphGrid = true;

@@ -9,7 +9,7 @@
 
 #include <cmath>
 
-using tools::graph::RunGraph;
+using tools::graph::runGraph;
 
 namespace
 {
@@ -63,7 +63,7 @@ private Q_SLOTS:
     {
         frontend::ActionRegistry actions;
         tools::graph::registerGraphTool(actions, *state, fakes->services());
-        frontend::core::StartProgramEntry(*state, frontend::core::CoefKind::Real, 2, 15);
+        frontend::core::startProgramEntry(*state, frontend::core::CoefKind::Real, 2, 15);
         frontend::FrmKovalin window(*state, fakes->services(), actions);
         child<QLineEdit>(&window, QStringLiteral("txtCR_2"))->setText(QStringLiteral("1"));
         child<QLineEdit>(&window, QStringLiteral("txtCR_0"))->setText(QStringLiteral("-4"));
@@ -95,7 +95,7 @@ private Q_SLOTS:
             QCOMPARE(textIn(plot, "txtFunction"), function);
             clickIn(plot, "btnClose");
         });
-        RunGraph(state->equation, state->decimals(), state->graph, fakes->services(), function, nullptr);
+        runGraph(state->equation, state->decimals(), state->graph, fakes->services(), function, nullptr);
         QCOMPARE(fakes->modal.shownWindows,
             (QStringList { QStringLiteral("frmGraphParameters"), QStringLiteral("frmGraphPlot") }));
     }
@@ -115,8 +115,8 @@ private Q_SLOTS:
             QCOMPARE(textIn(parameters, "txtTickFreq"), QStringLiteral("0.25"));
             clickIn(parameters, "btnCancel");
         });
-        RunGraph(state->equation, state->decimals(), state->graph, fakes->services(), function, nullptr);
-        RunGraph(state->equation, state->decimals(), state->graph, fakes->services(), function, nullptr);
+        runGraph(state->equation, state->decimals(), state->graph, fakes->services(), function, nullptr);
+        runGraph(state->equation, state->decimals(), state->graph, fakes->services(), function, nullptr);
     }
 
     void modifyAfterRedrawOffersTheWindowAsNumbers()
@@ -136,7 +136,7 @@ private Q_SLOTS:
             QCOMPARE(textIn(parameters, "txtFunction"), function);
             clickIn(parameters, "btnCancel");
         });
-        RunGraph(state->equation, state->decimals(), state->graph, fakes->services(), function, nullptr);
+        runGraph(state->equation, state->decimals(), state->graph, fakes->services(), function, nullptr);
     }
 
     void modifyWithoutZoomOffersTheTypedTexts()
@@ -155,7 +155,7 @@ private Q_SLOTS:
         steps->then([](QDialog &plot) {
             clickIn(plot, "btnClose");
         });
-        RunGraph(state->equation, state->decimals(), state->graph, fakes->services(), function, nullptr);
+        runGraph(state->equation, state->decimals(), state->graph, fakes->services(), function, nullptr);
         QCOMPARE(fakes->modal.shownWindows.size(), 4);
     }
 

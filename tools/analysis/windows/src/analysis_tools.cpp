@@ -20,7 +20,7 @@ frontend::ActionRegistry::Handler opener(
 {
     return [action, &state, services](const frontend::core::Equation &equation, QWidget *owner) {
         Window dialog(equation, state.decimals(), services, owner);
-        (dialog.*setText)(frontend::toQt(frontend::core::ActionText(action, equation)));
+        (dialog.*setText)(frontend::toQt(frontend::core::actionText(action, equation)));
         services.modal.run(dialog);
     };
 }

@@ -147,7 +147,7 @@ void CalculusResultWindow::btnSave_Click()
     if (!path || path->isEmpty()) {
         return;
     }
-    if (!frontend::core::WriteLines(frontend::toPath(*path), CalculusFileLines(m_kind, m_result))) {
+    if (!frontend::core::writeLines(frontend::toPath(*path), CalculusFileLines(m_kind, m_result))) {
         m_services.messages.show(msg::saveFailed(*path), this);
     }
 }
@@ -317,7 +317,7 @@ void FrmCalculusNew::calculateDerivative()
     if (request.zeroed) {
         m_txtDiff->setText(QStringLiteral("0"));
     }
-    const CalculusResult result = Differentiate(RealParts(m_equation.values), request.x, m_decimals);
+    const CalculusResult result = Differentiate(realParts(m_equation.values), request.x, m_decimals);
     if (result.overflow) {
         m_services.messages.show(frontend::msg::overflow(), this);
         return;
@@ -355,7 +355,7 @@ void FrmCalculusNew::calculateIntegral()
     if (request.limits) {
         limits = std::pair { request.limits->x1, request.limits->x2 };
     }
-    const CalculusResult result = Integrate(RealParts(m_equation.values), limits, m_decimals);
+    const CalculusResult result = Integrate(realParts(m_equation.values), limits, m_decimals);
     if (result.overflow) {
         m_services.messages.show(frontend::msg::overflow(), this);
         return;

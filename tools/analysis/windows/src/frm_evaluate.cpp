@@ -143,7 +143,7 @@ void FrmEvaluate::btnEvaluate_Click()
 
 void FrmEvaluate::btnCopy_Click()
 {
-    const std::string text = EvaluateCopyText({ toStd(m_savedXA),
+    const std::string text = evaluateCopyText({ toStd(m_savedXA),
         toStd(m_savedXB),
         m_equation.texts,
         toStd(m_txtEvaluateA->text()),

@@ -163,7 +163,7 @@ void FrmLengthNew::calculate()
         return;
     }
     m_btnCancel->setText(tr("Close"));
-    const std::vector<double> c = RealParts(m_equation.values);
+    const std::vector<double> c = realParts(m_equation.values);
     const auto y1 = FindYValue(c, request.x1, m_txtX1);
     const auto y2 = y1 ? FindYValue(c, request.x2, m_txtX2) : std::nullopt;
     if (!y2) {
@@ -181,7 +181,7 @@ void FrmLengthNew::calculate()
 QString FrmLengthNew::lengthText(const std::vector<double> &coefficients, double x1, double y1, double x2, double y2)
 {
     if (coefficients.size() > 2) {
-        return frontend::RunLengthRequest(m_equation, x1, x2, m_decimals, m_services, this);
+        return frontend::runLengthRequest(m_equation, x1, x2, m_decimals, m_services, this);
     }
     const auto length = StraightLineLength(x1, y1, x2, y2, m_decimals);
     return length ? toQt(*length) : frontend::msg::inputTooLarge();

@@ -190,8 +190,8 @@ void FrmTableNew::btnCreate_Click()
 {
     frontend::guarded(m_services.messages, this, [this] {
         const TableRequest request = m_optIntervalOne->isChecked()
-            ? CheckWholeNumberRun(toStd(m_txtOneFirst->text()), toStd(m_txtOneLast->text()))
-            : CheckUserRun(
+            ? checkWholeNumberRun(toStd(m_txtOneFirst->text()), toStd(m_txtOneLast->text()))
+            : checkUserRun(
                 toStd(m_txtUserFirst->text()), toStd(m_txtUserInterval->text()), toStd(m_txtUserTotal->text()));
         if (request.problem != TableProblem::None) {
             refuse(request);
@@ -283,7 +283,7 @@ void FrmTable::btnCopy_Click()
 {
     frontend::guarded(m_services.messages, this, [this] {
         const frontend::BusyCursor busy;
-        const auto text = TableCopyText(toStd(m_txtFunction->text()), m_model->table());
+        const auto text = tableCopyText(toStd(m_txtFunction->text()), m_model->table());
         if (!text) {
             m_services.messages.show(msg::tableCopyScratchFailed(QDir::toNativeSeparators(QDir::currentPath())), this);
             return;

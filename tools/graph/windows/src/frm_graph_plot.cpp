@@ -197,10 +197,10 @@ void FrmGraphPlot::Form_Load()
 
 void FrmGraphPlot::draw()
 {
-    m_polynomial = core::PlotCoefficients(m_equation);
-    const core::PlotRequest request = core::RequestFrom(m_settings, m_picture->width(), m_picture->height());
+    m_polynomial = core::plotCoefficients(m_equation);
+    const core::PlotRequest request = core::requestFrom(m_settings, m_picture->width(), m_picture->height());
     m_window = request.window;
-    m_picture->draw(core::DrawPlot(request, m_polynomial ? &*m_polynomial : nullptr), m_window);
+    m_picture->draw(core::drawPlot(request, m_polynomial ? &*m_polynomial : nullptr), m_window);
 }
 
 void FrmGraphPlot::PlotGraph()
@@ -210,8 +210,8 @@ void FrmGraphPlot::PlotGraph()
 
 void FrmGraphPlot::PlotGraph2(double a)
 {
-    const core::PlotWindow window = a != 0.0 ? core::ZoomedOut(m_window) : m_window;
-    core::StoreZoomedWindow(m_settings, window);
+    const core::PlotWindow window = a != 0.0 ? core::zoomedOut(m_window) : m_window;
+    core::storeZoomedWindow(m_settings, window);
     draw();
 }
 
@@ -225,7 +225,7 @@ void FrmGraphPlot::showCurveReadOut(double x)
     if (!m_polynomial) {
         return;
     }
-    const core::CurveReadOut readOut = core::ReadOutAt(*m_polynomial, m_window, x, m_decimals);
+    const core::CurveReadOut readOut = core::readOutAt(*m_polynomial, m_window, x, m_decimals);
     m_lblXY->setText(frontend::toQt(readOut.label));
     m_picture->ver()->place(readOut.ver);
     m_picture->der()->place(readOut.der);
@@ -240,10 +240,10 @@ void FrmGraphPlot::Picture1_MouseMove(Qt::MouseButtons buttons, QPointF position
         showCurveReadOut(at.x);
         return;
     }
-    m_lblXY->setText(frontend::toQt(core::CoordinateText(at, m_decimals)));
+    m_lblXY->setText(frontend::toQt(core::coordinateText(at, m_decimals)));
     if (m_dragging && (buttons & Qt::LeftButton)) {
         m_corner = at;
-        m_picture->shape1()->placeRectangle(core::ZoomRectangle(m_start, m_corner));
+        m_picture->shape1()->placeRectangle(core::zoomRectangle(m_start, m_corner));
     }
 }
 
@@ -251,13 +251,13 @@ void FrmGraphPlot::Picture1_MouseDown(Qt::MouseButton button, QPointF position)
 {
     const core::GraphPoint at = m_picture->graphAt(position);
     if (button == Qt::RightButton && !zooming()) {
-        const QString coordinates = frontend::toQt(core::CoordinateText(at, m_decimals));
+        const QString coordinates = frontend::toQt(core::coordinateText(at, m_decimals));
         m_services.messages.show(msg::graphCoordinate(coordinates), this);
     } else if (button == Qt::LeftButton && zooming()) {
         m_start = at;
         m_corner = at;
         m_dragging = true;
-        m_picture->shape1()->placeRectangle(core::ZoomRectangle(m_start, m_corner));
+        m_picture->shape1()->placeRectangle(core::zoomRectangle(m_start, m_corner));
         m_picture->shape1()->setVisible(true);
     } else if (button == Qt::RightButton && zooming()) {
         BusyCursor busy;
@@ -277,12 +277,12 @@ void FrmGraphPlot::Picture1_MouseUp(Qt::MouseButton button, QPointF position)
     if (m_start.x == m_corner.x && m_start.y == m_corner.y) {
         return; // a click without movement
     }
-    zoomInto(core::ZoomRectangle(m_start, m_corner));
+    zoomInto(core::zoomRectangle(m_start, m_corner));
 }
 
 void FrmGraphPlot::zoomInto(const core::ZoomRect &rect)
 {
-    const auto window = core::ZoomedIn(rect);
+    const auto window = core::zoomedIn(rect);
     if (!window) {
         return; // a drag along one direction only selects no area
     }
@@ -292,7 +292,7 @@ void FrmGraphPlot::zoomInto(const core::ZoomRect &rect)
     letEventsRun();
     BusyCursor busy;
     m_picture->shape2()->setVisible(false);
-    core::StoreZoomedWindow(m_settings, *window);
+    core::storeZoomedWindow(m_settings, *window);
     PlotGraph();
 }
 

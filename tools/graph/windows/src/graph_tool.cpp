@@ -33,7 +33,7 @@ std::optional<QString> askParameters(frontend::core::GraphSettings &settings,
 
 } // namespace
 
-void RunGraph(const frontend::core::Equation &equation,
+void runGraph(const frontend::core::Equation &equation,
     std::size_t decimals,
     frontend::core::GraphSettings &settings,
     platform::Services services,
@@ -64,11 +64,11 @@ void registerGraphTool(
     frontend::ActionRegistry &actions, frontend::core::KovalinState &state, platform::Services services)
 {
     actions.add(frontend::core::Action::Graph, [&state, services](const frontend::core::Equation &equation, QWidget *owner) {
-        RunGraph(equation,
+        runGraph(equation,
             state.decimals(),
             state.graph,
             services,
-            frontend::toQt(frontend::core::ActionText(frontend::core::Action::Graph, equation)),
+            frontend::toQt(frontend::core::actionText(frontend::core::Action::Graph, equation)),
             owner);
     });
 }

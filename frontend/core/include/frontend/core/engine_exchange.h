@@ -29,19 +29,19 @@ enum class ExchangeFault {
 };
 
 /// True when a solve must be refused before any request: the complex solver takes degrees below 50 only.
-bool SolveRefused(const Equation &equation);
+bool solveRefused(const Equation &equation);
 
 /// The lines of a solve request for the checked equation (line ends not included): "S", the type, the
 /// degree, the coefficients from the leading one down to the constant term, and an empty line. Nothing when
 /// a coefficient's value is not a finite number.
-std::optional<std::vector<std::string>> SolveRequestLines(const Equation &equation);
+std::optional<std::vector<std::string>> solveRequestLines(const Equation &equation);
 /// The lines of an arc-length request: "L", the degree, the real coefficients leading first, x1, x2 and an
 /// empty line. Nothing for complex coefficients or a value that is not a finite number.
-std::optional<std::vector<std::string>> LengthRequestLines(const Equation &equation, double x1, double x2);
+std::optional<std::vector<std::string>> lengthRequestLines(const Equation &equation, double x1, double x2);
 
 /// The first `count` numbers of an answer, read free-format (separated by blanks, commas or line ends);
 /// nothing when there are fewer or one of them is not a finite number ("Infinity", "NaN").
-std::optional<std::vector<double>> ReadAnswerValues(std::string_view answer, std::size_t count);
+std::optional<std::vector<double>> readAnswerValues(std::string_view answer, std::size_t count);
 
 struct SolveResult {
     ExchangeFault fault = ExchangeFault::None;
@@ -65,9 +65,9 @@ struct RootList {
 /// The entry of one root with parts formatted to `decimals`: "(r)" when the imaginary part's text is 0,
 /// "(r) + (m)i" when it is positive, else "(r) - (a)i" with a its magnitude in general number text.
 /// `imaginary` tells whether the root counts as imaginary.
-std::string RootEntry(ComplexValue root, std::size_t decimals, bool &imaginary);
+std::string rootEntry(ComplexValue root, std::size_t decimals, bool &imaginary);
 /// The entries and counts of all roots, in their order.
-RootList ListRoots(const std::vector<ComplexValue> &roots, std::size_t decimals);
+RootList listRoots(const std::vector<ComplexValue> &roots, std::size_t decimals);
 
 struct LengthResult {
     ExchangeFault fault = ExchangeFault::None;
@@ -83,6 +83,6 @@ LengthResult WriteLengthRequest(
 std::optional<std::string> ReadLengthResult(const platform::ExchangeFiles &files, std::size_t decimals);
 /// True when the result window must say the input was too large instead of showing a length: nothing was
 /// read, or the length reads as 0.
-bool LengthTooLarge(const std::optional<std::string> &length);
+bool lengthTooLarge(const std::optional<std::string> &length);
 
 } // namespace frontend::core

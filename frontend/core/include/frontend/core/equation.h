@@ -80,6 +80,6 @@ struct Equation {
 };
 
 /// The equation of checked texts and the values the check read from them.
-Equation MakeEquation(std::string degreeText, CoefficientTexts texts, std::vector<ComplexValue> values);
+Equation makeEquation(std::string degreeText, CoefficientTexts texts, std::vector<ComplexValue> values);
 
 } // namespace frontend::core

@@ -69,7 +69,7 @@ struct KovalinState {
     FileKind FileCoefType = FileKind::Real;
     int Degree = 0;
     int BoxDegree = 0;
-    std::string PrecisionPattern = MakePrecisionPattern(15);
+    std::string PrecisionPattern = makePrecisionPattern(15);
     std::string FilePath;
     bool FromFile = false;
     Equation equation; // the current equation as its last check passed (empty boxes before any)
@@ -84,15 +84,15 @@ struct KovalinState {
 };
 
 /// A new equation was confirmed for solving: its first graph starts again from the default parameters.
-void ForgetGraphParameters(KovalinState &state);
+void forgetGraphParameters(KovalinState &state);
 
 /// Entry in the program's boxes: the kind, degree and precision chosen in the new-equation dialog.
-void StartProgramEntry(KovalinState &state, CoefKind kind, int degree, std::size_t decimals);
+void startProgramEntry(KovalinState &state, CoefKind kind, int degree, std::size_t decimals);
 /// The equation is the coefficient file at `path`, whose text is `viewText`.
-void StartFileEntry(KovalinState &state, const std::string &path, std::string_view viewText);
+void startFileEntry(KovalinState &state, const std::string &path, std::string_view viewText);
 
 /// True when a real-only tool must refuse the current equation.
-bool ComplexGateRefuses(const KovalinState &state);
+bool complexGateRefuses(const KovalinState &state);
 
 /// The outcome of the check every action on the equation runs first: the equation when it passed, else
 /// what to tell and the box to correct.
@@ -107,7 +107,7 @@ struct EquationCheck {
 
 /// Checks the typed boxes (their texts given) or re-reads the file, reading every coefficient once. When it
 /// passes, the state keeps the equation as the current one.
-EquationCheck CheckEquation(KovalinState &state, CoefficientTexts boxTexts);
+EquationCheck checkEquation(KovalinState &state, CoefficientTexts boxTexts);
 
 /// Actions started from the main window that use the current equation.
 enum class Action { Solve, Create, Evaluate, Table, Graph, Calculus, Length };
@@ -118,9 +118,9 @@ struct ActionRule {
     std::string_view prefix; // put before the equation text in the target window
 };
 
-ActionRule RuleFor(Action action);
+ActionRule ruleFor(Action action);
 
 /// The text the action's window shows: its prefix and the equation's one-line text.
-std::string ActionText(Action action, const Equation &equation);
+std::string actionText(Action action, const Equation &equation);
 
 } // namespace frontend::core

@@ -28,7 +28,7 @@ bool tellExchangeFault(platform::MessageService &messages, QWidget *owner, core:
 /// is told with the unexpected-error message over `owner`. Returns the text for the arc-length result window:
 /// the length formatted to `decimals`, or "Error: Input Too Large" when no length could be read or it reads
 /// as 0.
-QString RunLengthRequest(const core::Equation &equation,
+QString runLengthRequest(const core::Equation &equation,
     double x1,
     double x2,
     std::size_t decimals,

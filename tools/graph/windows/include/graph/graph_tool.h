@@ -22,7 +22,7 @@ namespace tools::graph
 
 /// Runs the graph of the checked equation, whose text (with "y = ") is `function`, modally over `owner`, with
 /// the display precision `decimals` and the run's graph settings.
-void RunGraph(const frontend::core::Equation &equation,
+void runGraph(const frontend::core::Equation &equation,
     std::size_t decimals,
     frontend::core::GraphSettings &settings,
     platform::Services services,

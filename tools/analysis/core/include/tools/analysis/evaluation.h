@@ -37,7 +37,7 @@ std::optional<std::string> EvaluateComplexAt(
     const std::vector<ComplexValue> &coefficients, double x, std::size_t decimals);
 
 /// The real parts of the coefficients (the real-only tools' view of them).
-std::vector<double> RealParts(const std::vector<ComplexValue> &coefficients);
+std::vector<double> realParts(const std::vector<ComplexValue> &coefficients);
 
 /// What the evaluation tool's Copy is built from.
 struct EvaluateCopySource {
@@ -50,6 +50,6 @@ struct EvaluateCopySource {
 
 /// "V = P": the value, then the polynomial with the x factor in place of x, for example
 /// (1.5) = (2)*(1.5)^2 + (0)*(1.5)^1 + (-3).
-std::string EvaluateCopyText(const EvaluateCopySource &source);
+std::string evaluateCopyText(const EvaluateCopySource &source);
 
 } // namespace tools::analysis

@@ -29,7 +29,7 @@ inline Equation equationOf(CoefficientTexts texts)
         values.push_back({ valueOf(texts.re[i]), hasIm ? valueOf(texts.im[i]) : 0.0 });
     }
     std::string degree = std::to_string(texts.degree());
-    return MakeEquation(std::move(degree), std::move(texts), std::move(values));
+    return makeEquation(std::move(degree), std::move(texts), std::move(values));
 }
 
 } // namespace frontend::core::testing
