@@ -51,7 +51,8 @@ void redraw(benchmark::State &run)
 {
     frontend::core::KovalinState state = degree100();
     platform::testing::FakeServices fakes;
-    tools::graph::FrmGraphPlot plot(state.equation, state.decimals(), state.graph, fakes.services(), QStringLiteral("y = ..."));
+    tools::graph::FrmGraphPlot plot(
+        state.equation, state.decimals(), state.graph, fakes.services(), QStringLiteral("y = ..."));
     plot.resize(width + 32, height + 135); // the picture's margins
     plot.show();
     for (auto _ : run) {

@@ -3,10 +3,10 @@
 // Runs on the offscreen platform.
 //   build/bin/solve_window_bench [--benchmark_filter=real_d100]
 
-#include "frontend/kit/action_registry.h"
 #include "frontend/core/coefficient_file.h"
 #include "frontend/core/state.h"
 #include "frontend/frm_kovalin.h"
+#include "frontend/kit/action_registry.h"
 #include "frontend/solving.h"
 #include "platform/engine_library.h"
 #include "platform/testing/fakes.h"

@@ -1,8 +1,8 @@
 // The cubic solver's window on the offscreen platform, with recording message, clipboard and shell doubles.
 
 #include "cubic/cubic_window.h"
-#include "window_checks.h"
 #include "platform/testing/window_test_main.h"
+#include "window_checks.h"
 
 #include <QLabel>
 #include <QLineEdit>

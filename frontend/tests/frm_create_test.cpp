@@ -6,8 +6,8 @@
 #include "frontend/frm_create.h"
 #include "frontend/frm_kovalin.h"
 #include "frontend/frm_new.h"
-#include "solving_fixture.h"
 #include "platform/testing/window_test_main.h"
+#include "solving_fixture.h"
 
 #include <QComboBox>
 #include <QGroupBox>

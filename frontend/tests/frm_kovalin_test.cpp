@@ -1,8 +1,8 @@
 #include "frontend/core/rows.h"
 #include "frontend/frm_kovalin.h"
+#include "platform/testing/window_test_main.h"
 #include "platform/twips.h"
 #include "window_fixture.h"
-#include "platform/testing/window_test_main.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "frontend/frm_new.h"
-#include "window_fixture.h"
 #include "platform/testing/window_test_main.h"
+#include "window_fixture.h"
 
 #include <QComboBox>
 #include <QFile>

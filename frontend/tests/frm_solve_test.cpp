@@ -2,10 +2,10 @@
 // refusal of complex degree 50, the unexpected-error paths, and Copy.
 
 #include "frontend/core/state.h"
-#include "frontend/kit/engine_requests.h"
 #include "frontend/frm_kovalin.h"
-#include "solving_fixture.h"
+#include "frontend/kit/engine_requests.h"
 #include "platform/testing/window_test_main.h"
+#include "solving_fixture.h"
 
 #include <QAction>
 #include <QGroupBox>

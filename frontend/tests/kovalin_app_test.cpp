@@ -1,6 +1,6 @@
 #include "frontend/kovalin_app.h"
-#include "window_fixture.h"
 #include "platform/testing/window_test_main.h"
+#include "window_fixture.h"
 
 #include <QComboBox>
 #include <QLineEdit>

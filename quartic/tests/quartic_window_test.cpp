@@ -1,8 +1,8 @@
 // The quartic solver's window on the offscreen platform: where it differs from the cubic solver's.
 
+#include "platform/testing/window_test_main.h"
 #include "quartic/quartic_window.h"
 #include "window_checks.h"
-#include "platform/testing/window_test_main.h"
 
 #include <QLabel>
 #include <QLineEdit>

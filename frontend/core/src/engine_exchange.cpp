@@ -3,6 +3,7 @@
 #include "frontend/core/coefficient_file.h"
 #include "frontend/core/number_text.h"
 #include "frontend/core/text_file.h"
+
 #include <algorithm>
 #include <cmath>
 #include <filesystem>

@@ -91,8 +91,7 @@ EquationCheck checkFile(KovalinState &state)
 
 EquationCheck checkEquation(KovalinState &state, CoefficientTexts boxTexts)
 {
-    EquationCheck check =
-        state.CoefType == CoefKind::File ? checkFile(state) : checkBoxes(state, std::move(boxTexts));
+    EquationCheck check = state.CoefType == CoefKind::File ? checkFile(state) : checkBoxes(state, std::move(boxTexts));
     if (check.equation) {
         state.equation = *check.equation;
     }

@@ -36,8 +36,7 @@ QString runLengthRequest(const core::Equation &equation,
     const platform::Services &services,
     QWidget *owner)
 {
-    const core::LengthResult result =
-        core::WriteLengthRequest(equation, x1, x2, decimals, engineCall(services.engine));
+    const core::LengthResult result = core::WriteLengthRequest(equation, x1, x2, decimals, engineCall(services.engine));
     tellExchangeFault(services.messages, owner, result.fault);
     return core::lengthTooLarge(result.length) ? msg::inputTooLarge() : toQt(*result.length);
 }

@@ -2,8 +2,8 @@
 
 #include "frontend/core/text_file.h"
 #include "frontend/kit/feedback.h"
-#include "frontend/messages.h"
 #include "frontend/kit/qt_text.h"
+#include "frontend/messages.h"
 #include "platform/message_service.h"
 
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "frontend/frm_create_solve.h"
 
 #include "frontend/core/text_file.h"
-#include "frontend/panels.h"
-#include "frontend/messages.h"
 #include "frontend/kit/qt_text.h"
+#include "frontend/messages.h"
+#include "frontend/panels.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_service.h"
 

@@ -1,11 +1,11 @@
 #include "frontend/frm_new.h"
 
-#include "frontend/kit/action_launcher.h"
 #include "frontend/core/text_file.h"
 #include "frontend/creator_request.h"
+#include "frontend/kit/action_launcher.h"
 #include "frontend/kit/feedback.h"
-#include "frontend/messages.h"
 #include "frontend/kit/qt_text.h"
+#include "frontend/messages.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_service.h"
 

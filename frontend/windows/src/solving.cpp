@@ -1,13 +1,13 @@
 #include "frontend/solving.h"
 
-#include "frontend/kit/action_registry.h"
 #include "frontend/core/engine_exchange.h"
-#include "frontend/kit/engine_requests.h"
 #include "frontend/frm_create.h"
 #include "frontend/frm_create_new.h"
 #include "frontend/frm_solve.h"
-#include "frontend/messages.h"
+#include "frontend/kit/action_registry.h"
+#include "frontend/kit/engine_requests.h"
 #include "frontend/kit/qt_text.h"
+#include "frontend/messages.h"
 #include "platform/message_service.h"
 #include "platform/modal_runner.h"
 

@@ -1,4 +1,5 @@
 #include "platform/testing/window_test.h"
+
 #include "platform/testing/window_test_main.h"
 
 #include <QApplication>

@@ -2,10 +2,10 @@
 // complex gate of the real-only tools.
 
 #include "analysis_fixture.h"
-#include "frontend/kit/action_registry.h"
 #include "frontend/frm_kovalin.h"
-#include "tools/analysis/analysis_tools.h"
+#include "frontend/kit/action_registry.h"
 #include "platform/testing/window_test_main.h"
+#include "tools/analysis/analysis_tools.h"
 
 #include <QAction>
 #include <QDialog>

@@ -1,7 +1,7 @@
 #include "analysis_fixture.h"
+#include "platform/testing/window_test_main.h"
 #include "platform/twips.h"
 #include "tools/analysis/frm_calculus.h"
-#include "platform/testing/window_test_main.h"
 
 #include <QDir>
 #include <QGroupBox>

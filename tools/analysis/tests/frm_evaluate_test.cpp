@@ -1,6 +1,6 @@
 #include "analysis_fixture.h"
-#include "tools/analysis/frm_evaluate.h"
 #include "platform/testing/window_test_main.h"
+#include "tools/analysis/frm_evaluate.h"
 
 using namespace analysis_test;
 using namespace Qt::StringLiterals;

@@ -5,8 +5,8 @@
 #include "engine/entry.h"
 #include "frontend/core/engine_exchange.h"
 #include "platform/exchange_files.h"
-#include "tools/analysis/frm_length.h"
 #include "platform/testing/window_test_main.h"
+#include "tools/analysis/frm_length.h"
 
 #include <QDir>
 

@@ -1,5 +1,5 @@
-#include "frontend/core/testing/equations.h"
 #include "frontend/core/number_text.h"
+#include "frontend/core/testing/equations.h"
 #include "tools/analysis/evaluation.h"
 #include "tools/analysis/table.h"
 
@@ -17,8 +17,8 @@
 
 using namespace tools::analysis;
 using frontend::core::CoefficientTexts;
-using frontend::core::testing::equationOf;
 using frontend::core::generalNumberText;
+using frontend::core::testing::equationOf;
 
 namespace
 {
@@ -101,7 +101,8 @@ TEST(ValueTable, WholeNumberRowsFollowTheHeadingAndAnEmptyRow)
 
 TEST(ValueTable, UserRunEndsOnItsLastValueWithoutDrift)
 {
-    const TableBuild small = CreateTableR(equationOf(CoefficientTexts::real({ "0", "1" })), checkUserRun("0", "0.1", "11").run, 15);
+    const TableBuild small =
+        CreateTableR(equationOf(CoefficientTexts::real({ "0", "1" })), checkUserRun("0", "0.1", "11").run, 15);
     ASSERT_TRUE(small.table);
     const auto texts = rows(*small.table);
     ASSERT_EQ(texts.size(), 13u);
@@ -114,7 +115,8 @@ TEST(ValueTable, UserRunEndsOnItsLastValueWithoutDrift)
     ASSERT_TRUE(large.table);
     EXPECT_EQ(large.table->row(large.table->rowCount() - 1), "1000\t1,000");
 
-    const TableBuild down = CreateTableR(equationOf(CoefficientTexts::real({ "1", "1" })), checkUserRun("1", "-1/2", "3").run, 2);
+    const TableBuild down =
+        CreateTableR(equationOf(CoefficientTexts::real({ "1", "1" })), checkUserRun("1", "-1/2", "3").run, 2);
     ASSERT_TRUE(down.table);
     EXPECT_EQ(rows(*down.table), (std::vector<std::string> { "x\ty", "", "1\t2", "0.5\t1.5", "0\t1" }));
 }
@@ -142,11 +144,13 @@ TEST(ValueTable, AnOverflowingRowStopsTheBuild)
     const TableRun run = checkUserRun("1", "1E154", "3").run;
     EXPECT_TRUE(CreateTableR(equationOf(CoefficientTexts::real({ "0", "0", "1" })), run, 15).EvalOverflow);
     EXPECT_TRUE(CreateTableC(equationOf(CoefficientTexts::complexPairs({ "0", "0", "1" }, {})), run, 15).EvalOverflow);
-    EXPECT_TRUE(CreateTableR(equationOf(CoefficientTexts::real({ "1.7E308", "1.7E308" })), checkWholeNumberRun("-1", "1").run, 15)
+    EXPECT_TRUE(CreateTableR(
+        equationOf(CoefficientTexts::real({ "1.7E308", "1.7E308" })), checkWholeNumberRun("-1", "1").run, 15)
                     .EvalOverflow);
     EXPECT_TRUE(CreateTableR(equationOf(CoefficientTexts::real({ "1", "junk" })), run, 15).EvalOverflow);
     EXPECT_FALSE(
-        CreateTableR(equationOf(CoefficientTexts::real({ "1E300", "1" })), checkWholeNumberRun("-1", "1").run, 15).EvalOverflow);
+        CreateTableR(equationOf(CoefficientTexts::real({ "1E300", "1" })), checkWholeNumberRun("-1", "1").run, 15)
+            .EvalOverflow);
 }
 
 // The build skips trying the rows when a bound shows none can overflow. Whatever the bound decides, the
@@ -218,7 +222,8 @@ protected:
 
     ValueTable table() const
     {
-        return *CreateTableR(equationOf(CoefficientTexts::real({ "1", "2" })), checkWholeNumberRun("1", "2").run, 15).table;
+        return *CreateTableR(equationOf(CoefficientTexts::real({ "1", "2" })), checkWholeNumberRun("1", "2").run, 15)
+                    .table;
     }
 
     std::filesystem::path previous;

@@ -31,7 +31,8 @@ int main(int argc, char *argv[])
     graph.GraphDer1 = true;
 
     platform::testing::FakeServices fakes; // nothing here may reach the desktop
-    tools::graph::FrmGraphPlot plot(equation, 6, graph, fakes.services(), QStringLiteral("y = ") + QString::fromStdString(equation.text));
+    tools::graph::FrmGraphPlot plot(
+        equation, 6, graph, fakes.services(), QStringLiteral("y = ") + QString::fromStdString(equation.text));
     plot.resize(760, 620);
     plot.show();
     QApplication::processEvents();

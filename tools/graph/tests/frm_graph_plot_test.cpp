@@ -1,8 +1,8 @@
 #include "graph/frm_graph_plot.h"
 #include "graph/picture.h"
 #include "graph_fixture.h"
-#include "platform/twips.h"
 #include "platform/testing/window_test_main.h"
+#include "platform/twips.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

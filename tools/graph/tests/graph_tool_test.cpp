@@ -1,5 +1,5 @@
-#include "frontend/kit/action_registry.h"
 #include "frontend/frm_kovalin.h"
+#include "frontend/kit/action_registry.h"
 #include "graph/graph_tool.h"
 #include "graph/picture.h"
 #include "graph_fixture.h"

@@ -42,7 +42,8 @@ TEST(PlotPolynomial, AnOverflowingValueIsNotFinite)
 TEST(plotCoefficients, TheRealValuesOfTheCheckedEquation)
 {
     using frontend::core::testing::equationOf;
-    const auto polynomial = plotCoefficients(equationOf(frontend::core::CoefficientTexts::real({ "1", "-6/2", "0", "2" })));
+    const auto polynomial =
+        plotCoefficients(equationOf(frontend::core::CoefficientTexts::real({ "1", "-6/2", "0", "2" })));
     ASSERT_TRUE(polynomial.has_value());
     EXPECT_DOUBLE_EQ(polynomial->value(Curve::Function, 2.0), 11.0);
 

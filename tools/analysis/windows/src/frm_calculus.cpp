@@ -1,9 +1,9 @@
 #include "tools/analysis/frm_calculus.h"
 
-#include "frontend/kit/feedback.h"
-#include "frontend/kit/messages.h"
 #include "frontend/core/text_file.h"
 #include "frontend/kit/dialog_parts.h"
+#include "frontend/kit/feedback.h"
+#include "frontend/kit/messages.h"
 #include "frontend/kit/qt_text.h"
 #include "platform/clipboard.h"
 #include "platform/file_dialogs.h"
@@ -231,7 +231,8 @@ QWidget *FrmCalculusNew::buildChoice()
 {
     QGroupBox *group = frontend::frame(tr("Find Differential/Integral of Function"), "frmNewCalculus");
     auto *layout = new QVBoxLayout(group);
-    layout->addWidget(frontend::label(tr("Would you like to differentiate or integrate the function below?"), "lblCalculusNew_0"));
+    layout->addWidget(
+        frontend::label(tr("Would you like to differentiate or integrate the function below?"), "lblCalculusNew_0"));
     m_txtFunction = frontend::display("txtFunction", true);
     layout->addLayout(frontend::row({ frontend::label(tr("Function:"), "lblCalculusNew_1"), m_txtFunction }));
     m_optDiff = frontend::radio(tr("&Differentiate"), "optDiff");

@@ -1,9 +1,9 @@
 #include "tools/analysis/frm_evaluate.h"
 
+#include "frontend/core/number_text.h"
 #include "frontend/kit/dialog_parts.h"
 #include "frontend/kit/feedback.h"
 #include "frontend/kit/messages.h"
-#include "frontend/core/number_text.h"
 #include "frontend/kit/qt_text.h"
 #include "platform/clipboard.h"
 #include "tool_window.h"
@@ -66,7 +66,8 @@ QWidget *FrmEvaluate::buildInput()
 {
     QGroupBox *group = frontend::frame(tr("Values of Unknown 'x'"), "frmEvaluatePol");
     auto *layout = new QVBoxLayout(group);
-    layout->addWidget(frontend::label(tr("Enter the value of 'x' for which you would like to evaluate the polynomial below."), "lblLengthNew_0"));
+    layout->addWidget(frontend::label(
+        tr("Enter the value of 'x' for which you would like to evaluate the polynomial below."), "lblLengthNew_0"));
     m_txtXA = frontend::numberBox("txtXA");
     m_txtXB = frontend::numberBox("txtXB");
     layout->addLayout(complexRow(tr("x ="), 1, m_txtXA, m_txtXB));
@@ -79,8 +80,7 @@ QWidget *FrmEvaluate::buildValue()
 {
     QGroupBox *group = frontend::frame(tr("Value of Polynomial"), "frmArcLength");
     auto *layout = new QVBoxLayout(group);
-    layout->addWidget(
-        frontend::label(tr("Below is the value of the evaluated polynomial."), "lblLengthNew_2"));
+    layout->addWidget(frontend::label(tr("Below is the value of the evaluated polynomial."), "lblLengthNew_2"));
     m_txtEvaluateA = frontend::display("txtEvaluateA");
     m_txtEvaluateB = frontend::display("txtEvaluateB");
     layout->addLayout(complexRow(tr("Value of polynomial:"), 3, m_txtEvaluateA, m_txtEvaluateB));

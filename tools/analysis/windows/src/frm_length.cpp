@@ -1,8 +1,8 @@
 #include "tools/analysis/frm_length.h"
 
 #include "frontend/kit/dialog_parts.h"
-#include "frontend/kit/feedback.h"
 #include "frontend/kit/engine_requests.h"
+#include "frontend/kit/feedback.h"
 #include "frontend/kit/messages.h"
 #include "frontend/kit/qt_text.h"
 #include "platform/clipboard.h"
@@ -44,8 +44,10 @@ FrmLength::FrmLength(platform::Services services, QWidget *parent)
     QGroupBox *result = frontend::frame(tr("Arc Length"), "frmArcLength");
     m_txtArcLength = frontend::display("txtArcLength");
     auto *resultLayout = new QVBoxLayout(result);
-    resultLayout->addWidget(frontend::label(tr("The length of the graphed curve between the two given coordinates for the function above has been "
-           "calculated"), "lblLength_3"));
+    resultLayout->addWidget(frontend::label(
+        tr("The length of the graphed curve between the two given coordinates for the function above has been "
+           "calculated"),
+        "lblLength_3"));
     resultLayout->addLayout(frontend::row({ frontend::label(tr("Arc length:"), "lblLength_4"), m_txtArcLength }));
 
     QPushButton *copy = frontend::button(tr("Copy"), "btnCopy", tr("Copy arc length"));
@@ -104,7 +106,9 @@ FrmLengthNew::FrmLengthNew(
     m_txtX2 = frontend::numberBox("txtX2");
     auto *inner = new QVBoxLayout(group);
     inner->addLayout(frontend::row({ frontend::label(tr("Function:"), "lblLengthNew_0"), m_txtFunction }));
-    inner->addWidget(frontend::label(tr("For the function below, enter two values of 'x' between which you would like to find the arc length"), "lblLengthNew_1"));
+    inner->addWidget(frontend::label(
+        tr("For the function below, enter two values of 'x' between which you would like to find the arc length"),
+        "lblLengthNew_1"));
     inner->addLayout(frontend::row({ frontend::label(tr("x1:"), "lblLengthNew_2"),
         m_txtX1,
         frontend::label(tr("x2:"), "lblLengthNew_3"),

@@ -1,8 +1,8 @@
 #include "tools/analysis/frm_table.h"
 
+#include "frontend/kit/dialog_parts.h"
 #include "frontend/kit/feedback.h"
 #include "frontend/kit/messages.h"
-#include "frontend/kit/dialog_parts.h"
 #include "frontend/kit/qt_text.h"
 #include "platform/clipboard.h"
 #include "platform/modal_runner.h"
@@ -83,7 +83,8 @@ QWidget *FrmTableNew::buildFunction()
 {
     QGroupBox *group = frontend::frame(tr("Function to be Used"), "frmNewCreate");
     auto *layout = new QVBoxLayout(group);
-    layout->addWidget(frontend::label(tr("Below is the function for which a table of (x,y) values will be computed"), "lblNewCreate"));
+    layout->addWidget(frontend::label(
+        tr("Below is the function for which a table of (x,y) values will be computed"), "lblNewCreate"));
     m_txtFunction = frontend::display("txtFunction", true);
     layout->addWidget(m_txtFunction);
     return group;
@@ -93,7 +94,9 @@ QWidget *FrmTableNew::buildData()
 {
     QGroupBox *group = frontend::frame(tr("Data to Create Table of Values"), "frmData");
     auto *layout = new QVBoxLayout(group);
-    layout->addWidget(frontend::label(tr("For the function above, enter the necessary data to create the table of values of your choice"), "lblData"));
+    layout->addWidget(frontend::label(
+        tr("For the function above, enter the necessary data to create the table of values of your choice"),
+        "lblData"));
     m_optIntervalOne = frontend::radio(tr("'&x' intervals of 1 in table (x = 1, 2, 3...)"), "optIntervalOne");
     m_optIntervalOne->setChecked(true);
     m_optIntervalUser = frontend::radio(tr("&User-defined intervals of 'x'"), "optIntervalUser");
@@ -183,7 +186,8 @@ QLineEdit *FrmTableNew::box(TableBox which) const
 
 void FrmTableNew::refuse(const TableRequest &request)
 {
-    frontend::refuse(m_services.messages, this, box(request.focus), messageFor(request.problem), request.ConversionFailed);
+    frontend::refuse(
+        m_services.messages, this, box(request.focus), messageFor(request.problem), request.ConversionFailed);
 }
 
 void FrmTableNew::btnCreate_Click()
@@ -231,8 +235,10 @@ FrmTable::FrmTable(platform::Services services, ValueTable table, const QString 
     setWindowTitle(tr("Kovalin - Table of Values - [Created]"));
     QGroupBox *group = frontend::frame(tr("Table of Values"), "frmSolved");
     auto *inner = new QVBoxLayout(group);
-    inner->addWidget(frontend::label(tr("The specified table of (x,y) values for the function below has been created"), "lblSolved_0"));
-    inner->addWidget(frontend::label(tr("The table elements may be selected and dragged into a text editor"), "lblSolved_1"));
+    inner->addWidget(frontend::label(
+        tr("The specified table of (x,y) values for the function below has been created"), "lblSolved_0"));
+    inner->addWidget(
+        frontend::label(tr("The table elements may be selected and dragged into a text editor"), "lblSolved_1"));
     m_txtFunction = frontend::display("txtFunction", true);
     m_txtFunction->setText(function);
     m_txtFunction->setCursorPosition(0);

@@ -7,10 +7,10 @@ namespace tools::analysis::msg
 namespace
 {
 
+using frontend::msg::tr;
 using platform::Message;
 using platform::MessageButtons;
 using platform::MessageIcon;
-using frontend::msg::tr;
 
 Message exclamation(const char *text)
 {

@@ -70,8 +70,7 @@ QPushButton *button(const char *name, const QString &caption, const QString &tip
 
 } // namespace
 
-FrmGraphPlot::FrmGraphPlot(
-    const frontend::core::Equation &equation,
+FrmGraphPlot::FrmGraphPlot(const frontend::core::Equation &equation,
     std::size_t decimals,
     frontend::core::GraphSettings &settings,
     platform::Services services,

@@ -63,14 +63,15 @@ void runGraph(const frontend::core::Equation &equation,
 void registerGraphTool(
     frontend::ActionRegistry &actions, frontend::core::KovalinState &state, platform::Services services)
 {
-    actions.add(frontend::core::Action::Graph, [&state, services](const frontend::core::Equation &equation, QWidget *owner) {
-        runGraph(equation,
-            state.decimals(),
-            state.graph,
-            services,
-            frontend::toQt(frontend::core::actionText(frontend::core::Action::Graph, equation)),
-            owner);
-    });
+    actions.add(
+        frontend::core::Action::Graph, [&state, services](const frontend::core::Equation &equation, QWidget *owner) {
+            runGraph(equation,
+                state.decimals(),
+                state.graph,
+                services,
+                frontend::toQt(frontend::core::actionText(frontend::core::Action::Graph, equation)),
+                owner);
+        });
 }
 
 } // namespace tools::graph

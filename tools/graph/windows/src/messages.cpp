@@ -2,7 +2,6 @@
 
 #include "frontend/kit/messages.h"
 
-
 namespace tools::graph::msg
 {
 namespace

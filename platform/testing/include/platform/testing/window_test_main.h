@@ -15,8 +15,10 @@ int runWindowTests(int argc, char *argv[], const std::function<std::unique_ptr<Q
 
 } // namespace platform::testing
 
-#define KOVALIN_WINDOW_TEST_MAIN(TestClass)                                                                    \
-    int main(int argc, char *argv[])                                                                           \
-    {                                                                                                          \
-        return platform::testing::runWindowTests(argc, argv, [] { return std::make_unique<TestClass>(); });    \
+#define KOVALIN_WINDOW_TEST_MAIN(TestClass)                                                                            \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        return platform::testing::runWindowTests(argc, argv, [] {                                                      \
+            return std::make_unique<TestClass>();                                                                      \
+        });                                                                                                            \
     }
