@@ -248,6 +248,31 @@ TEST_F(ExchangeTest, ASolveThroughTheEngineLeavesNoFileBehind)
     EXPECT_FALSE(fs::exists(answer()));
 }
 
+TEST_F(ExchangeTest, ASolveGivesTheWholeResultsWindow)
+{
+    const SolveOutcome outcome = solve(realBoxes({ "1", "-3", "2" }), 15, engine());
+    EXPECT_FALSE(outcome.refused);
+    EXPECT_EQ(outcome.fault, ExchangeFault::None);
+    EXPECT_EQ(outcome.degreeText, "2");
+    EXPECT_EQ(outcome.equationText, "0 = (1)*x^2 + (-3)*x^1 + (2)");
+    EXPECT_EQ(outcome.roots.entries, (std::vector<std::string> { "(1)", "(2)" }));
+    EXPECT_EQ(outcome.roots.realCount, 2);
+    EXPECT_EQ(outcome.roots.imaginaryCount, 0);
+}
+
+TEST_F(ExchangeTest, AComplexDegreeFiftyIsRefusedWithoutCallingTheEngine)
+{
+    bool called = false;
+    const SolveOutcome outcome =
+        solve(complexBoxes(std::vector<std::string>(51, "1"), std::vector<std::string>(51, "0")), 15, [&called] {
+            called = true;
+            return true;
+        });
+    EXPECT_TRUE(outcome.refused);
+    EXPECT_FALSE(called);
+    EXPECT_FALSE(fs::exists(request()));
+}
+
 TEST_F(ExchangeTest, AComplexSolveThroughTheEngine)
 {
     // x - i

@@ -232,7 +232,7 @@ private Q_SLOTS:
     void anArcLengthRequestForTheTools()
     {
         open(CoefKind::Real, 2, { "1", "0", "0" });
-        const auto equation = window->checkedEquation(true);
+        const frontend::core::Equation *equation = window->checkedEquation(true);
         QVERIFY(equation);
         const QString length = frontend::runLengthRequest(*equation, 0.0, 1.0, 15, fakes->services(), window.get());
         QVERIFY(qAbs(length.toDouble() - 1.4789428575446) < 1e-7);

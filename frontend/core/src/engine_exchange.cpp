@@ -2,6 +2,7 @@
 
 #include "frontend/core/coefficient_file.h"
 #include "frontend/core/number_text.h"
+#include "frontend/core/state.h"
 #include "frontend/core/text_file.h"
 
 #include <algorithm>
@@ -210,6 +211,21 @@ RootList listRoots(const std::vector<ComplexValue> &roots, std::size_t decimals)
     }
     list.realCount = static_cast<int>(roots.size()) - list.imaginaryCount;
     return list;
+}
+
+SolveOutcome solve(const Equation &equation, std::size_t decimals, const EngineCall &callEngine)
+{
+    SolveOutcome outcome;
+    outcome.refused = solveRefused(equation);
+    if (outcome.refused) {
+        return outcome;
+    }
+    outcome.degreeText = equation.degreeText;
+    outcome.equationText = actionText(Action::Solve, equation);
+    const SolveResult result = WriteSolveRequest(equation, callEngine);
+    outcome.fault = result.fault;
+    outcome.roots = listRoots(result.roots, decimals);
+    return outcome;
 }
 
 LengthResult WriteLengthRequest(

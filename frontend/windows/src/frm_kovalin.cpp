@@ -367,9 +367,9 @@ core::CoefficientTexts FrmKovalin::boxTexts() const
         return out;
     };
     if (m_state.CoefType == CoefKind::Complex) {
-        return core::CoefficientTexts::complexPairs(texts(m_txtCCA), texts(m_txtCCB));
+        return { true, texts(m_txtCCA), texts(m_txtCCB) }; // a pair of boxes per power
     }
-    return core::CoefficientTexts::real(texts(m_txtCR));
+    return { false, texts(m_txtCR), {} };
 }
 
 QLineEdit *FrmKovalin::box(BoxRef ref) const
@@ -396,15 +396,16 @@ void FrmKovalin::applyCheck(const core::EquationCheck &check)
     });
 }
 
-std::optional<core::Equation> FrmKovalin::checkedEquation(bool gate)
+const core::Equation *FrmKovalin::checkedEquation(bool gate)
 {
     if (gate && core::complexGateRefuses(m_state)) {
         m_services.messages.show(msg::complexCoefficients(), this);
-        return std::nullopt;
+        return nullptr;
     }
-    core::EquationCheck check = core::checkEquation(m_state, boxTexts());
+    const core::EquationCheck check = core::checkEquation(m_state, boxTexts());
     applyCheck(check);
-    return std::move(check.equation);
+    // A check that passed made its equation the state's current one.
+    return check.equation ? &m_state.equation : nullptr;
 }
 
 void FrmKovalin::launch(Action action)
@@ -417,7 +418,7 @@ void FrmKovalin::launch(Action action)
         m_actions.launch(action, core::Equation(), this);
         return;
     }
-    if (const auto equation = checkedEquation(rule.complexGate)) {
+    if (const core::Equation *equation = checkedEquation(rule.complexGate)) {
         m_actions.launch(action, *equation, this);
     }
 }
@@ -474,7 +475,7 @@ void FrmKovalin::btnSave_Click()
     if (m_state.CoefType == CoefKind::File) {
         return;
     }
-    const auto equation = checkedEquation(false);
+    const core::Equation *equation = checkedEquation(false);
     if (!equation) {
         return;
     }
@@ -489,7 +490,7 @@ void FrmKovalin::btnSave_Click()
 
 void FrmKovalin::btnCopy_Click()
 {
-    if (const auto equation = checkedEquation(false)) {
+    if (const core::Equation *equation = checkedEquation(false)) {
         m_services.clipboard.setText(QStringLiteral("0 = ") + toQt(equation->text));
     }
 }

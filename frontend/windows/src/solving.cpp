@@ -30,16 +30,16 @@ void registerSolving(ActionRegistry &actions, core::KovalinState &state, platfor
 void solveEquation(
     const core::Equation &equation, std::size_t decimals, const platform::Services &services, QWidget *owner)
 {
-    if (core::solveRefused(equation)) {
+    const core::SolveOutcome outcome = core::solve(equation, decimals, engineCall(services.engine));
+    if (outcome.refused) {
         services.messages.show(msg::unableToSolve(), owner);
         return;
     }
     FrmSolve window(services, owner);
-    window.setDegree(toQt(equation.degreeText));
-    window.setEquation(toQt(core::actionText(core::Action::Solve, equation)));
-    const core::SolveResult result = core::WriteSolveRequest(equation, engineCall(services.engine));
-    if (tellExchangeFault(services.messages, owner, result.fault)) {
-        window.showRoots(core::listRoots(result.roots, decimals));
+    window.setDegree(toQt(outcome.degreeText));
+    window.setEquation(toQt(outcome.equationText));
+    if (tellExchangeFault(services.messages, owner, outcome.fault)) {
+        window.showRoots(outcome.roots);
     }
     services.modal.run(window);
 }

@@ -39,9 +39,9 @@ public:
     /// Puts the focus into the leading coefficient's box (typed equations).
     void focusLeadingBox();
 
-    /// Runs the equation check (complex gate first when `gate`); the equation when it passed. Messages,
-    /// box rewrites, focus and file marks are applied here.
-    std::optional<core::Equation> checkedEquation(bool gate);
+    /// Runs the equation check (complex gate first when `gate`); the current equation when it passed,
+    /// else nothing. Messages, box rewrites, focus and file marks are applied here.
+    const core::Equation *checkedEquation(bool gate);
 
 Q_SIGNALS:
     /// The user confirmed New: the window has closed, the new-equation dialog is due.

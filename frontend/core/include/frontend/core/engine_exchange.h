@@ -69,6 +69,18 @@ std::string rootEntry(ComplexValue root, std::size_t decimals, bool &imaginary);
 /// The entries and counts of all roots, in their order.
 RootList listRoots(const std::vector<ComplexValue> &roots, std::size_t decimals);
 
+/// What the results window of a solve shows, worked out in one go: the refusal of a complex degree 50 (the
+/// engine is then not called), or the caption's degree, the equation with "0 = " before it, and the roots
+/// formatted to `decimals` with their counts (none after a fault).
+struct SolveOutcome {
+    bool refused = false;
+    ExchangeFault fault = ExchangeFault::None;
+    std::string degreeText;
+    std::string equationText;
+    RootList roots;
+};
+SolveOutcome solve(const Equation &equation, std::size_t decimals, const EngineCall &callEngine);
+
 struct LengthResult {
     ExchangeFault fault = ExchangeFault::None;
     std::optional<std::string> length; // the arc length formatted to the display precision
