@@ -5,11 +5,11 @@
 #include "frontend/kit/feedback.h"
 #include "frontend/kit/messages.h"
 #include "frontend/kit/qt_text.h"
+#include "limits_refusal.h"
 #include "platform/clipboard.h"
 #include "platform/file_dialogs.h"
 #include "platform/modal_runner.h"
 #include "platform/twips.h"
-#include "tool_window.h"
 #include "tools/analysis/evaluation.h"
 #include "tools/analysis/messages.h"
 

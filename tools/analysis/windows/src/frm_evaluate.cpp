@@ -6,7 +6,6 @@
 #include "frontend/kit/messages.h"
 #include "frontend/kit/qt_text.h"
 #include "platform/clipboard.h"
-#include "tool_window.h"
 #include "tools/analysis/evaluation.h"
 #include "tools/analysis/messages.h"
 #include "tools/analysis/x_values.h"

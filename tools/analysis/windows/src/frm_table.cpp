@@ -6,7 +6,6 @@
 #include "frontend/kit/qt_text.h"
 #include "platform/clipboard.h"
 #include "platform/modal_runner.h"
-#include "tool_window.h"
 #include "tools/analysis/messages.h"
 #include "tools/analysis/table_model.h"
 

@@ -1,4 +1,4 @@
-#include "tool_window.h"
+#include "limits_refusal.h"
 
 #include "frontend/kit/feedback.h"
 
