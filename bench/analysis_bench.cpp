@@ -3,6 +3,7 @@
 //   build/bin/analysis_bench [--benchmark_filter=table/build]
 
 #include "frontend/core/equation.h"
+#include "frontend/core/testing/equations.h"
 #include "tools/analysis/table.h"
 
 #include <benchmark/benchmark.h>
@@ -22,6 +23,7 @@ namespace
 {
 
 using frontend::core::CoefficientTexts;
+using frontend::core::testing::equationOf;
 using tools::analysis::TableRun;
 
 constexpr std::int64_t million = 1'000'000;
@@ -45,9 +47,10 @@ const TableRun millionRun { -5.0, 1e-5, million };
 
 void buildTable(benchmark::State &state, CoefficientTexts texts, bool complex)
 {
+    const frontend::core::Equation equation = equationOf(std::move(texts));
     for (auto _ : state) {
-        auto build = complex ? tools::analysis::CreateTableC(texts, millionRun, 15)
-                             : tools::analysis::CreateTableR(texts, millionRun, 15);
+        auto build = complex ? tools::analysis::CreateTableC(equation, millionRun, 15)
+                             : tools::analysis::CreateTableR(equation, millionRun, 15);
         benchmark::DoNotOptimize(build);
         if (build.EvalOverflow) {
             state.SkipWithError("unexpected overflow");
@@ -62,8 +65,9 @@ void rowText(benchmark::State &state, int degree, bool complex)
         CoefficientTexts::complexPairs(std::vector<std::string>(static_cast<std::size_t>(degree) + 1, "0.75"),
             std::vector<std::string>(static_cast<std::size_t>(degree) + 1, complex ? "-0.5" : "0"));
     texts.complex = complex;
-    const auto table = complex ? tools::analysis::CreateTableC(texts, millionRun, 15).table
-                               : tools::analysis::CreateTableR(texts, millionRun, 15).table;
+    const frontend::core::Equation equation = equationOf(texts);
+    const auto table = complex ? tools::analysis::CreateTableC(equation, millionRun, 15).table
+                               : tools::analysis::CreateTableR(equation, millionRun, 15).table;
     std::int64_t row = 2;
     for (auto _ : state) {
         benchmark::DoNotOptimize(table->row(row));
@@ -73,11 +77,11 @@ void rowText(benchmark::State &state, int degree, bool complex)
 
 void copyTable(benchmark::State &state)
 {
-    const auto table = tools::analysis::CreateTableR(degree10(), millionRun, 15).table;
+    const auto table = tools::analysis::CreateTableR(equationOf(degree10()), millionRun, 15).table;
     std::filesystem::current_path(std::filesystem::temp_directory_path()); // the scratch file goes there
     std::size_t bytes = 0;
     for (auto _ : state) {
-        const auto text = tools::analysis::TableCopyText("y = ...", *table);
+        const auto text = tools::analysis::tableCopyText("y = ...", *table);
         if (!text) {
             state.SkipWithError("the scratch file cannot be created");
             break;
@@ -93,7 +97,7 @@ void copyTable(benchmark::State &state)
 void tableWindow(benchmark::State &state)
 {
     for (auto _ : state) {
-        auto build = tools::analysis::CreateTableR(degree10(), millionRun, 15);
+        auto build = tools::analysis::CreateTableR(equationOf(degree10()), millionRun, 15);
         QListView list;
         list.setUniformItemSizes(true);
         auto *model = new tools::analysis::TableModel(std::move(*build.table), &list);

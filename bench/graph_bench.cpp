@@ -4,6 +4,7 @@
 //   build/bin/graph_bench
 
 #include "frontend/core/state.h"
+#include "frontend/core/testing/equations.h"
 #include "graph/core/plot.h"
 #include "graph/frm_graph_plot.h"
 #include "graph/picture.h"
@@ -29,14 +30,14 @@ frontend::core::KovalinState degree100()
     std::uniform_real_distribution<double> coefficient(-1.0, 1.0);
     std::vector<std::string> texts;
     for (int k = 0; k <= 100; ++k) {
-        texts.push_back(frontend::core::GeneralNumberText(coefficient(random)));
+        texts.push_back(frontend::core::generalNumberText(coefficient(random)));
     }
     frontend::core::KovalinState state;
     state.CoefType = frontend::core::CoefKind::Real;
     state.Degree = state.BoxDegree = 100;
-    state.boxes = frontend::core::CoefficientTexts::real(std::move(texts));
+    state.equation = frontend::core::testing::equationOf(frontend::core::CoefficientTexts::real(std::move(texts)));
     frontend::core::GraphSettings &graph = state.graph;
-    tools::graph::core::StoreWindow(graph, { -1.1, 1.1, -20.0, 20.0 });
+    tools::graph::core::storeWindow(graph, { -1.1, 1.1, -20.0, 20.0 });
     graph.GraphQuality = 100;
     graph.GraphTicks = true;
     graph.GraphTickFreq = 0.1;
@@ -50,7 +51,8 @@ void redraw(benchmark::State &run)
 {
     frontend::core::KovalinState state = degree100();
     platform::testing::FakeServices fakes;
-    tools::graph::FrmGraphPlot plot(state, fakes.services(), QStringLiteral("y = ..."));
+    tools::graph::FrmGraphPlot plot(
+        state.equation, state.decimals(), state.graph, fakes.services(), QStringLiteral("y = ..."));
     plot.resize(width + 32, height + 135); // the picture's margins
     plot.show();
     for (auto _ : run) {
@@ -63,9 +65,9 @@ void plotting(benchmark::State &run)
 {
     const frontend::core::KovalinState state = degree100();
     for (auto _ : run) {
-        const auto polynomial = tools::graph::core::PlotCoefficients(state);
+        const auto polynomial = tools::graph::core::plotCoefficients(state.equation);
         const auto drawing =
-            tools::graph::core::DrawPlot(tools::graph::core::RequestFrom(state.graph, width, height), &*polynomial);
+            tools::graph::core::drawPlot(tools::graph::core::requestFrom(state.graph, width, height), &*polynomial);
         benchmark::DoNotOptimize(drawing.strokes.data());
     }
 }
@@ -73,9 +75,9 @@ void plotting(benchmark::State &run)
 void painting(benchmark::State &run)
 {
     const frontend::core::KovalinState state = degree100();
-    const auto polynomial = tools::graph::core::PlotCoefficients(state);
+    const auto polynomial = tools::graph::core::plotCoefficients(state.equation);
     const auto drawing =
-        tools::graph::core::DrawPlot(tools::graph::core::RequestFrom(state.graph, width, height), &*polynomial);
+        tools::graph::core::drawPlot(tools::graph::core::requestFrom(state.graph, width, height), &*polynomial);
     QImage image(width, height, QImage::Format_RGB32);
     for (auto _ : run) {
         tools::graph::paintDrawing(image, drawing);

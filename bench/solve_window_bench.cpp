@@ -3,10 +3,10 @@
 // Runs on the offscreen platform.
 //   build/bin/solve_window_bench [--benchmark_filter=real_d100]
 
-#include "frontend/action_registry.h"
 #include "frontend/core/coefficient_file.h"
 #include "frontend/core/state.h"
 #include "frontend/frm_kovalin.h"
+#include "frontend/kit/action_registry.h"
 #include "frontend/solving.h"
 #include "platform/engine_library.h"
 #include "platform/testing/fakes.h"
@@ -57,7 +57,7 @@ void solveFromClick(benchmark::State &run, const std::string &caseName)
         fakes.messages, fakes.clipboard, fakes.fileDialogs, fakes.shell, fakes.modal, engine
     };
     frontend::core::KovalinState state;
-    frontend::core::StartProgramEntry(state, texts.complex ? CoefKind::Complex : CoefKind::Real, texts.degree(), 15);
+    frontend::core::startProgramEntry(state, texts.complex ? CoefKind::Complex : CoefKind::Real, texts.degree(), 15);
     frontend::ActionRegistry actions;
     frontend::registerSolving(actions, state, services);
     frontend::FrmKovalin window(state, services, actions);

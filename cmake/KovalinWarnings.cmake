@@ -41,6 +41,17 @@ function(kovalin_qt_defines target)
         QT_DISABLE_DEPRECATED_UP_TO=0x060400)
 endfunction()
 
+# kovalin_windows_library(<name> INCLUDE <dir> LIBS ... SOURCES ...): a static library of windows, its headers
+# below <dir>, with the project's warnings and strict Qt settings.
+function(kovalin_windows_library name)
+    cmake_parse_arguments(ARG "" "INCLUDE" "SOURCES;LIBS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${ARG_INCLUDE})
+    target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+    kovalin_warnings(${name})
+    kovalin_qt_defines(${name})
+endfunction()
+
 # kovalin_gtest(<name> SOURCES ... LIBS ...): a GoogleTest executable registered with ctest.
 function(kovalin_gtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})

@@ -1,6 +1,6 @@
 // VT_Kovalin: the polynomial equation solver.
 
-#include "frontend/action_registry.h"
+#include "frontend/kit/action_registry.h"
 #include "frontend/kovalin_app.h"
 #include "frontend/solving.h"
 #include "graph/graph_tool.h"

@@ -1,6 +1,7 @@
 #include "about/frm_about.h"
 #include "platform/testing/fakes.h"
 #include "platform/testing/modal_watchdog.h"
+#include "platform/testing/window_test_main.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -73,5 +74,5 @@ private:
     std::unique_ptr<about::FrmAbout> dialog;
 };
 
-QTEST_MAIN(FrmAboutTest)
+KOVALIN_WINDOW_TEST_MAIN(FrmAboutTest)
 #include "frm_about_test.moc"

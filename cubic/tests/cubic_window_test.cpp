@@ -1,6 +1,7 @@
 // The cubic solver's window on the offscreen platform, with recording message, clipboard and shell doubles.
 
 #include "cubic/cubic_window.h"
+#include "platform/testing/window_test_main.h"
 #include "window_checks.h"
 
 #include <QLabel>
@@ -278,5 +279,5 @@ void CubicWindowTest::focusSelectsTheWholeText()
     }
 }
 
-QTEST_MAIN(CubicWindowTest)
+KOVALIN_WINDOW_TEST_MAIN(CubicWindowTest)
 #include "cubic_window_test.moc"

@@ -4,7 +4,7 @@
 
 #include "cubic/cubic_window.h"
 #include "engine/entry.h"
-#include "frontend/action_registry.h"
+#include "frontend/kit/action_registry.h"
 #include "frontend/kovalin_app.h"
 #include "frontend/solving.h"
 #include "notice/notice.h"

@@ -144,24 +144,23 @@ TEST(ShowCreatedEquation, SavedLinesReadBackAsTheSameEquation)
 {
     const CreatedEquation eq = created({ 2, 0 }, TypedCreatorRoots(roots({ "-1", "1/2", "4" }, { "0", "0", "0" })));
     const fs::path path = fs::temp_directory_path() / ("kovalin-created-" + std::to_string(::getpid()) + ".txt");
-    ASSERT_TRUE(WriteLines(path, CreatedFileLines(eq)));
+    ASSERT_TRUE(writeLines(path, CreatedFileLines(eq)));
     const CoefficientFileRead read = ReadCoefficientFile(path);
     fs::remove(path);
     ASSERT_FALSE(read.FileError);
-    const auto values = CoefficientValues(read.file.texts);
-    ASSERT_TRUE(values);
+    const std::vector<ComplexValue> &values = read.file.values; // as the file's check read them
     const auto expected = ExpandRoots({ 2, 0 }, { { -1, 0 }, { 0.5, 0 }, { 4, 0 } });
-    ASSERT_EQ(values->size(), expected->size());
-    for (std::size_t i = 0; i < values->size(); ++i) {
-        EXPECT_EQ((*values)[i].re, (*expected)[i].re) << "power " << i;
+    ASSERT_EQ(values.size(), expected->size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        EXPECT_EQ(values[i].re, (*expected)[i].re) << "power " << i;
     }
 }
 
 TEST(LoadRootBars, SevenRootsNeverShowTheBar)
 {
-    const int row = 330;
+    constexpr int row = 330;
     const int viewport = 2700;
-    const auto panel = [row](int n) {
+    const auto panel = [](int n) {
         return RootRows(n, row, 60).panelHeight;
     };
     EXPECT_FALSE(LoadRootBars(6, panel(6), viewport).visible);

@@ -4,6 +4,7 @@
 #include "engine/entry.h"
 #include "frontend/core/engine_exchange.h"
 #include "frontend/core/state.h"
+#include "frontend/core/testing/equations.h"
 #include "platform/exchange_files.h"
 
 #include <gtest/gtest.h>
@@ -21,25 +22,20 @@
 #include <vector>
 
 using namespace frontend::core;
+using frontend::core::testing::equationOf;
 namespace fs = std::filesystem;
 
 namespace
 {
 
-KovalinState realBoxes(std::vector<std::string> leadingFirst)
+Equation realBoxes(std::vector<std::string> leadingFirst)
 {
-    KovalinState state;
-    StartProgramEntry(state, CoefKind::Real, static_cast<int>(leadingFirst.size()) - 1, 15);
-    state.boxes = CoefficientTexts::real({ leadingFirst.rbegin(), leadingFirst.rend() });
-    return state;
+    return equationOf(CoefficientTexts::real({ leadingFirst.rbegin(), leadingFirst.rend() }));
 }
 
-KovalinState complexBoxes(std::vector<std::string> re, std::vector<std::string> im)
+Equation complexBoxes(std::vector<std::string> re, std::vector<std::string> im)
 {
-    KovalinState state;
-    StartProgramEntry(state, CoefKind::Complex, static_cast<int>(re.size()) - 1, 15);
-    state.boxes = CoefficientTexts::complexPairs({ re.rbegin(), re.rend() }, { im.rbegin(), im.rend() });
-    return state;
+    return equationOf(CoefficientTexts::complexPairs({ re.rbegin(), re.rend() }, { im.rbegin(), im.rend() }));
 }
 
 std::string readAll(const fs::path &path)
@@ -92,60 +88,61 @@ protected:
 
 } // namespace
 
-TEST(SolveRequestLines, RealCoefficientsLeadingFirstEachWithItsPoint)
+TEST(solveRequestLines, RealCoefficientsLeadingFirstEachWithItsPoint)
 {
-    const auto lines = SolveRequestLines(realBoxes({ "1", "-3", " 2 " }));
+    const auto lines = solveRequestLines(realBoxes({ "1", "-3", " 2 " }));
     ASSERT_TRUE(lines);
     EXPECT_EQ(*lines, (std::vector<std::string> { "S", "R", "2", "1.", "-3.", "2.", "" }));
 }
 
-TEST(SolveRequestLines, FractionsAndTinyValuesKeepTheirValue)
+TEST(solveRequestLines, FractionsAndTinyValuesKeepTheirValue)
 {
-    const auto lines = SolveRequestLines(realBoxes({ "1/3", "1E-25", "1.2345678E-17", "0.5", "0" }));
+    const auto lines = solveRequestLines(realBoxes({ "1/3", "1E-25", "1.2345678E-17", "0.5", "0" }));
     ASSERT_TRUE(lines);
     EXPECT_EQ(*lines,
         (std::vector<std::string> { "S", "R", "4", "0.3333333333333333", "1E-25", "1.2345678E-17", "0.5", "0.", "" }));
 }
 
-TEST(SolveRequestLines, ComplexCoefficientsInParenthesesWithoutBlanks)
+TEST(solveRequestLines, ComplexCoefficientsInParenthesesWithoutBlanks)
 {
-    const auto lines = SolveRequestLines(complexBoxes({ "1", "0" }, { "2", "-1/4" }));
+    const auto lines = solveRequestLines(complexBoxes({ "1", "0" }, { "2", "-1/4" }));
     ASSERT_TRUE(lines);
     EXPECT_EQ(*lines, (std::vector<std::string> { "S", "C", "1", "(1.,2.)", "(0.,-0.25)", "" }));
 }
 
-TEST(SolveRequestLines, ATextThatDoesNotReadGivesNoRequest)
+TEST(solveRequestLines, ATextThatDoesNotReadGivesNoRequest)
 {
-    EXPECT_FALSE(SolveRequestLines(realBoxes({ "1", "x", "2" })));
-    EXPECT_FALSE(LengthRequestLines(realBoxes({ "1", "1/0" }), 0.0, 1.0));
+    EXPECT_FALSE(solveRequestLines(realBoxes({ "1", "x", "2" })));
+    EXPECT_FALSE(lengthRequestLines(realBoxes({ "1", "1/0" }), 0.0, 1.0));
 }
 
-TEST(SolveRequestLines, AFileStatesItsTypeAndItsDegreeAsAnInteger)
+TEST(solveRequestLines, AFileStatesItsTypeAndItsDegreeAsAnInteger)
 {
     const fs::path path = fs::temp_directory_path() / ("kovalin-file-" + std::to_string(::getpid()) + ".txt");
     writeAll(path, "2.0\tdegree of equation\r\n1,1\r\n0,0\r\n-1/2,0\r\n");
     KovalinState state;
-    StartFileEntry(state, path.string(), readAll(path));
-    ASSERT_TRUE(CheckEquation(state, {}).passed);
+    startFileEntry(state, path.string(), readAll(path));
+    const auto equation = checkEquation(state, {}).equation;
+    ASSERT_TRUE(equation);
     fs::remove(path);
-    EXPECT_EQ(SolveDegreeText(state), "2.0"); // the caption names the line as written
-    const auto lines = SolveRequestLines(state);
+    EXPECT_EQ(equation->degreeText, "2.0"); // the caption names the line as written
+    const auto lines = solveRequestLines(*equation);
     ASSERT_TRUE(lines);
     EXPECT_EQ(*lines, (std::vector<std::string> { "S", "C", "2", "(1.,1.)", "(0.,0.)", "(-0.5,0.)", "" }));
 }
 
-TEST(LengthRequestLines, NoTypeLineAndTheTwoAbscissaeLast)
+TEST(lengthRequestLines, NoTypeLineAndTheTwoAbscissaeLast)
 {
-    const auto lines = LengthRequestLines(realBoxes({ "1", "0", "-1/3" }), -1.5, 2.0);
+    const auto lines = lengthRequestLines(realBoxes({ "1", "0", "-1/3" }), -1.5, 2.0);
     ASSERT_TRUE(lines);
     EXPECT_EQ(*lines, (std::vector<std::string> { "L", "2", "1.", "0.", "-0.3333333333333333", "-1.5", "2.", "" }));
 }
 
-TEST(SolveRefused, ComplexDegreeFiftyOnly)
+TEST(solveRefused, ComplexDegreeFiftyOnly)
 {
-    EXPECT_TRUE(SolveRefused(complexBoxes(std::vector<std::string>(51, "1"), std::vector<std::string>(51, "0"))));
-    EXPECT_FALSE(SolveRefused(complexBoxes(std::vector<std::string>(50, "1"), std::vector<std::string>(50, "0"))));
-    EXPECT_FALSE(SolveRefused(realBoxes(std::vector<std::string>(51, "1"))));
+    EXPECT_TRUE(solveRefused(complexBoxes(std::vector<std::string>(51, "1"), std::vector<std::string>(51, "0"))));
+    EXPECT_FALSE(solveRefused(complexBoxes(std::vector<std::string>(50, "1"), std::vector<std::string>(50, "0"))));
+    EXPECT_FALSE(solveRefused(realBoxes(std::vector<std::string>(51, "1"))));
 }
 
 struct AnswerCase {
@@ -165,7 +162,7 @@ class ReadAnswerValuesTest : public ::testing::TestWithParam<AnswerCase>
 
 TEST_P(ReadAnswerValuesTest, ReadsFreeFormNumbersAndNothingElse)
 {
-    EXPECT_EQ(ReadAnswerValues(GetParam().text, GetParam().count), GetParam().values) << GetParam().text;
+    EXPECT_EQ(readAnswerValues(GetParam().text, GetParam().count), GetParam().values) << GetParam().text;
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers,
@@ -200,7 +197,7 @@ class RootEntryTest : public ::testing::TestWithParam<EntryCase>
 TEST_P(RootEntryTest, EntryAndNatureFollowTheShownImaginaryPart)
 {
     bool imaginary = !GetParam().imaginary;
-    EXPECT_EQ(RootEntry(GetParam().root, GetParam().decimals, imaginary), GetParam().entry);
+    EXPECT_EQ(rootEntry(GetParam().root, GetParam().decimals, imaginary), GetParam().entry);
     EXPECT_EQ(imaginary, GetParam().imaginary);
 }
 
@@ -219,21 +216,21 @@ INSTANTIATE_TEST_SUITE_P(Roots,
         EntryCase { { -1234.5, -1234.5 }, 2, "(-1,234.5) - (1234.5)i", true }, // magnitude without grouping
         EntryCase { { 0, -2.0 / 3.0 }, 4, "(0) - (0.6667)i", true }));
 
-TEST(ListRoots, CountsTheNatureOfEveryRoot)
+TEST(listRoots, CountsTheNatureOfEveryRoot)
 {
-    const RootList list = ListRoots({ { 1, 0 }, { 0, 1 }, { 0, -1 }, { 2, 1e-30 } }, 15);
+    const RootList list = listRoots({ { 1, 0 }, { 0, 1 }, { 0, -1 }, { 2, 1e-30 } }, 15);
     EXPECT_EQ(list.entries, (std::vector<std::string> { "(1)", "(0) + (1)i", "(0) - (1)i", "(2) + (1.E-30)i" }));
     EXPECT_EQ(list.realCount, 1);
     EXPECT_EQ(list.imaginaryCount, 3);
 }
 
-TEST(LengthTooLarge, NothingReadOrAZeroLength)
+TEST(lengthTooLarge, NothingReadOrAZeroLength)
 {
-    EXPECT_TRUE(LengthTooLarge(std::nullopt));
-    EXPECT_TRUE(LengthTooLarge(std::string("0")));
-    EXPECT_FALSE(LengthTooLarge(std::string("1.5")));
-    EXPECT_FALSE(LengthTooLarge(std::string("1,234.5")));
-    EXPECT_FALSE(LengthTooLarge(std::string("1.E-30")));
+    EXPECT_TRUE(lengthTooLarge(std::nullopt));
+    EXPECT_TRUE(lengthTooLarge(std::string("0")));
+    EXPECT_FALSE(lengthTooLarge(std::string("1.5")));
+    EXPECT_FALSE(lengthTooLarge(std::string("1,234.5")));
+    EXPECT_FALSE(lengthTooLarge(std::string("1.E-30")));
 }
 
 TEST_F(ExchangeTest, ASolveThroughTheEngineLeavesNoFileBehind)
@@ -249,6 +246,31 @@ TEST_F(ExchangeTest, ASolveThroughTheEngineLeavesNoFileBehind)
     EXPECT_EQ(result.roots[1].im, 0.0);
     EXPECT_FALSE(fs::exists(request()));
     EXPECT_FALSE(fs::exists(answer()));
+}
+
+TEST_F(ExchangeTest, ASolveGivesTheWholeResultsWindow)
+{
+    const SolveOutcome outcome = solve(realBoxes({ "1", "-3", "2" }), 15, engine());
+    EXPECT_FALSE(outcome.refused);
+    EXPECT_EQ(outcome.fault, ExchangeFault::None);
+    EXPECT_EQ(outcome.degreeText, "2");
+    EXPECT_EQ(outcome.equationText, "0 = (1)*x^2 + (-3)*x^1 + (2)");
+    EXPECT_EQ(outcome.roots.entries, (std::vector<std::string> { "(1)", "(2)" }));
+    EXPECT_EQ(outcome.roots.realCount, 2);
+    EXPECT_EQ(outcome.roots.imaginaryCount, 0);
+}
+
+TEST_F(ExchangeTest, AComplexDegreeFiftyIsRefusedWithoutCallingTheEngine)
+{
+    bool called = false;
+    const SolveOutcome outcome =
+        solve(complexBoxes(std::vector<std::string>(51, "1"), std::vector<std::string>(51, "0")), 15, [&called] {
+            called = true;
+            return true;
+        });
+    EXPECT_TRUE(outcome.refused);
+    EXPECT_FALSE(called);
+    EXPECT_FALSE(fs::exists(request()));
 }
 
 TEST_F(ExchangeTest, AComplexSolveThroughTheEngine)
@@ -322,24 +344,24 @@ TEST_F(ExchangeTest, AnArcLengthThroughTheEngine)
 {
     // y = x^2 from 0 to 1: (2 sqrt 5 + asinh 2) / 4, which the engine's extrapolated polygons give to seven
     // significant digits.
-    const LengthResult result = WriteLengthRequest(realBoxes({ "1", "0", "0" }), 0.0, 1.0, engine());
+    const LengthResult result = WriteLengthRequest(realBoxes({ "1", "0", "0" }), 0.0, 1.0, 15, engine());
     EXPECT_EQ(sent, "L\r\n2\r\n1.\r\n0.\r\n0.\r\n0.\r\n1.\r\n\r\n");
     EXPECT_EQ(result.fault, ExchangeFault::None);
     ASSERT_TRUE(result.length);
     const double expected = (2.0 * std::sqrt(5.0) + std::asinh(2.0)) / 4.0;
     EXPECT_NEAR(std::stod(*result.length), expected, 1e-7);
-    EXPECT_FALSE(LengthTooLarge(result.length));
+    EXPECT_FALSE(lengthTooLarge(result.length));
     EXPECT_FALSE(fs::exists(request()));
     EXPECT_FALSE(fs::exists(answer()));
 }
 
 TEST_F(ExchangeTest, AnArcLengthThatIsNotANumberIsTooLarge)
 {
-    const LengthResult result = WriteLengthRequest(realBoxes({ "1", "0", "0" }), 0.0, 1.0, [this] {
+    const LengthResult result = WriteLengthRequest(realBoxes({ "1", "0", "0" }), 0.0, 1.0, 15, [this] {
         writeAll(answer(), " Infinity\n");
         return true;
     });
     EXPECT_EQ(result.fault, ExchangeFault::AnswerUnreadable);
-    EXPECT_TRUE(LengthTooLarge(result.length));
+    EXPECT_TRUE(lengthTooLarge(result.length));
     EXPECT_TRUE(fs::exists(answer()));
 }

@@ -109,71 +109,73 @@ TEST(CheckNumericValues, FillsBothEmptyPartsOfAComplexRow)
     EXPECT_EQ(BuildEquationText(check.texts), "[(1)+(1)i]*x^1 + [(0)+(0)i]");
 }
 
-TEST(CoefficientValues, ReadsEveryFormByPower)
+TEST(CheckNumericValues, ReadsTheValueOfEveryFormByPower)
 {
-    const auto values = CoefficientValues(CoefficientTexts::complexPairs({ "1/4", "2E1" }, { "", "-1" }));
-    ASSERT_TRUE(values);
-    EXPECT_DOUBLE_EQ((*values)[0].re, 0.25);
-    EXPECT_DOUBLE_EQ((*values)[0].im, 0.0);
-    EXPECT_DOUBLE_EQ((*values)[1].re, 20.0);
-    EXPECT_DOUBLE_EQ((*values)[1].im, -1.0);
-    EXPECT_FALSE(CoefficientValues(CoefficientTexts::real({ "1", "x" })));
+    const EntryCheck check = CheckNumericValues(CoefficientTexts::complexPairs({ "1/4", "2E1" }, { "", "-1" }));
+    ASSERT_FALSE(check.EntryError);
+    const std::vector<ComplexValue> &values = check.values;
+    ASSERT_EQ(values.size(), 2u);
+    EXPECT_DOUBLE_EQ(values[0].re, 0.25);
+    EXPECT_DOUBLE_EQ(values[0].im, 0.0);
+    EXPECT_DOUBLE_EQ(values[1].re, 20.0);
+    EXPECT_DOUBLE_EQ(values[1].im, -1.0);
+    EXPECT_TRUE(CheckNumericValues(CoefficientTexts::real({ "1", "x" })).EntryError);
 }
 
 TEST(ComplexGate, RefusesComplexCoefficientsTypedOrFromAFile)
 {
     KovalinState state;
-    StartProgramEntry(state, CoefKind::Real, 2, 15);
-    EXPECT_FALSE(ComplexGateRefuses(state));
-    StartProgramEntry(state, CoefKind::Complex, 2, 15);
-    EXPECT_TRUE(ComplexGateRefuses(state));
-    StartFileEntry(state, "a.txt", "1\n1\n2,0\n"); // a comma even in a real line counts
-    EXPECT_TRUE(ComplexGateRefuses(state));
+    startProgramEntry(state, CoefKind::Real, 2, 15);
+    EXPECT_FALSE(complexGateRefuses(state));
+    startProgramEntry(state, CoefKind::Complex, 2, 15);
+    EXPECT_TRUE(complexGateRefuses(state));
+    startFileEntry(state, "a.txt", "1\n1\n2,0\n"); // a comma even in a real line counts
+    EXPECT_TRUE(complexGateRefuses(state));
     // A real file opened after a complex one is no longer refused.
-    StartFileEntry(state, "b.txt", "1\n1\n2\n");
-    EXPECT_FALSE(ComplexGateRefuses(state));
+    startFileEntry(state, "b.txt", "1\n1\n2\n");
+    EXPECT_FALSE(complexGateRefuses(state));
 }
 
-TEST(StartProgramEntry, SetsTheEquationAndItsPrecision)
+TEST(startProgramEntry, SetsTheEquationAndItsPrecision)
 {
     KovalinState state;
     state.graph.GraphRemembered = true;
-    StartProgramEntry(state, CoefKind::Complex, 7, 3);
+    startProgramEntry(state, CoefKind::Complex, 7, 3);
     EXPECT_EQ(state.CoefType, CoefKind::Complex);
     EXPECT_EQ(state.Degree, 7);
     EXPECT_EQ(state.BoxDegree, 7);
     EXPECT_EQ(state.PrecisionPattern, "###");
     EXPECT_FALSE(state.FromFile);
-    EXPECT_EQ(state.boxes.re.size(), 8u);
-    EXPECT_TRUE(state.boxes.complex);
+    EXPECT_EQ(state.equation.texts.re.size(), 8u);
+    EXPECT_TRUE(state.equation.texts.complex);
 }
 
-TEST(CheckEquation, BoxesBuildTheEquationTextAndKeepTheCheckedTexts)
+TEST(checkEquation, BoxesBuildTheEquationTextAndKeepTheCheckedTexts)
 {
     KovalinState state;
-    StartProgramEntry(state, CoefKind::Real, 2, 15);
-    const EquationCheck check = CheckEquation(state, CoefficientTexts::real({ "2", "", "1" }));
-    ASSERT_TRUE(check.passed);
-    EXPECT_EQ(check.equationText, "(1)*x^2 + (0)*x^1 + (2)");
-    EXPECT_EQ(state.EquationText, check.equationText);
-    EXPECT_EQ(state.coefficients().re[1], "0");
+    startProgramEntry(state, CoefKind::Real, 2, 15);
+    const EquationCheck check = checkEquation(state, CoefficientTexts::real({ "2", "", "1" }));
+    ASSERT_TRUE(check.equation);
+    EXPECT_EQ(check.equation->text, "(1)*x^2 + (0)*x^1 + (2)");
+    EXPECT_EQ(state.equation.text, check.equation->text);
+    EXPECT_EQ(state.equation.texts.re[1], "0");
 }
 
 TEST(ActionRules, TellGateAndPrefixForEveryAction)
 {
-    EXPECT_EQ(RuleFor(Action::Solve).prefix, "0 = ");
-    EXPECT_EQ(RuleFor(Action::Evaluate).prefix, "");
-    EXPECT_EQ(RuleFor(Action::Table).prefix, "y = ");
-    EXPECT_EQ(RuleFor(Action::Graph).prefix, "y = ");
-    EXPECT_EQ(RuleFor(Action::Calculus).prefix, "f(x) = ");
-    EXPECT_EQ(RuleFor(Action::Length).prefix, "y = ");
+    EXPECT_EQ(ruleFor(Action::Solve).prefix, "0 = ");
+    EXPECT_EQ(ruleFor(Action::Evaluate).prefix, "");
+    EXPECT_EQ(ruleFor(Action::Table).prefix, "y = ");
+    EXPECT_EQ(ruleFor(Action::Graph).prefix, "y = ");
+    EXPECT_EQ(ruleFor(Action::Calculus).prefix, "f(x) = ");
+    EXPECT_EQ(ruleFor(Action::Length).prefix, "y = ");
     for (Action gated : { Action::Graph, Action::Calculus, Action::Length }) {
-        EXPECT_TRUE(RuleFor(gated).complexGate);
+        EXPECT_TRUE(ruleFor(gated).complexGate);
     }
     for (Action open : { Action::Solve, Action::Create, Action::Evaluate, Action::Table }) {
-        EXPECT_FALSE(RuleFor(open).complexGate);
+        EXPECT_FALSE(ruleFor(open).complexGate);
     }
-    EXPECT_FALSE(RuleFor(Action::Create).equationCheck);
+    EXPECT_FALSE(ruleFor(Action::Create).equationCheck);
 }
 
 TEST(Rows, CoefficientRowsPutTheLeadingOneOnTop)

@@ -145,18 +145,18 @@ TEST_F(FileTest, FilesThatCannotBeReadGetTheGeneralMessage)
 
 TEST_F(FileTest, LoadingTellsWhyAFileIsUnusable)
 {
-    EXPECT_EQ(LoadFileText(dir / "missing.txt").problem, LoadProblem::Missing);
-    EXPECT_EQ(LoadFileText(dir).problem, LoadProblem::NotAFile);
+    EXPECT_EQ(loadFileText(dir / "missing.txt").problem, LoadProblem::Missing);
+    EXPECT_EQ(loadFileText(dir).problem, LoadProblem::NotAFile);
     const fs::path big = write("");
     fs::resize_file(big, maxEquationFileBytes + 1);
-    EXPECT_EQ(LoadFileText(big).problem, LoadProblem::TooLarge);
-    EXPECT_EQ(LoadFileText(write("a\r\nb")).text, "a\r\nb");
+    EXPECT_EQ(loadFileText(big).problem, LoadProblem::TooLarge);
+    EXPECT_EQ(loadFileText(write("a\r\nb")).text, "a\r\nb");
 }
 
 TEST_F(FileTest, SavedEquationsUseCrLfAndTheirPowerLabels)
 {
     const fs::path path = dir / "saved.txt";
-    ASSERT_TRUE(WriteLines(path, CoefficientFileLines(CoefficientTexts::real({ "2", "-3", "1" }))));
+    ASSERT_TRUE(writeLines(path, coefficientFileLines(CoefficientTexts::real({ "2", "-3", "1" }))));
     EXPECT_EQ(bytesOf(path), "2\tdegree of equation\r\n1\t* x^2 +\r\n-3\t* x^1 +\r\n2\t= 0\r\n");
 }
 
@@ -165,7 +165,7 @@ TEST_F(FileTest, SavedEquationsReadBackAsTheSameEquation)
     // Blanks inside a typed fraction would end the line early for the reader; they are left out.
     const CoefficientTexts typed = CoefficientTexts::complexPairs({ " 1 / 2", "0", "3" }, { "-1", "2.5E-3", "1" });
     const fs::path path = dir / "saved.txt";
-    ASSERT_TRUE(WriteLines(path, CoefficientFileLines(typed)));
+    ASSERT_TRUE(writeLines(path, coefficientFileLines(typed)));
     const CoefficientFileRead read = ReadCoefficientFile(path);
     ASSERT_FALSE(read.FileError);
     EXPECT_EQ(BuildEquationText(read.file.texts), "[(3)+(1)i]*x^2 + [(0)+(2.5E-3)i]*x^1 + [(1/2)+(-1)i]");
@@ -173,7 +173,7 @@ TEST_F(FileTest, SavedEquationsReadBackAsTheSameEquation)
 
 TEST_F(FileTest, SavingIntoAMissingFolderFails)
 {
-    EXPECT_FALSE(WriteLines(dir / "no" / "such" / "folder.txt", { "1" }));
+    EXPECT_FALSE(writeLines(dir / "no" / "such" / "folder.txt", { "1" }));
 }
 
 TEST_F(FileTest, TheShippedSampleFilesAreValid)
@@ -241,11 +241,11 @@ TEST_F(FileTest, AMissingRootsFileIsAReadError)
     EXPECT_EQ(ReadRootsFile(dir).notices, Notices { Notice::RootsFileRead });
 }
 
-TEST(CutAtBlank, TrimsAndDropsTheComment)
+TEST(cutAtBlank, TrimsAndDropsTheComment)
 {
-    EXPECT_EQ(CutAtBlank("  1.5 extra"), "1.5");
-    EXPECT_EQ(CutAtBlank("3\tdegree of equation"), "3");
-    EXPECT_EQ(CutAtBlank("   "), "");
+    EXPECT_EQ(cutAtBlank("  1.5 extra"), "1.5");
+    EXPECT_EQ(cutAtBlank("3\tdegree of equation"), "3");
+    EXPECT_EQ(cutAtBlank("   "), "");
     EXPECT_EQ(SplitComplexLine(" 1 , 2 "), (std::pair<std::string, std::string> { "1", "2" }));
     EXPECT_EQ(SplitComplexLine("7"), (std::pair<std::string, std::string> { "7", "0" }));
     EXPECT_EQ(SplitComplexLine("1,2,3"), (std::pair<std::string, std::string> { "1", "2,3" }));

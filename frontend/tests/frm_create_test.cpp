@@ -6,6 +6,7 @@
 #include "frontend/frm_create.h"
 #include "frontend/frm_kovalin.h"
 #include "frontend/frm_new.h"
+#include "platform/testing/window_test_main.h"
 #include "solving_fixture.h"
 
 #include <QComboBox>
@@ -268,7 +269,7 @@ private Q_SLOTS:
 
     void theMainWindowsCreateGoesThroughItsOwnDialog()
     {
-        frontend::core::StartProgramEntry(*state, frontend::core::CoefKind::Real, 1, 4);
+        frontend::core::startProgramEntry(*state, frontend::core::CoefKind::Real, 1, 4);
         frontend::FrmKovalin main(*state, fakes->services(), *registry);
         QVERIFY(showActive(&main));
         fakes->messages.answers = { Answer::Yes };
@@ -300,7 +301,7 @@ private Q_SLOTS:
 
     void cancellingTheCreatorsDialogOpensNothing()
     {
-        frontend::core::StartProgramEntry(*state, frontend::core::CoefKind::Real, 1, 15);
+        frontend::core::startProgramEntry(*state, frontend::core::CoefKind::Real, 1, 15);
         frontend::FrmKovalin main(*state, fakes->services(), *registry);
         play[u"frmCreateNew"_s] = [](QDialog &dialog) {
             click(&dialog, "btnCancel");
@@ -372,5 +373,5 @@ private:
     std::unique_ptr<FrmCreate> creator;
 };
 
-QTEST_MAIN(FrmCreateTest)
+KOVALIN_WINDOW_TEST_MAIN(FrmCreateTest)
 #include "frm_create_test.moc"

@@ -1,5 +1,6 @@
 #include "frontend/core/rows.h"
 #include "frontend/frm_kovalin.h"
+#include "platform/testing/window_test_main.h"
 #include "platform/twips.h"
 #include "window_fixture.h"
 
@@ -515,7 +516,7 @@ private Q_SLOTS:
 private:
     void open(CoefKind kind, int degree)
     {
-        frontend::core::StartProgramEntry(*state, kind, degree, 15);
+        frontend::core::startProgramEntry(*state, kind, degree, 15);
         window = std::make_unique<FrmKovalin>(*state, fakes->services(), *launcher);
         QVERIFY(showActive(window.get()));
         window->focusLeadingBox();
@@ -548,5 +549,5 @@ private:
     std::unique_ptr<FrmKovalin> window;
 };
 
-QTEST_MAIN(FrmKovalinTest)
+KOVALIN_WINDOW_TEST_MAIN(FrmKovalinTest)
 #include "frm_kovalin_test.moc"

@@ -1,4 +1,5 @@
 #include "frontend/frm_new.h"
+#include "platform/testing/window_test_main.h"
 #include "window_fixture.h"
 
 #include <QComboBox>
@@ -298,5 +299,5 @@ private:
     std::unique_ptr<FrmNew> dialog;
 };
 
-QTEST_MAIN(FrmNewTest)
+KOVALIN_WINDOW_TEST_MAIN(FrmNewTest)
 #include "frm_new_test.moc"

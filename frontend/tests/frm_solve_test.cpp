@@ -2,8 +2,9 @@
 // refusal of complex degree 50, the unexpected-error paths, and Copy.
 
 #include "frontend/core/state.h"
-#include "frontend/engine_requests.h"
 #include "frontend/frm_kovalin.h"
+#include "frontend/kit/engine_requests.h"
+#include "platform/testing/window_test_main.h"
 #include "solving_fixture.h"
 
 #include <QAction>
@@ -72,8 +73,8 @@ private Q_SLOTS:
     void anEquationFromAFileIsSolvedWithItsDegreeLineAsWritten()
     {
         const QString path = writeFile(files, "2.0\tdegree of equation\r\n1\r\n-3\r\n2\r\n");
-        frontend::core::StartFileEntry(*state, path.toStdString(), readBytes(path).toStdString());
-        state->PrecisionPattern = frontend::core::MakePrecisionPattern(15);
+        frontend::core::startFileEntry(*state, path.toStdString(), readBytes(path).toStdString());
+        state->PrecisionPattern = frontend::core::makePrecisionPattern(15);
         makeWindow();
         play[u"frmSolve"_s] = [](QDialog &results) {
             QCOMPARE(child<QGroupBox>(&results, u"frmSolved"_s)->title(),
@@ -170,7 +171,7 @@ private Q_SLOTS:
     void copyJoinsEquationAndRootsWithCrLf()
     {
         open(CoefKind::Real, 2, { "1", "-3", "2" });
-        play[u"frmSolve"_s] = [this](QDialog &results) {
+        play[u"frmSolve"_s] = [](QDialog &results) {
             click(&results, "btnCopy");
             QVERIFY(results.isVisible());
         };
@@ -231,13 +232,14 @@ private Q_SLOTS:
     void anArcLengthRequestForTheTools()
     {
         open(CoefKind::Real, 2, { "1", "0", "0" });
-        QVERIFY(window->checkedEquationText(true));
-        const QString length = frontend::RunLengthRequest(*state, 0.0, 1.0, fakes->services(), window.get());
+        const frontend::core::Equation *equation = window->checkedEquation(true);
+        QVERIFY(equation);
+        const QString length = frontend::runLengthRequest(*equation, 0.0, 1.0, 15, fakes->services(), window.get());
         QVERIFY(qAbs(length.toDouble() - 1.4789428575446) < 1e-7);
         QVERIFY(leftOver().isEmpty());
 
         fakes->engine.entry = nullptr;
-        QCOMPARE(frontend::RunLengthRequest(*state, 0.0, 1.0, fakes->services(), window.get()),
+        QCOMPARE(frontend::runLengthRequest(*equation, 0.0, 1.0, 15, fakes->services(), window.get()),
             QStringLiteral("Error: Input Too Large"));
         QCOMPARE(shownTexts(fakes->messages), QStringList { unexpected });
     }
@@ -253,7 +255,7 @@ private:
     /// Opens the main window for typed coefficients and types them, the leading one first.
     void open(CoefKind kind, int degree, const std::vector<const char *> &leadingFirst)
     {
-        frontend::core::StartProgramEntry(*state, kind, degree, 15);
+        frontend::core::startProgramEntry(*state, kind, degree, 15);
         makeWindow();
         for (std::size_t k = 0; k < leadingFirst.size(); ++k) {
             const int power = degree - static_cast<int>(k);
@@ -274,5 +276,5 @@ private:
     std::unique_ptr<FrmKovalin> window;
 };
 
-QTEST_MAIN(FrmSolveTest)
+KOVALIN_WINDOW_TEST_MAIN(FrmSolveTest)
 #include "frm_solve_test.moc"

@@ -1,4 +1,5 @@
 #include "frontend/kovalin_app.h"
+#include "platform/testing/window_test_main.h"
 #include "window_fixture.h"
 
 #include <QComboBox>
@@ -75,11 +76,11 @@ private:
         child<QPushButton>(app->newDialog(), QStringLiteral("btnOK"))->click();
     }
 
-    frontend::NoActions actions;
+    RecordingLauncher actions; // offers no action
     std::unique_ptr<platform::testing::FakeServices> fakes;
     std::unique_ptr<platform::testing::ModalWatchdog> watchdog;
     std::unique_ptr<KovalinApp> app;
 };
 
-QTEST_MAIN(KovalinAppTest)
+KOVALIN_WINDOW_TEST_MAIN(KovalinAppTest)
 #include "kovalin_app_test.moc"

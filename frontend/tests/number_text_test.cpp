@@ -105,20 +105,20 @@ TEST(ZeroComparison, TextsCompareAsTextNumbersNumerically)
 TEST(NumericTest, AcceptsThePlainFormsOnly)
 {
     for (const char *yes : { "1", "-1", "+1", "1.", ".1", "1e5", "1E+05", "\t7\t", "0.000" }) {
-        EXPECT_TRUE(IsNumeric(yes)) << yes;
+        EXPECT_TRUE(isNumeric(yes)) << yes;
     }
     for (const char *no : { "", "abc", "1/2", "1 2", "- 1", "1e", "e5", "1.2.3", "1,000", "1d5", "--1" }) {
-        EXPECT_FALSE(IsNumeric(no)) << no;
+        EXPECT_FALSE(isNumeric(no)) << no;
     }
 }
 
-TEST(LeadingNumber, TakesTheNumberAtTheStart)
+TEST(leadingNumber, TakesTheNumberAtTheStart)
 {
-    EXPECT_DOUBLE_EQ(LeadingNumber("3\tdegree"), 3.0);
-    EXPECT_DOUBLE_EQ(LeadingNumber("  -2.5e1x"), -25.0);
-    EXPECT_DOUBLE_EQ(LeadingNumber("12E"), 12.0);
-    EXPECT_DOUBLE_EQ(LeadingNumber("x12"), 0.0);
-    EXPECT_DOUBLE_EQ(LeadingNumber(""), 0.0);
+    EXPECT_DOUBLE_EQ(leadingNumber("3\tdegree"), 3.0);
+    EXPECT_DOUBLE_EQ(leadingNumber("  -2.5e1x"), -25.0);
+    EXPECT_DOUBLE_EQ(leadingNumber("12E"), 12.0);
+    EXPECT_DOUBLE_EQ(leadingNumber("x12"), 0.0);
+    EXPECT_DOUBLE_EQ(leadingNumber(""), 0.0);
 }
 
 struct FormatCase {
@@ -161,43 +161,43 @@ INSTANTIATE_TEST_SUITE_P(Patterns,
         FormatCase { 1e15, 15, "1.E+15" },
         FormatCase { 123456789012345.0, 15, "123,456,789,012,345" }));
 
-TEST(FormatScientific, OneIntegerDigitAndASignedTwoDigitExponent)
+TEST(formatScientific, OneIntegerDigitAndASignedTwoDigitExponent)
 {
-    EXPECT_EQ(FormatScientific(0.00125, 15), "1.25E-03");
-    EXPECT_EQ(FormatScientific(2.0, 15), "2.E+00");
-    EXPECT_EQ(FormatScientific(-123456.0, 2), "-1.23E+05");
-    EXPECT_EQ(FormatScientific(9.996, 2), "1.E+01"); // rounding carries into the exponent
-    EXPECT_EQ(FormatScientific(1.5e-300, 3), "1.5E-300");
-    EXPECT_EQ(FormatScientific(0.0, 15), "0.E+00");
-    EXPECT_EQ(FormatScientific(-std::numeric_limits<double>::infinity(), 15), "-Infinity");
+    EXPECT_EQ(formatScientific(0.00125, 15), "1.25E-03");
+    EXPECT_EQ(formatScientific(2.0, 15), "2.E+00");
+    EXPECT_EQ(formatScientific(-123456.0, 2), "-1.23E+05");
+    EXPECT_EQ(formatScientific(9.996, 2), "1.E+01"); // rounding carries into the exponent
+    EXPECT_EQ(formatScientific(1.5e-300, 3), "1.5E-300");
+    EXPECT_EQ(formatScientific(0.0, 15), "0.E+00");
+    EXPECT_EQ(formatScientific(-std::numeric_limits<double>::infinity(), 15), "-Infinity");
 }
 
-TEST(FormatRequestNumber, AlwaysKeepsThePointAndNineteenDecimalsAtMost)
+TEST(formatRequestNumber, AlwaysKeepsThePointAndNineteenDecimalsAtMost)
 {
-    EXPECT_EQ(FormatRequestNumber(5.0), "5.");
-    EXPECT_EQ(FormatRequestNumber(0.5), "0.5");
-    EXPECT_EQ(FormatRequestNumber(-1.25), "-1.25");
-    EXPECT_EQ(FormatRequestNumber(-3.0), "-3.");
-    EXPECT_EQ(FormatRequestNumber(0.0), "0.");
-    EXPECT_EQ(FormatRequestNumber(-0.0), "0.");
-    EXPECT_EQ(FormatRequestNumber(1.0 / 3.0), "0.3333333333333333");
-    EXPECT_EQ(FormatRequestNumber(0.1), "0.1");
-    EXPECT_EQ(FormatRequestNumber(1e-19), "0.0000000000000000001");
-    EXPECT_EQ(FormatRequestNumber(1234567.0), "1234567.");
-    EXPECT_EQ(FormatRequestNumber(1e22), "10000000000000000000000.");
+    EXPECT_EQ(formatRequestNumber(5.0), "5.");
+    EXPECT_EQ(formatRequestNumber(0.5), "0.5");
+    EXPECT_EQ(formatRequestNumber(-1.25), "-1.25");
+    EXPECT_EQ(formatRequestNumber(-3.0), "-3.");
+    EXPECT_EQ(formatRequestNumber(0.0), "0.");
+    EXPECT_EQ(formatRequestNumber(-0.0), "0.");
+    EXPECT_EQ(formatRequestNumber(1.0 / 3.0), "0.3333333333333333");
+    EXPECT_EQ(formatRequestNumber(0.1), "0.1");
+    EXPECT_EQ(formatRequestNumber(1e-19), "0.0000000000000000001");
+    EXPECT_EQ(formatRequestNumber(1234567.0), "1234567.");
+    EXPECT_EQ(formatRequestNumber(1e22), "10000000000000000000000.");
 }
 
-TEST(FormatRequestNumber, ValuesNineteenDecimalsWouldLoseGoInExactExponentForm)
+TEST(formatRequestNumber, ValuesNineteenDecimalsWouldLoseGoInExactExponentForm)
 {
-    EXPECT_EQ(FormatRequestNumber(1e-25), "1E-25");
-    EXPECT_EQ(FormatRequestNumber(-4e-20), "-4E-20");
-    EXPECT_EQ(FormatRequestNumber(1.2345678e-17), "1.2345678E-17");
-    EXPECT_EQ(FormatRequestNumber(1.2345678e-7), "0.00000012345678"); // nineteen decimals hold it all
-    EXPECT_EQ(FormatRequestNumber(1.5e-19), "1.5E-19");
-    EXPECT_EQ(FormatRequestNumber(5e-324), "5E-324");
+    EXPECT_EQ(formatRequestNumber(1e-25), "1E-25");
+    EXPECT_EQ(formatRequestNumber(-4e-20), "-4E-20");
+    EXPECT_EQ(formatRequestNumber(1.2345678e-17), "1.2345678E-17");
+    EXPECT_EQ(formatRequestNumber(1.2345678e-7), "0.00000012345678"); // nineteen decimals hold it all
+    EXPECT_EQ(formatRequestNumber(1.5e-19), "1.5E-19");
+    EXPECT_EQ(formatRequestNumber(5e-324), "5E-324");
 }
 
-TEST(FormatRequestNumber, EveryTextReadsBackAsTheSameDouble)
+TEST(formatRequestNumber, EveryTextReadsBackAsTheSameDouble)
 {
     for (const double value : { 1.0 / 3.0,
              -2.0 / 7.0,
@@ -208,18 +208,18 @@ TEST(FormatRequestNumber, EveryTextReadsBackAsTheSameDouble)
              123456.789e-10,
              1.7976931348623157e308,
              -2.2250738585072014e-308 }) {
-        const std::string text = FormatRequestNumber(value);
-        EXPECT_EQ(TextToDouble(text), value) << text;
+        const std::string text = formatRequestNumber(value);
+        EXPECT_EQ(textToDouble(text), value) << text;
     }
 }
 
-TEST(GeneralNumberText, FifteenSignificantDigitsThenExponentForm)
+TEST(generalNumberText, FifteenSignificantDigitsThenExponentForm)
 {
-    EXPECT_EQ(GeneralNumberText(0.5), "0.5");
-    EXPECT_EQ(GeneralNumberText(-3.0), "-3");
-    EXPECT_EQ(GeneralNumberText(1.0 / 3.0), "0.333333333333333");
-    EXPECT_EQ(GeneralNumberText(1e20), "1E+20");
-    EXPECT_EQ(GeneralNumberText(-0.0), "0");
+    EXPECT_EQ(generalNumberText(0.5), "0.5");
+    EXPECT_EQ(generalNumberText(-3.0), "-3");
+    EXPECT_EQ(generalNumberText(1.0 / 3.0), "0.333333333333333");
+    EXPECT_EQ(generalNumberText(1e20), "1E+20");
+    EXPECT_EQ(generalNumberText(-0.0), "0");
 }
 
 TEST(FilterKey, LetsEveryKeyThrough)

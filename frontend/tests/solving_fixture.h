@@ -3,7 +3,7 @@
 // directory and the current directory of the test's own, and the part the user plays in each window.
 
 #include "engine/entry.h"
-#include "frontend/action_registry.h"
+#include "frontend/kit/action_registry.h"
 #include "frontend/solving.h"
 #include "platform/exchange_files.h"
 #include "window_fixture.h"

@@ -3,6 +3,7 @@
 #include "notice/notice.h"
 #include "platform/testing/fakes.h"
 #include "platform/testing/modal_watchdog.h"
+#include "platform/testing/window_test_main.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -96,5 +97,5 @@ void NoticeTest::realMessageBoxEndsTheSameByOkAndByEscape()
     QTRY_VERIFY(!anyWindowVisible());
 }
 
-QTEST_MAIN(NoticeTest)
+KOVALIN_WINDOW_TEST_MAIN(NoticeTest)
 #include "notice_test.moc"

@@ -1,5 +1,6 @@
 // The quartic solver's window on the offscreen platform: where it differs from the cubic solver's.
 
+#include "platform/testing/window_test_main.h"
 #include "quartic/quartic_window.h"
 #include "window_checks.h"
 
@@ -177,5 +178,5 @@ void QuarticWindowTest::cubicCaseLeavesTheFourthRowEmpty()
     QCOMPARE(caption(m_ui->window), QStringLiteral("(Three real roots)"));
 }
 
-QTEST_MAIN(QuarticWindowTest)
+KOVALIN_WINDOW_TEST_MAIN(QuarticWindowTest)
 #include "quartic_window_test.moc"

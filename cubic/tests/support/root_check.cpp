@@ -87,7 +87,7 @@ std::optional<std::complex<double>> ParseShownRoot(std::string_view text)
 
 RootCheck CheckShownRoot(const std::vector<double> &coefficients, std::complex<double> root, int decimals)
 {
-    const Long z(root.real(), root.imag());
+    const Long z(static_cast<long double>(root.real()), static_cast<long double>(root.imag()));
     // Half a unit of the last shown decimal, or of the fifteenth significant digit, in each part.
     const long double half = 0.5L * std::pow(10.0L, -decimals) + 5E-15L * std::abs(z);
     const long double rho = half * std::sqrt(2.0L);
@@ -115,10 +115,10 @@ bool SumMatches(const std::vector<double> &coefficients, const std::vector<std::
     std::complex<long double> sum = 0;
     long double size = 0;
     for (const std::complex<double> &root : roots) {
-        sum += std::complex<long double>(root.real(), root.imag());
-        size += std::abs(root);
+        sum += std::complex<long double>(static_cast<long double>(root.real()), static_cast<long double>(root.imag()));
+        size += static_cast<long double>(std::abs(root));
     }
-    const long double expected = -static_cast<long double>(coefficients[1]) / coefficients[0];
+    const long double expected = -static_cast<long double>(coefficients[1]) / static_cast<long double>(coefficients[0]);
     const long double half = 0.5L * std::pow(10.0L, -decimals);
     const long double allowed = static_cast<long double>(roots.size()) * half * 2 + 1E-12L * size;
     return std::abs(sum - expected) <= allowed;

@@ -49,6 +49,7 @@ bool leadingPasses(CoefficientFile &file, FileCheck &check)
             failCheck(check, re.isFailed() ? Notice::FileLeadingNotNumeric : Notice::FileLeadingZero, false);
             return false;
         }
+        file.values[n].re = re.toDouble();
         return true;
     }
     const NumberValue im = readFileText(file.texts.im[n], check);
@@ -60,18 +61,22 @@ bool leadingPasses(CoefficientFile &file, FileCheck &check)
         failCheck(check, Notice::FileComplexLeadingZero, false);
         return false;
     }
+    file.values[n] = { re.toDouble(), im.toDouble() };
     return true;
 }
 
-bool lowerTextPasses(std::string &text, FileCheck &check)
+/// Reads a lower coefficient's part (an empty one is "0") into `value`; false when it is not numeric.
+bool lowerTextPasses(std::string &text, double &value, FileCheck &check)
 {
     if (text.empty()) {
         text = "0";
     }
-    if (!readFileText(text, check).isNumeric()) {
+    const NumberValue read = readFileText(text, check);
+    if (!read.isNumeric()) {
         failCheck(check, Notice::FileCoefficientInput, true);
         return false;
     }
+    value = read.toDouble();
     return true;
 }
 
@@ -80,7 +85,7 @@ bool lowerTextPasses(std::string &text, FileCheck &check)
 bool readCoefficientLines(LineReader &reader, CoefficientFile &file)
 {
     const auto count = static_cast<std::size_t>(file.degree) + 1;
-    auto lines = ReadValueLines(reader, count);
+    auto lines = readValueLines(reader, count);
     if (!lines) {
         return false;
     }
@@ -119,16 +124,16 @@ std::string withoutBlanks(std::string text)
 
 } // namespace
 
-std::optional<double> ParseDegreeLine(std::string_view cutLine)
+std::optional<double> parseDegreeLine(std::string_view cutLine)
 {
-    const auto value = TextToDouble(cutLine);
+    const auto value = textToDouble(cutLine);
     if (!value || !(*value > 0.0) || std::floor(*value) != *value) {
         return std::nullopt;
     }
     return value;
 }
 
-bool HasComma(std::string_view text)
+bool hasComma(std::string_view text)
 {
     return text.find(',') != std::string_view::npos;
 }
@@ -137,9 +142,9 @@ std::pair<std::string, std::string> SplitComplexLine(std::string_view line)
 {
     const std::size_t comma = line.find(',');
     if (comma == std::string_view::npos) {
-        return { Trim(line), "0" };
+        return { trim(line), "0" };
     }
-    return { Trim(line.substr(0, comma)), Trim(line.substr(comma + 1)) };
+    return { trim(line.substr(0, comma)), trim(line.substr(comma + 1)) };
 }
 
 FileCheck CheckFileValues(CoefficientFile &file)
@@ -153,15 +158,17 @@ FileCheck CheckFileValues(CoefficientFile &file)
         failCheck(check, Notice::FileCount, true);
         return check;
     }
+    file.values.assign(static_cast<std::size_t>(n) + 1, {});
     if (!leadingPasses(file, check)) {
         return check;
     }
     for (int i = n - 1; i >= 0; --i) {
         const auto power = static_cast<std::size_t>(i);
-        if (!lowerTextPasses(file.texts.re[power], check)) {
+        ComplexValue &value = file.values[power];
+        if (!lowerTextPasses(file.texts.re[power], value.re, check)) {
             return check;
         }
-        if (file.texts.complex && !lowerTextPasses(file.texts.im[power], check)) {
+        if (file.texts.complex && !lowerTextPasses(file.texts.im[power], value.im, check)) {
             return check;
         }
     }
@@ -171,19 +178,19 @@ FileCheck CheckFileValues(CoefficientFile &file)
 CoefficientFileRead ReadCoefficientFile(const std::filesystem::path &path)
 {
     CoefficientFileRead read;
-    read.viewText = LoadFileText(path).text;
+    read.viewText = loadFileText(path).text;
     LineReader reader(path);
     const auto first = reader.next();
     if (!first) {
         return generalError(std::move(read));
     }
-    read.file.degreeLine = CutAtBlank(*first);
-    const auto degree = ParseDegreeLine(read.file.degreeLine);
+    read.file.degreeLine = cutAtBlank(*first);
+    const auto degree = parseDegreeLine(read.file.degreeLine);
     if (!degree) {
         failCheck(read, Notice::FileDegree, true);
         return read;
     }
-    const bool complex = read.viewText && HasComma(*read.viewText);
+    const bool complex = read.viewText && hasComma(*read.viewText);
     if (*degree > (complex ? maxComplexDegree : maxRealDegree)) {
         return generalError(std::move(read));
     }
@@ -201,14 +208,14 @@ CoefficientFileRead ReadCoefficientFile(const std::filesystem::path &path)
     return read;
 }
 
-std::string SavedDegreeLine(int degree)
+std::string savedDegreeLine(int degree)
 {
     return std::to_string(degree) + "\tdegree of equation";
 }
 
-std::vector<std::string> CoefficientFileLines(const CoefficientTexts &texts)
+std::vector<std::string> coefficientFileLines(const CoefficientTexts &texts)
 {
-    std::vector<std::string> lines { SavedDegreeLine(texts.degree()) };
+    std::vector<std::string> lines { savedDegreeLine(texts.degree()) };
     for (int i = texts.degree(); i >= 0; --i) {
         const auto power = static_cast<std::size_t>(i);
         std::string line = withoutBlanks(texts.re[power]);

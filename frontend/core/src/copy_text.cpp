@@ -17,16 +17,16 @@ std::vector<std::string> CopyLines(const std::string &equation, const std::vecto
 
 std::optional<std::string> CopyThroughScratch(const std::vector<std::string> &lines)
 {
-    return CopyTextThroughScratch(JoinCrLf(lines));
+    return CopyTextThroughScratch(joinCrLf(lines));
 }
 
 std::optional<std::string> CopyTextThroughScratch(const std::string &bytes)
 {
     const std::filesystem::path scratch(copyScratchName);
-    if (!WritePrivateFile(scratch, bytes)) {
+    if (!writePrivateFile(scratch, bytes)) {
         return std::nullopt;
     }
-    auto text = ReadPrivateFile(scratch, bytes.size());
+    auto text = readPrivateFile(scratch, bytes.size());
     std::error_code ignored;
     std::filesystem::remove(scratch, ignored);
     return text;

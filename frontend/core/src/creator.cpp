@@ -32,7 +32,7 @@ std::optional<ComplexValue> minusProduct(ComplexValue c, ComplexValue p, Complex
 
 std::string complexEntry(const std::string &re, const std::string &im)
 {
-    return "(" + Trim(re) + ") + (" + Trim(im) + ")i";
+    return "(" + trim(re) + ") + (" + trim(im) + ")i";
 }
 
 std::string powerSuffix(int power)
@@ -50,9 +50,9 @@ Term term(ComplexValue c, bool complex, std::size_t decimals)
 {
     if (complex) {
         return { "[(" + FormatNumber(c.re, decimals) + ") + (" + FormatNumber(c.im, decimals) + ")i]",
-            GeneralNumberText(c.re) + "," + GeneralNumberText(c.im) };
+            generalNumberText(c.re) + "," + generalNumberText(c.im) };
     }
-    return { "(" + FormatNumber(c.re, decimals) + ")", GeneralNumberText(c.re) };
+    return { "(" + FormatNumber(c.re, decimals) + ")", generalNumberText(c.re) };
 }
 
 } // namespace
@@ -78,7 +78,7 @@ CreatorRoots TypedCreatorRoots(const CoefficientTexts &checked)
         out.RealResult = out.RealResult && imaginary.readsAsZero();
         const double real = ReadNumber(re).value.toDouble();
         if (imaginary.toDouble() == 0.0) {
-            out.entries.push_back("(" + Trim(re) + ")");
+            out.entries.push_back("(" + trim(re) + ")");
             out.roots.push_back({ real, 0.0 });
         } else {
             out.entries.push_back(complexEntry(re, im));
@@ -97,7 +97,7 @@ CreatorRoots FileCreatorRoots(const RootsFile &file)
         out.RealResult = out.RealResult && ReadNumber(im).value.readsAsZero();
         if (root.im == 0.0) {
             // The general number text puts a blank where a non-negative number has no sign.
-            out.entries.push_back("(" + std::string(root.re >= 0.0 ? " " : "") + GeneralNumberText(root.re) + ")");
+            out.entries.push_back("(" + std::string(root.re >= 0.0 ? " " : "") + generalNumberText(root.re) + ")");
         } else {
             out.entries.push_back(complexEntry(re, im));
         }
@@ -164,7 +164,7 @@ std::optional<CreatedEquation> ShowCreatedEquation(
 
 std::vector<std::string> CreatedFileLines(const CreatedEquation &equation)
 {
-    std::vector<std::string> lines { SavedDegreeLine(static_cast<int>(equation.CreatedLines.size()) - 1) };
+    std::vector<std::string> lines { savedDegreeLine(static_cast<int>(equation.CreatedLines.size()) - 1) };
     lines.insert(lines.end(), equation.CreatedLines.begin(), equation.CreatedLines.end());
     return lines;
 }

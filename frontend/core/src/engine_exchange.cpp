@@ -1,8 +1,9 @@
 #include "frontend/core/engine_exchange.h"
 
+#include "frontend/core/coefficient_file.h"
 #include "frontend/core/number_text.h"
+#include "frontend/core/state.h"
 #include "frontend/core/text_file.h"
-#include "platform/exchange_files.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,27 +20,29 @@ namespace fs = std::filesystem;
 /// An answer is a few lines per root; anything beyond this is not an answer of ours.
 constexpr std::size_t maxAnswerBytes = 1u << 20;
 
-/// The degree the request states: the count of coefficients it carries. Written as a plain integer even
-/// when a file wrote its degree line otherwise ("2.0"), since the engine reads that line as an integer.
-int requestDegree(const KovalinState &state)
-{
-    return state.coefficients().degree();
-}
-
 std::string complexLine(const ComplexValue &value)
 {
-    return "(" + FormatRequestNumber(value.re) + "," + FormatRequestNumber(value.im) + ")";
+    return "(" + formatRequestNumber(value.re) + "," + formatRequestNumber(value.im) + ")";
 }
 
-/// The coefficients' values from the leading one down to the constant term; nothing when one does not read.
-std::optional<std::vector<ComplexValue>> leadingFirst(const CoefficientTexts &texts)
+/// The coefficients' values from the leading one down to the constant term; nothing when one is not finite.
+std::optional<std::vector<ComplexValue>> leadingFirst(const Equation &equation)
 {
-    auto values = CoefficientValues(texts);
-    if (!values || values->size() < 2) {
+    const std::vector<ComplexValue> &values = equation.values;
+    const bool finite = std::all_of(values.begin(), values.end(), [](const ComplexValue &value) {
+        return std::isfinite(value.re) && std::isfinite(value.im);
+    });
+    if (!finite || values.size() < 2) {
         return std::nullopt;
     }
-    std::reverse(values->begin(), values->end());
-    return values;
+    return std::vector<ComplexValue>(values.rbegin(), values.rend());
+}
+
+/// The degree the request states: the count of coefficients it carries. Written as a plain integer even
+/// when a file wrote its degree line otherwise ("2.0"), since the engine reads that line as an integer.
+std::string degreeLine(const Equation &equation)
+{
+    return std::to_string(equation.texts.degree());
 }
 
 void removeFile(const fs::path &path)
@@ -48,11 +51,13 @@ void removeFile(const fs::path &path)
     fs::remove(path, ignored);
 }
 
-/// Writes the request, calls the engine and deletes the request file; the answer is left for the reader.
-ExchangeFault sendRequest(const std::optional<std::vector<std::string>> &lines, const EngineCall &callEngine)
+/// Writes the request into the exchange files, calls the engine and deletes the request file; the answer
+/// is left for the reader.
+ExchangeFault sendRequest(const std::optional<platform::ExchangeFiles> &files,
+    const std::optional<std::vector<std::string>> &lines,
+    const EngineCall &callEngine)
 {
-    const auto files = platform::exchangeFiles();
-    if (!files || !lines || !WritePrivateFile(files->request, JoinCrLf(*lines))) {
+    if (!files || !lines || !writePrivateFile(files->request, joinCrLf(*lines))) {
         return ExchangeFault::RequestNotWritten;
     }
     // An answer left from an earlier request that could not be read must never pass for this one's.
@@ -65,16 +70,12 @@ ExchangeFault sendRequest(const std::optional<std::vector<std::string>> &lines, 
 }
 
 /// Reads `count` values from the answer file and deletes it; the file stays when they cannot all be read.
-std::optional<std::vector<double>> consumeAnswer(std::size_t count)
+std::optional<std::vector<double>> consumeAnswer(const platform::ExchangeFiles &files, std::size_t count)
 {
-    const auto files = platform::exchangeFiles();
-    if (!files) {
-        return std::nullopt;
-    }
-    const auto text = ReadPrivateFile(files->answer, maxAnswerBytes);
-    auto values = text ? ReadAnswerValues(*text, count) : std::nullopt;
+    const auto text = readPrivateFile(files.answer, maxAnswerBytes);
+    auto values = text ? readAnswerValues(*text, count) : std::nullopt;
     if (values) {
-        removeFile(files->answer);
+        removeFile(files.answer);
     }
     return values;
 }
@@ -89,54 +90,48 @@ double displayValue(const std::string &text)
 {
     std::string plain = text;
     plain.erase(std::remove(plain.begin(), plain.end(), ','), plain.end());
-    return TextToDouble(plain).value_or(0.0);
+    return textToDouble(plain).value_or(0.0);
 }
 
 } // namespace
 
-bool SolveRefused(const KovalinState &state)
+bool solveRefused(const Equation &equation)
 {
-    return state.isComplex() && state.Degree >= maxComplexDegree;
+    return equation.isComplex() && equation.degree >= maxComplexDegree;
 }
 
-std::string SolveDegreeText(const KovalinState &state)
+std::optional<std::vector<std::string>> solveRequestLines(const Equation &equation)
 {
-    return state.CoefType == CoefKind::File ? state.file.degreeLine : std::to_string(state.Degree);
-}
-
-std::optional<std::vector<std::string>> SolveRequestLines(const KovalinState &state)
-{
-    const CoefficientTexts &texts = state.coefficients();
-    const auto values = leadingFirst(texts);
+    const auto values = leadingFirst(equation);
     if (!values) {
         return std::nullopt;
     }
-    std::vector<std::string> lines { "S", texts.complex ? "C" : "R", std::to_string(requestDegree(state)) };
+    const bool complex = equation.isComplex();
+    std::vector<std::string> lines { "S", complex ? "C" : "R", degreeLine(equation) };
     for (const ComplexValue &value : *values) {
-        lines.push_back(texts.complex ? complexLine(value) : FormatRequestNumber(value.re));
+        lines.push_back(complex ? complexLine(value) : formatRequestNumber(value.re));
     }
     lines.emplace_back();
     return lines;
 }
 
-std::optional<std::vector<std::string>> LengthRequestLines(const KovalinState &state, double x1, double x2)
+std::optional<std::vector<std::string>> lengthRequestLines(const Equation &equation, double x1, double x2)
 {
-    const CoefficientTexts &texts = state.coefficients();
-    const auto values = leadingFirst(texts);
-    if (!values || texts.complex) { // the engine measures real curves only
+    const auto values = leadingFirst(equation);
+    if (!values || equation.isComplex()) { // the engine measures real curves only
         return std::nullopt;
     }
-    std::vector<std::string> lines { "L", std::to_string(requestDegree(state)) };
+    std::vector<std::string> lines { "L", degreeLine(equation) };
     for (const ComplexValue &value : *values) {
-        lines.push_back(FormatRequestNumber(value.re));
+        lines.push_back(formatRequestNumber(value.re));
     }
-    lines.push_back(FormatRequestNumber(x1));
-    lines.push_back(FormatRequestNumber(x2));
+    lines.push_back(formatRequestNumber(x1));
+    lines.push_back(formatRequestNumber(x2));
     lines.emplace_back();
     return lines;
 }
 
-std::optional<std::vector<double>> ReadAnswerValues(std::string_view answer, std::size_t count)
+std::optional<std::vector<double>> readAnswerValues(std::string_view answer, std::size_t count)
 {
     std::vector<double> values;
     values.reserve(count);
@@ -150,7 +145,7 @@ std::optional<std::vector<double>> ReadAnswerValues(std::string_view answer, std
         if (end == at) {
             return std::nullopt; // fewer values than asked for
         }
-        const auto value = TextToDouble(answer.substr(at, end - at));
+        const auto value = textToDouble(answer.substr(at, end - at));
         if (!value) {
             return std::nullopt; // the placeholder of a root not found, or any other text
         }
@@ -160,14 +155,16 @@ std::optional<std::vector<double>> ReadAnswerValues(std::string_view answer, std
     return values;
 }
 
-SolveResult WriteSolveRequest(const KovalinState &state, const EngineCall &callEngine)
+SolveResult WriteSolveRequest(const Equation &equation, const EngineCall &callEngine)
 {
+    // The paths are found once and serve the request and its answer.
+    const auto files = platform::exchangeFiles();
     SolveResult result;
-    result.fault = sendRequest(SolveRequestLines(state), callEngine);
+    result.fault = sendRequest(files, solveRequestLines(equation), callEngine);
     if (result.fault != ExchangeFault::None) {
         return result;
     }
-    if (auto roots = ReadSolveResult(requestDegree(state))) {
+    if (auto roots = ReadSolveResult(*files, equation.texts.degree())) {
         result.roots = std::move(*roots);
     } else {
         result.fault = ExchangeFault::AnswerUnreadable;
@@ -175,9 +172,9 @@ SolveResult WriteSolveRequest(const KovalinState &state, const EngineCall &callE
     return result;
 }
 
-std::optional<std::vector<ComplexValue>> ReadSolveResult(int degree)
+std::optional<std::vector<ComplexValue>> ReadSolveResult(const platform::ExchangeFiles &files, int degree)
 {
-    const auto values = consumeAnswer(2 * static_cast<std::size_t>(std::max(degree, 0)));
+    const auto values = consumeAnswer(files, 2 * static_cast<std::size_t>(std::max(degree, 0)));
     if (!values) {
         return std::nullopt;
     }
@@ -188,7 +185,7 @@ std::optional<std::vector<ComplexValue>> ReadSolveResult(int degree)
     return roots;
 }
 
-std::string RootEntry(ComplexValue root, std::size_t decimals, bool &imaginary)
+std::string rootEntry(ComplexValue root, std::size_t decimals, bool &imaginary)
 {
     const std::string r = FormatNumber(root.re, decimals);
     const std::string m = FormatNumber(root.im, decimals);
@@ -201,45 +198,62 @@ std::string RootEntry(ComplexValue root, std::size_t decimals, bool &imaginary)
     if (shown > 0.0) {
         return "(" + r + ") + (" + m + ")i";
     }
-    return "(" + r + ") - (" + GeneralNumberText(std::fabs(shown)) + ")i";
+    return "(" + r + ") - (" + generalNumberText(std::fabs(shown)) + ")i";
 }
 
-RootList ListRoots(const std::vector<ComplexValue> &roots, std::size_t decimals)
+RootList listRoots(const std::vector<ComplexValue> &roots, std::size_t decimals)
 {
     RootList list;
     for (const ComplexValue &root : roots) {
         bool imaginary = false;
-        list.entries.push_back(RootEntry(root, decimals, imaginary));
+        list.entries.push_back(rootEntry(root, decimals, imaginary));
         list.imaginaryCount += imaginary ? 1 : 0;
     }
     list.realCount = static_cast<int>(roots.size()) - list.imaginaryCount;
     return list;
 }
 
-LengthResult WriteLengthRequest(const KovalinState &state, double x1, double x2, const EngineCall &callEngine)
+SolveOutcome solve(const Equation &equation, std::size_t decimals, const EngineCall &callEngine)
 {
+    SolveOutcome outcome;
+    outcome.refused = solveRefused(equation);
+    if (outcome.refused) {
+        return outcome;
+    }
+    outcome.degreeText = equation.degreeText;
+    outcome.equationText = actionText(Action::Solve, equation);
+    const SolveResult result = WriteSolveRequest(equation, callEngine);
+    outcome.fault = result.fault;
+    outcome.roots = listRoots(result.roots, decimals);
+    return outcome;
+}
+
+LengthResult WriteLengthRequest(
+    const Equation &equation, double x1, double x2, std::size_t decimals, const EngineCall &callEngine)
+{
+    const auto files = platform::exchangeFiles();
     LengthResult result;
-    result.fault = sendRequest(LengthRequestLines(state, x1, x2), callEngine);
+    result.fault = sendRequest(files, lengthRequestLines(equation, x1, x2), callEngine);
     if (result.fault != ExchangeFault::None) {
         return result;
     }
-    result.length = ReadLengthResult(state.decimals());
+    result.length = ReadLengthResult(*files, decimals);
     if (!result.length) {
         result.fault = ExchangeFault::AnswerUnreadable;
     }
     return result;
 }
 
-std::optional<std::string> ReadLengthResult(std::size_t decimals)
+std::optional<std::string> ReadLengthResult(const platform::ExchangeFiles &files, std::size_t decimals)
 {
-    const auto values = consumeAnswer(1);
+    const auto values = consumeAnswer(files, 1);
     if (!values) {
         return std::nullopt;
     }
     return FormatNumber(values->front(), decimals);
 }
 
-bool LengthTooLarge(const std::optional<std::string> &length)
+bool lengthTooLarge(const std::optional<std::string> &length)
 {
     return !length || displayValue(*length) == 0.0;
 }

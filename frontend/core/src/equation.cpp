@@ -25,14 +25,20 @@ void fail(EntryCheck &check, Notice notice, BoxRef box)
     check.EntryError = true;
 }
 
-/// Fills an empty lower box with "0" and reports whether its text is numeric.
-bool fillAndCheck(EntryCheck &check, std::string &text, BoxRef box)
+/// Fills an empty box with "0".
+void fill(EntryCheck &check, std::string &text, BoxRef box)
 {
     if (text.empty()) {
         text = "0";
         check.filledWithZero.push_back(box);
     }
-    return readNoting(text, check.notices, check.ConversionFailed).value.isNumeric();
+}
+
+/// The value of a numeric text; nothing when it does not read as a number.
+std::optional<double> readValue(EntryCheck &check, const std::string &text)
+{
+    const NumberValue value = readNoting(text, check.notices, check.ConversionFailed).value;
+    return value.isNumeric() ? std::optional<double>(value.toDouble()) : std::nullopt;
 }
 
 void checkReal(EntryCheck &check)
@@ -44,12 +50,16 @@ void checkReal(EntryCheck &check)
         fail(check, leading.isFailed() ? Notice::LeadingNotNumeric : Notice::LeadingZero, { BoxRef::Array::CR, n });
         return;
     }
+    check.values[static_cast<std::size_t>(n)].re = leading.toDouble();
     for (int i = n - 1; i >= 0; --i) {
         const BoxRef box { BoxRef::Array::CR, i };
-        if (!fillAndCheck(check, re[i], box)) {
+        fill(check, re[i], box);
+        const auto value = readValue(check, re[i]);
+        if (!value) {
             fail(check, Notice::CoefficientInput, box);
             return;
         }
+        check.values[static_cast<std::size_t>(i)].re = *value;
     }
 }
 
@@ -63,24 +73,19 @@ BoxRef imaginaryOf(BoxRef real)
 bool pairPasses(EntryCheck &check, std::size_t at, BoxRef real, Notice notice)
 {
     const BoxRef imaginary = imaginaryOf(real);
-    std::string &re = check.texts.re[at];
-    std::string &im = check.texts.im[at];
-    if (re.empty()) {
-        re = "0";
-        check.filledWithZero.push_back(real);
-    }
-    if (im.empty()) {
-        im = "0";
-        check.filledWithZero.push_back(imaginary);
-    }
-    if (!readNoting(re, check.notices, check.ConversionFailed).value.isNumeric()) {
+    fill(check, check.texts.re[at], real);
+    fill(check, check.texts.im[at], imaginary);
+    const auto re = readValue(check, check.texts.re[at]);
+    if (!re) {
         fail(check, notice, real);
         return false;
     }
-    if (!readNoting(im, check.notices, check.ConversionFailed).value.isNumeric()) {
+    const auto im = readValue(check, check.texts.im[at]);
+    if (!im) {
         fail(check, notice, imaginary);
         return false;
     }
+    check.values[at] = { *re, *im };
     return true;
 }
 
@@ -100,6 +105,7 @@ void checkComplex(EntryCheck &check)
         fail(check, Notice::ComplexLeadingZero, { BoxRef::Array::CCA, n });
         return;
     }
+    check.values[static_cast<std::size_t>(n)] = { a.toDouble(), b.toDouble() };
     for (int i = n - 1; i >= 0; --i) {
         if (!pairPasses(check, static_cast<std::size_t>(i), { BoxRef::Array::CCA, i }, Notice::CoefficientInput)) {
             return;
@@ -109,33 +115,15 @@ void checkComplex(EntryCheck &check)
 
 std::string realTerm(const std::string &text)
 {
-    return "(" + Trim(text) + ")";
+    return "(" + trim(text) + ")";
 }
 
 std::string complexTerm(const std::string &re, const std::string &im)
 {
-    return "[(" + Trim(re) + ")+(" + Trim(im) + ")i]";
+    return "[(" + trim(re) + ")+(" + trim(im) + ")i]";
 }
 
 } // namespace
-
-char code(CoefKind kind)
-{
-    switch (kind) {
-    case CoefKind::Real:
-        return 'R';
-    case CoefKind::Complex:
-        return 'C';
-    case CoefKind::File:
-        break;
-    }
-    return 'F';
-}
-
-char code(FileKind kind)
-{
-    return kind == FileKind::Complex ? 'C' : 'R';
-}
 
 CoefficientTexts CoefficientTexts::real(std::vector<std::string> re)
 {
@@ -169,6 +157,7 @@ EntryCheck CheckNumericValues(CoefficientTexts texts)
         check.EntryError = true;
         return check;
     }
+    check.values.resize(check.texts.re.size());
     if (check.texts.complex) {
         check.texts.im.resize(check.texts.re.size());
         checkComplex(check);
@@ -183,6 +172,7 @@ EntryCheck CheckNumericValuesCreate(CoefficientTexts roots)
     EntryCheck check;
     check.texts = std::move(roots);
     check.texts.im.resize(check.texts.re.size());
+    check.values.resize(check.texts.re.size());
     for (std::size_t at = 0; at < check.texts.re.size(); ++at) {
         const BoxRef real { BoxRef::Array::CRA, static_cast<int>(at) + 1 };
         if (!pairPasses(check, at, real, Notice::RootsInput)) {
@@ -192,20 +182,15 @@ EntryCheck CheckNumericValuesCreate(CoefficientTexts roots)
     return check;
 }
 
-std::optional<std::vector<ComplexValue>> CoefficientValues(const CoefficientTexts &texts)
+Equation makeEquation(std::string degreeText, CoefficientTexts texts, std::vector<ComplexValue> values)
 {
-    std::vector<ComplexValue> values;
-    values.reserve(texts.re.size());
-    for (std::size_t i = 0; i < texts.re.size(); ++i) {
-        const NumberValue re = ReadNumber(texts.re[i]).value;
-        const NumberValue im =
-            texts.complex && i < texts.im.size() ? ReadNumber(texts.im[i]).value : NumberValue::zero();
-        if (!re.isNumeric() || !im.isNumeric()) {
-            return std::nullopt;
-        }
-        values.push_back({ re.toDouble(), im.toDouble() });
-    }
-    return values;
+    Equation equation;
+    equation.degree = texts.degree();
+    equation.degreeText = std::move(degreeText);
+    equation.text = BuildEquationText(texts);
+    equation.texts = std::move(texts);
+    equation.values = std::move(values);
+    return equation;
 }
 
 } // namespace frontend::core

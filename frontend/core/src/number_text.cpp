@@ -268,11 +268,12 @@ NumberValue NumberValue::zero()
     return v;
 }
 
-NumberValue NumberValue::text(std::string text)
+NumberValue NumberValue::text(std::string text, double value)
 {
     NumberValue v;
     v.m_kind = Kind::Text;
     v.m_text = std::move(text);
+    v.m_number = value;
     return v;
 }
 
@@ -300,11 +301,10 @@ double NumberValue::toDouble() const
 {
     switch (m_kind) {
     case Kind::Number:
+    case Kind::Text:
         return m_number;
     case Kind::Zero:
         return 0.0;
-    case Kind::Text:
-        return TextToDouble(m_text).value_or(std::numeric_limits<double>::quiet_NaN());
     case Kind::Failed:
         break;
     }
@@ -315,7 +315,7 @@ std::string NumberValue::toText() const
 {
     switch (m_kind) {
     case Kind::Number:
-        return GeneralNumberText(m_number);
+        return generalNumberText(m_number);
     case Kind::Zero:
         return "0";
     case Kind::Text:
@@ -326,7 +326,7 @@ std::string NumberValue::toText() const
     return std::string(failureMarker);
 }
 
-std::optional<double> TextToDouble(std::string_view text)
+std::optional<double> textToDouble(std::string_view text)
 {
     const std::string_view core = trimView(text);
     NumberParts parts;
@@ -340,12 +340,12 @@ std::optional<double> TextToDouble(std::string_view text)
     return value;
 }
 
-bool IsNumeric(std::string_view text)
+bool isNumeric(std::string_view text)
 {
-    return TextToDouble(text).has_value();
+    return textToDouble(text).has_value();
 }
 
-double LeadingNumber(std::string_view text)
+double leadingNumber(std::string_view text)
 {
     while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);
@@ -364,10 +364,11 @@ ReadOutcome ReadNumber(std::string_view text)
         if (text.empty()) {
             return { NumberValue::zero() };
         }
-        return { IsNumeric(text) ? NumberValue::text(std::string(text)) : NumberValue::failed() };
+        const auto value = textToDouble(text);
+        return { value ? NumberValue::text(std::string(text), *value) : NumberValue::failed() };
     }
-    const auto numerator = TextToDouble(text.substr(0, slash));
-    const auto denominator = numerator ? TextToDouble(text.substr(slash + 1)) : std::nullopt;
+    const auto numerator = textToDouble(text.substr(0, slash));
+    const auto denominator = numerator ? textToDouble(text.substr(slash + 1)) : std::nullopt;
     if (!numerator || !denominator) {
         return { NumberValue::failed(), false, true };
     }
@@ -389,7 +390,7 @@ ReadOutcome ReadNumberStrict(std::string_view text)
     return ReadNumber(text);
 }
 
-std::string GeneralNumberText(double value)
+std::string generalNumberText(double value)
 {
     if (!std::isfinite(value)) {
         return nonFiniteText(value);
@@ -410,7 +411,7 @@ std::string FormatNumber(double value, std::size_t decimals)
     if (!std::isfinite(value)) {
         return nonFiniteText(value);
     }
-    if (GeneralNumberText(value).find('E') != std::string::npos) {
+    if (generalNumberText(value).find('E') != std::string::npos) {
         return scientificPattern(value, decimals);
     }
     Decimal decimal = significantDecimal(std::fabs(value));
@@ -422,7 +423,7 @@ std::string FormatNumber(double value, std::size_t decimals)
     return text;
 }
 
-std::string FormatScientific(double value, std::size_t decimals)
+std::string formatScientific(double value, std::size_t decimals)
 {
     if (!std::isfinite(value)) {
         return nonFiniteText(value);
@@ -430,7 +431,7 @@ std::string FormatScientific(double value, std::size_t decimals)
     return scientificPattern(value, decimals);
 }
 
-std::string FormatRequestNumber(double value)
+std::string formatRequestNumber(double value)
 {
     if (!std::isfinite(value)) {
         return nonFiniteText(value);
@@ -443,12 +444,11 @@ std::string FormatRequestNumber(double value)
     const std::size_t point = text.find('.');
     Decimal decimal { std::string(text.substr(0, point)),
         point == std::string_view::npos ? std::string() : std::string(text.substr(point + 1)) };
-    roundHalfUp(decimal, 19);
-    std::string fixed = withPoint(value < 0, std::move(decimal), false);
-    // Nineteen decimals turn 1E-25 into 0 and cut the digits of 1.2345678E-7: such values, which the fixed
-    // form would not give back, go in the shortest exact exponent form the engine reads ("1E-25").
-    if (TextToDouble(fixed) == value) {
-        return fixed;
+    // The shortest exact text fits in 19 decimals, or no text of 19 decimals gives the value back: 1E-25
+    // would become 0 and 1.2345678E-7 lose digits. Such values go in the shortest exact exponent form the
+    // engine reads ("1E-25").
+    if (decimal.fraction.size() <= 19) {
+        return withPoint(value < 0, std::move(decimal), false);
     }
     const auto exact =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific);
@@ -457,7 +457,7 @@ std::string FormatRequestNumber(double value)
     return exponentForm;
 }
 
-std::string MakePrecisionPattern(std::size_t decimals)
+std::string makePrecisionPattern(std::size_t decimals)
 {
     return std::string(decimals, '#');
 }
@@ -467,7 +467,7 @@ int FilterKey(int key)
     return key;
 }
 
-std::string Trim(std::string_view text)
+std::string trim(std::string_view text)
 {
     return std::string(trimView(text));
 }

@@ -60,8 +60,8 @@ RootsFileRead ReadRootsFile(const std::filesystem::path &path)
     if (!first) {
         return failWith(std::move(read), Notice::RootsFileRead);
     }
-    read.file.degreeLine = CutAtBlank(*first);
-    const auto count = ParseDegreeLine(read.file.degreeLine);
+    read.file.degreeLine = cutAtBlank(*first);
+    const auto count = parseDegreeLine(read.file.degreeLine);
     if (!count) {
         return failWith(std::move(read), Notice::RootsFileDegree);
     }
@@ -70,7 +70,7 @@ RootsFileRead ReadRootsFile(const std::filesystem::path &path)
     }
     read.file.count = static_cast<int>(*count);
     read.file.roots.assign(static_cast<std::size_t>(read.file.count), ComplexValue {});
-    auto lines = ReadValueLines(reader, static_cast<std::size_t>(read.file.count) + 1);
+    auto lines = readValueLines(reader, static_cast<std::size_t>(read.file.count) + 1);
     if (!lines) {
         return failWith(std::move(read), Notice::RootsFileRead);
     }

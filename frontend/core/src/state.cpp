@@ -15,14 +15,9 @@ void GraphSettings::resetSwitches()
     GraphInt = false;
 }
 
-void ForgetGraphParameters(KovalinState &state)
+void forgetGraphParameters(KovalinState &state)
 {
     state.graph.GraphRemembered = false;
-}
-
-const CoefficientTexts &KovalinState::coefficients() const
-{
-    return CoefType == CoefKind::File ? file.texts : boxes;
 }
 
 bool KovalinState::isComplex() const
@@ -30,28 +25,30 @@ bool KovalinState::isComplex() const
     return CoefType == CoefKind::Complex || (CoefType == CoefKind::File && FileCoefType == FileKind::Complex);
 }
 
-void StartProgramEntry(KovalinState &state, CoefKind kind, int degree, std::size_t decimals)
+void startProgramEntry(KovalinState &state, CoefKind kind, int degree, std::size_t decimals)
 {
     state.CoefType = kind;
     state.Degree = degree;
     state.BoxDegree = degree;
     state.FromFile = false;
-    state.PrecisionPattern = MakePrecisionPattern(decimals);
-    state.boxes = kind == CoefKind::Complex
-        ? CoefficientTexts::complexPairs(std::vector<std::string>(static_cast<std::size_t>(degree) + 1), {})
-        : CoefficientTexts::real(std::vector<std::string>(static_cast<std::size_t>(degree) + 1));
+    state.PrecisionPattern = makePrecisionPattern(decimals);
+    std::vector<std::string> empty(static_cast<std::size_t>(degree) + 1);
+    state.equation = makeEquation(std::to_string(degree),
+        kind == CoefKind::Complex ? CoefficientTexts::complexPairs(empty, {}) : CoefficientTexts::real(empty),
+        {});
 }
 
-void StartFileEntry(KovalinState &state, const std::string &path, std::string_view viewText)
+void startFileEntry(KovalinState &state, const std::string &path, std::string_view viewText)
 {
     state.CoefType = CoefKind::File;
     state.FilePath = path;
     state.FromFile = true;
+    state.equation = {};
     // Decided afresh for every file, so a real file opened after a complex one is not refused.
-    state.FileCoefType = HasComma(viewText) ? FileKind::Complex : FileKind::Real;
+    state.FileCoefType = hasComma(viewText) ? FileKind::Complex : FileKind::Real;
 }
 
-bool ComplexGateRefuses(const KovalinState &state)
+bool complexGateRefuses(const KovalinState &state)
 {
     return state.isComplex();
 }
@@ -59,28 +56,23 @@ bool ComplexGateRefuses(const KovalinState &state)
 namespace
 {
 
-EquationCheck checkBoxes(KovalinState &state, const CoefficientTexts &boxTexts)
+EquationCheck checkBoxes(KovalinState &state, CoefficientTexts boxTexts)
 {
-    EntryCheck entry = CheckNumericValues(boxTexts);
+    EntryCheck entry = CheckNumericValues(std::move(boxTexts));
     EquationCheck check;
-    check.passed = !entry.EntryError && !entry.ConversionFailed;
     check.notices = std::move(entry.notices);
     check.focus = entry.focus;
     check.filledWithZero = std::move(entry.filledWithZero);
-    check.boxTexts = entry.texts;
-    state.boxes = std::move(entry.texts);
-    if (check.passed) {
-        state.EquationText = BuildEquationText(state.boxes);
-        check.equationText = state.EquationText;
+    if (!entry.EntryError && !entry.ConversionFailed) {
+        check.equation = makeEquation(std::to_string(state.Degree), std::move(entry.texts), std::move(entry.values));
     }
     return check;
 }
 
 EquationCheck checkFile(KovalinState &state)
 {
-    CoefficientFileRead read = ReadCoefficientFile(PathFromUtf8(state.FilePath));
+    CoefficientFileRead read = ReadCoefficientFile(pathFromUtf8(state.FilePath));
     EquationCheck check;
-    check.passed = !read.FileError && !read.ConversionFailed;
     check.notices = std::move(read.notices);
     check.markFile = read.markFile;
     check.viewText = std::move(read.viewText);
@@ -88,25 +80,25 @@ EquationCheck checkFile(KovalinState &state)
         state.Degree = read.file.degree;
         state.FileCoefType = read.file.kind;
     }
-    state.file = std::move(read.file);
-    if (check.passed) {
-        state.FileEquationText = BuildEquationText(state.file.texts);
-        check.equationText = state.FileEquationText;
+    if (!read.FileError && !read.ConversionFailed) {
+        CoefficientFile &file = read.file;
+        check.equation = makeEquation(std::move(file.degreeLine), std::move(file.texts), std::move(file.values));
     }
     return check;
 }
 
 } // namespace
 
-EquationCheck CheckEquation(KovalinState &state, const CoefficientTexts &boxTexts)
+EquationCheck checkEquation(KovalinState &state, CoefficientTexts boxTexts)
 {
-    if (state.CoefType == CoefKind::File) {
-        return checkFile(state);
+    EquationCheck check = state.CoefType == CoefKind::File ? checkFile(state) : checkBoxes(state, std::move(boxTexts));
+    if (check.equation) {
+        state.equation = *check.equation;
     }
-    return checkBoxes(state, boxTexts);
+    return check;
 }
 
-ActionRule RuleFor(Action action)
+ActionRule ruleFor(Action action)
 {
     switch (action) {
     case Action::Solve:
@@ -125,6 +117,11 @@ ActionRule RuleFor(Action action)
         break;
     }
     return { true, true, "y = " };
+}
+
+std::string actionText(Action action, const Equation &equation)
+{
+    return std::string(ruleFor(action).prefix) + equation.text;
 }
 
 } // namespace frontend::core

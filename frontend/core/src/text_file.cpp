@@ -35,12 +35,12 @@ std::optional<LoadProblem> problemWith(const std::filesystem::path &path)
 
 } // namespace
 
-std::filesystem::path PathFromUtf8(const std::string &path)
+std::filesystem::path pathFromUtf8(const std::string &path)
 {
     return std::filesystem::path(std::u8string(path.begin(), path.end()));
 }
 
-LoadedText LoadFileText(const std::filesystem::path &path)
+LoadedText loadFileText(const std::filesystem::path &path)
 {
     if (const auto problem = problemWith(path)) {
         return { std::nullopt, *problem };
@@ -94,13 +94,13 @@ std::optional<std::string> LineReader::next()
     return line;
 }
 
-std::string CutAtBlank(std::string_view line)
+std::string cutAtBlank(std::string_view line)
 {
-    const std::string trimmed = Trim(line);
+    const std::string trimmed = trim(line);
     return trimmed.substr(0, trimmed.find_first_of(" \t"));
 }
 
-std::optional<std::vector<std::string>> ReadValueLines(LineReader &reader, std::size_t count)
+std::optional<std::vector<std::string>> readValueLines(LineReader &reader, std::size_t count)
 {
     std::vector<std::string> lines;
     for (std::size_t k = 0; k < count; ++k) {
@@ -108,7 +108,7 @@ std::optional<std::vector<std::string>> ReadValueLines(LineReader &reader, std::
         if (!line) {
             return std::nullopt;
         }
-        std::string cut = CutAtBlank(*line);
+        std::string cut = cutAtBlank(*line);
         if (cut.empty()) {
             break;
         }
@@ -117,7 +117,7 @@ std::optional<std::vector<std::string>> ReadValueLines(LineReader &reader, std::
     return lines;
 }
 
-std::string JoinCrLf(const std::vector<std::string> &lines)
+std::string joinCrLf(const std::vector<std::string> &lines)
 {
     std::string bytes;
     for (const std::string &line : lines) {
@@ -127,7 +127,7 @@ std::string JoinCrLf(const std::vector<std::string> &lines)
     return bytes;
 }
 
-bool WritePrivateFile(const std::filesystem::path &path, const std::string &bytes)
+bool writePrivateFile(const std::filesystem::path &path, const std::string &bytes)
 {
     std::FILE *file = platform::openExchangeFile(path, platform::FileMode::Write);
     if (!file) {
@@ -137,7 +137,7 @@ bool WritePrivateFile(const std::filesystem::path &path, const std::string &byte
     return std::fclose(file) == 0 && written;
 }
 
-std::optional<std::string> ReadPrivateFile(const std::filesystem::path &path, std::size_t maxBytes)
+std::optional<std::string> readPrivateFile(const std::filesystem::path &path, std::size_t maxBytes)
 {
     std::FILE *file = platform::openExchangeFile(path, platform::FileMode::Read);
     if (!file) {
@@ -154,10 +154,10 @@ std::optional<std::string> ReadPrivateFile(const std::filesystem::path &path, st
     return text;
 }
 
-bool WriteLines(const std::filesystem::path &path, const std::vector<std::string> &lines)
+bool writeLines(const std::filesystem::path &path, const std::vector<std::string> &lines)
 {
     std::ofstream stream(path, std::ios::binary | std::ios::trunc);
-    stream << JoinCrLf(lines);
+    stream << joinCrLf(lines);
     stream.close();
     return !stream.fail();
 }

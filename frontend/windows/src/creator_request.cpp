@@ -1,9 +1,9 @@
 #include "frontend/creator_request.h"
 
 #include "frontend/core/text_file.h"
-#include "frontend/feedback.h"
+#include "frontend/kit/feedback.h"
+#include "frontend/kit/qt_text.h"
 #include "frontend/messages.h"
-#include "frontend/qt_text.h"
 #include "platform/message_service.h"
 
 #include <QComboBox>
@@ -54,7 +54,7 @@ bool requestRootsFile(
     core::CreatorRequest &creator = state.creator;
     creator.fromFile = true;
     creator.RootsFilePath = toStd(path);
-    creator.viewText = core::LoadFileText(toPath(path)).text;
+    creator.viewText = core::loadFileText(toPath(path)).text;
     creator.roots = core::ReadRootsFile(toPath(path));
     showNotices(messages, owner, creator.roots.notices);
     return true;

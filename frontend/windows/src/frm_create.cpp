@@ -1,12 +1,12 @@
 #include "frontend/frm_create.h"
 
 #include "frontend/core/rows.h"
-#include "frontend/dialog_parts.h"
-#include "frontend/feedback.h"
 #include "frontend/frm_create_solve.h"
+#include "frontend/kit/feedback.h"
+#include "frontend/kit/qt_text.h"
+#include "frontend/kit/scrolling_rows.h"
 #include "frontend/messages.h"
-#include "frontend/qt_text.h"
-#include "frontend/scrolling_rows.h"
+#include "frontend/panels.h"
 #include "platform/message_service.h"
 #include "platform/modal_runner.h"
 #include "platform/twips.h"
@@ -218,7 +218,7 @@ void FrmCreate::btnCreate_Click()
     const core::ComplexValue leading = m_fromFile ? m_state.creator.roots.file.leading : m_state.creator.LeadingCoef;
     const auto created = core::ShowCreatedEquation(leading, *roots, m_state.decimals());
     if (!created) {
-        m_services.messages.show(msg::creatorOverflow(), this);
+        m_services.messages.show(msg::overflow(), this);
         return;
     }
     m_btnCancel->setText(tr("Close"));

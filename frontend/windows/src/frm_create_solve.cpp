@@ -1,9 +1,9 @@
 #include "frontend/frm_create_solve.h"
 
 #include "frontend/core/text_file.h"
-#include "frontend/dialog_parts.h"
+#include "frontend/kit/qt_text.h"
 #include "frontend/messages.h"
-#include "frontend/qt_text.h"
+#include "frontend/panels.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_service.h"
 
@@ -60,7 +60,7 @@ void FrmCreateSolve::btnSave_Click()
     if (!path || path->isEmpty()) {
         return;
     }
-    if (!core::WriteLines(toPath(*path), core::CreatedFileLines(m_equation))) {
+    if (!core::writeLines(toPath(*path), core::CreatedFileLines(m_equation))) {
         m_services.messages.show(msg::saveCreatedFailed(*path), this);
     }
 }

@@ -1,15 +1,15 @@
 #include "frontend/frm_kovalin.h"
 
 #include "about/frm_about.h"
-#include "frontend/action_launcher.h"
 #include "frontend/core/rows.h"
 #include "frontend/core/text_file.h"
-#include "frontend/dialog_parts.h"
-#include "frontend/feedback.h"
 #include "frontend/frm_icon.h"
+#include "frontend/kit/action_launcher.h"
+#include "frontend/kit/feedback.h"
+#include "frontend/kit/qt_text.h"
+#include "frontend/kit/scrolling_rows.h"
 #include "frontend/messages.h"
-#include "frontend/qt_text.h"
-#include "frontend/scrolling_rows.h"
+#include "frontend/panels.h"
 #include "platform/clipboard.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_service.h"
@@ -284,7 +284,7 @@ void FrmKovalin::Form_Load()
     } else if (kind == CoefKind::Complex) {
         LoadComplex(m_state.BoxDegree);
     } else {
-        OpenFile(toQt(m_state.FilePath), core::LoadFileText(core::PathFromUtf8(m_state.FilePath)).text.value_or(""));
+        OpenFile(toQt(m_state.FilePath), core::loadFileText(core::pathFromUtf8(m_state.FilePath)).text.value_or(""));
     }
     showPanel(kind);
     enableActions();
@@ -367,9 +367,9 @@ core::CoefficientTexts FrmKovalin::boxTexts() const
         return out;
     };
     if (m_state.CoefType == CoefKind::Complex) {
-        return core::CoefficientTexts::complexPairs(texts(m_txtCCA), texts(m_txtCCB));
+        return { true, texts(m_txtCCA), texts(m_txtCCB) }; // a pair of boxes per power
     }
-    return core::CoefficientTexts::real(texts(m_txtCR));
+    return { false, texts(m_txtCR), {} };
 }
 
 QLineEdit *FrmKovalin::box(BoxRef ref) const
@@ -396,18 +396,16 @@ void FrmKovalin::applyCheck(const core::EquationCheck &check)
     });
 }
 
-std::optional<QString> FrmKovalin::checkedEquationText(bool gate)
+const core::Equation *FrmKovalin::checkedEquation(bool gate)
 {
-    if (gate && core::ComplexGateRefuses(m_state)) {
+    if (gate && core::complexGateRefuses(m_state)) {
         m_services.messages.show(msg::complexCoefficients(), this);
-        return std::nullopt;
+        return nullptr;
     }
-    const core::EquationCheck check = core::CheckEquation(m_state, boxTexts());
+    const core::EquationCheck check = core::checkEquation(m_state, boxTexts());
     applyCheck(check);
-    if (!check.passed) {
-        return std::nullopt;
-    }
-    return toQt(check.equationText);
+    // A check that passed made its equation the state's current one.
+    return check.equation ? &m_state.equation : nullptr;
 }
 
 void FrmKovalin::launch(Action action)
@@ -415,13 +413,13 @@ void FrmKovalin::launch(Action action)
     if (!m_actions.offers(action)) {
         return;
     }
-    const core::ActionRule rule = core::RuleFor(action);
+    const core::ActionRule rule = core::ruleFor(action);
     if (!rule.equationCheck) {
-        m_actions.launch(action, QString(), this);
+        m_actions.launch(action, core::Equation(), this);
         return;
     }
-    if (const auto text = checkedEquationText(rule.complexGate)) {
-        m_actions.launch(action, toQt(std::string(rule.prefix)) + *text, this);
+    if (const core::Equation *equation = checkedEquation(rule.complexGate)) {
+        m_actions.launch(action, *equation, this);
     }
 }
 
@@ -462,34 +460,38 @@ void FrmKovalin::btnOpen_Click()
         return;
     }
     // An unreadable choice keeps the current equation rather than switching to an empty view.
-    const core::LoadedText loaded = core::LoadFileText(toPath(*path));
+    const core::LoadedText loaded = core::loadFileText(toPath(*path));
     if (!loaded.text) {
         m_services.messages.show(msg::fileUnusable(*path, loaded.problem), this);
         return;
     }
-    core::StartFileEntry(m_state, toStd(*path), *loaded.text);
+    core::startFileEntry(m_state, toStd(*path), *loaded.text);
     showPanel(CoefKind::File);
     OpenFile(*path, *loaded.text);
 }
 
 void FrmKovalin::btnSave_Click()
 {
-    if (m_state.CoefType == CoefKind::File || !checkedEquationText(false)) {
+    if (m_state.CoefType == CoefKind::File) {
+        return;
+    }
+    const core::Equation *equation = checkedEquation(false);
+    if (!equation) {
         return;
     }
     const auto path = m_services.fileDialogs.saveFile(this, msg::saveCoefficientsFile());
     if (!path || path->isEmpty()) {
         return;
     }
-    if (!core::WriteLines(toPath(*path), core::CoefficientFileLines(m_state.boxes))) {
+    if (!core::writeLines(toPath(*path), core::coefficientFileLines(equation->texts))) {
         m_services.messages.show(msg::saveFailed(*path), this);
     }
 }
 
 void FrmKovalin::btnCopy_Click()
 {
-    if (const auto text = checkedEquationText(false)) {
-        m_services.clipboard.setText(QStringLiteral("0 = ") + *text);
+    if (const core::Equation *equation = checkedEquation(false)) {
+        m_services.clipboard.setText(QStringLiteral("0 = ") + toQt(equation->text));
     }
 }
 

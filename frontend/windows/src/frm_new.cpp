@@ -1,11 +1,11 @@
 #include "frontend/frm_new.h"
 
-#include "frontend/action_launcher.h"
 #include "frontend/core/text_file.h"
 #include "frontend/creator_request.h"
-#include "frontend/feedback.h"
+#include "frontend/kit/action_launcher.h"
+#include "frontend/kit/feedback.h"
+#include "frontend/kit/qt_text.h"
 #include "frontend/messages.h"
-#include "frontend/qt_text.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_service.h"
 
@@ -251,7 +251,7 @@ bool FrmNew::solveFromProgram()
         return false;
     }
     const core::CoefKind kind = m_optReal->isChecked() ? core::CoefKind::Real : core::CoefKind::Complex;
-    core::StartProgramEntry(m_state, kind, m_cboDegree->currentText().toInt(), chosenPrecision());
+    core::startProgramEntry(m_state, kind, m_cboDegree->currentText().toInt(), chosenPrecision());
     return true;
 }
 
@@ -264,14 +264,14 @@ bool FrmNew::solveFromFile()
         return false;
     }
     // A file gone since it was chosen keeps the dialog open rather than showing an empty equation.
-    const core::LoadedText loaded = core::LoadFileText(toPath(path));
+    const core::LoadedText loaded = core::loadFileText(toPath(path));
     if (!loaded.text) {
         m_services.messages.show(msg::fileUnusable(path, loaded.problem), this);
         m_btnOpen->setFocus();
         return false;
     }
-    core::StartFileEntry(m_state, toStd(path), *loaded.text);
-    m_state.PrecisionPattern = core::MakePrecisionPattern(chosenPrecision());
+    core::startFileEntry(m_state, toStd(path), *loaded.text);
+    m_state.PrecisionPattern = core::makePrecisionPattern(chosenPrecision());
     return true;
 }
 
@@ -293,7 +293,7 @@ void FrmNew::btnOK_Click()
 {
     if (m_optCreate->isChecked()) {
         m_state.creator.Creating = true;
-        m_state.PrecisionPattern = core::MakePrecisionPattern(chosenPrecision());
+        m_state.PrecisionPattern = core::makePrecisionPattern(chosenPrecision());
         if (m_optProgram2->isChecked()) {
             createFromProgram();
         } else {
@@ -305,7 +305,7 @@ void FrmNew::btnOK_Click()
     if (!(m_optProgram->isChecked() ? solveFromProgram() : solveFromFile())) {
         return;
     }
-    core::ForgetGraphParameters(m_state);
+    core::forgetGraphParameters(m_state);
     accept();
     Q_EMIT solveChosen();
 }

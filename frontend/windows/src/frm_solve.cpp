@@ -1,6 +1,6 @@
 #include "frontend/frm_solve.h"
 
-#include "frontend/dialog_parts.h"
+#include "frontend/kit/dialog_parts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

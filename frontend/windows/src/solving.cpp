@@ -1,13 +1,13 @@
 #include "frontend/solving.h"
 
-#include "frontend/action_registry.h"
 #include "frontend/core/engine_exchange.h"
-#include "frontend/engine_requests.h"
 #include "frontend/frm_create.h"
 #include "frontend/frm_create_new.h"
 #include "frontend/frm_solve.h"
+#include "frontend/kit/action_registry.h"
+#include "frontend/kit/engine_requests.h"
+#include "frontend/kit/qt_text.h"
 #include "frontend/messages.h"
-#include "frontend/qt_text.h"
 #include "platform/message_service.h"
 #include "platform/modal_runner.h"
 
@@ -16,10 +16,10 @@ namespace frontend
 
 void registerSolving(ActionRegistry &actions, core::KovalinState &state, platform::Services services)
 {
-    actions.add(core::Action::Solve, [&state, services](const QString &text, QWidget *owner) {
-        solveEquation(state, services, text, owner);
+    actions.add(core::Action::Solve, [&state, services](const core::Equation &equation, QWidget *owner) {
+        solveEquation(equation, state.decimals(), services, owner);
     });
-    actions.add(core::Action::Create, [&state, services](const QString &, QWidget *owner) {
+    actions.add(core::Action::Create, [&state, services](const core::Equation &, QWidget *owner) {
         createEquation(state, services, owner);
     });
     actions.setCreator([&state, services](QWidget *owner) {
@@ -27,18 +27,19 @@ void registerSolving(ActionRegistry &actions, core::KovalinState &state, platfor
     });
 }
 
-void solveEquation(core::KovalinState &state, const platform::Services &services, const QString &text, QWidget *owner)
+void solveEquation(
+    const core::Equation &equation, std::size_t decimals, const platform::Services &services, QWidget *owner)
 {
-    if (core::SolveRefused(state)) {
+    const core::SolveOutcome outcome = core::solve(equation, decimals, engineCall(services.engine));
+    if (outcome.refused) {
         services.messages.show(msg::unableToSolve(), owner);
         return;
     }
     FrmSolve window(services, owner);
-    window.setDegree(toQt(core::SolveDegreeText(state)));
-    window.setEquation(text);
-    const core::SolveResult result = core::WriteSolveRequest(state, engineCall(services.engine));
-    if (tellExchangeFault(services.messages, owner, result.fault)) {
-        window.showRoots(core::ListRoots(result.roots, state.decimals()));
+    window.setDegree(toQt(outcome.degreeText));
+    window.setEquation(toQt(outcome.equationText));
+    if (tellExchangeFault(services.messages, owner, outcome.fault)) {
+        window.showRoots(outcome.roots);
     }
     services.modal.run(window);
 }

@@ -3,7 +3,8 @@
 // after its check, clicks and look-ups, and the exact texts of the common messages.
 
 #include "frontend/core/state.h"
-#include "window_fixture.h"
+#include "frontend/core/testing/equations.h"
+#include "platform/testing/window_test.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -14,23 +15,27 @@
 #include <string>
 #include <vector>
 
+/// The tools' window tests work on the run's state, as the main window leaves it.
+using WindowTest = platform::testing::WindowTestWith<frontend::core::KovalinState>;
+
 namespace analysis_test
 {
 
 using frontend::core::CoefficientTexts;
+using frontend::core::testing::equationOf;
 
 /// The state after the main window checked typed coefficients (power order: constant first).
 inline void setReal(frontend::core::KovalinState &state, std::vector<std::string> texts, std::size_t decimals = 15)
 {
-    frontend::core::StartProgramEntry(
+    frontend::core::startProgramEntry(
         state, frontend::core::CoefKind::Real, static_cast<int>(texts.size()) - 1, decimals);
-    state.boxes = CoefficientTexts::real(std::move(texts));
+    state.equation = equationOf(CoefficientTexts::real(std::move(texts)));
 }
 
 inline void setComplex(frontend::core::KovalinState &state, std::vector<std::string> re, std::vector<std::string> im)
 {
-    frontend::core::StartProgramEntry(state, frontend::core::CoefKind::Complex, static_cast<int>(re.size()) - 1, 15);
-    state.boxes = CoefficientTexts::complexPairs(std::move(re), std::move(im));
+    frontend::core::startProgramEntry(state, frontend::core::CoefKind::Complex, static_cast<int>(re.size()) - 1, 15);
+    state.equation = equationOf(CoefficientTexts::complexPairs(std::move(re), std::move(im)));
 }
 
 inline QLineEdit *box(const QObject *window, const char *name)
@@ -58,8 +63,8 @@ std::unique_ptr<Window> openTool(const frontend::core::KovalinState &state,
     const QString &prefix,
     void (Window::*fill)(const QString &))
 {
-    auto window = std::make_unique<Window>(state, services);
-    (window.get()->*fill)(prefix + QString::fromStdString(frontend::core::BuildEquationText(state.boxes)));
+    auto window = std::make_unique<Window>(state.equation, state.decimals(), services);
+    (window.get()->*fill)(prefix + QString::fromStdString(state.equation.text));
     if (!showActive(window.get())) {
         qWarning("the tool's window did not become active");
     }

@@ -2,8 +2,9 @@
 // complex gate of the real-only tools.
 
 #include "analysis_fixture.h"
-#include "frontend/action_registry.h"
 #include "frontend/frm_kovalin.h"
+#include "frontend/kit/action_registry.h"
+#include "platform/testing/window_test_main.h"
 #include "tools/analysis/analysis_tools.h"
 
 #include <QAction>
@@ -72,7 +73,7 @@ private Q_SLOTS:
 private:
     void open(CoefKind kind, std::vector<std::string> re, std::vector<std::string> im = {})
     {
-        frontend::core::StartProgramEntry(*state, kind, static_cast<int>(re.size()) - 1, 15);
+        frontend::core::startProgramEntry(*state, kind, static_cast<int>(re.size()) - 1, 15);
         window = std::make_unique<frontend::FrmKovalin>(*state, fakes->services(), *registry);
         const char *prefix = kind == CoefKind::Real ? "txtCR_" : "txtCCA_";
         for (std::size_t i = 0; i < re.size(); ++i) {
@@ -101,5 +102,5 @@ private:
     QString handedOver;
 };
 
-QTEST_MAIN(AnalysisToolsTest)
+KOVALIN_WINDOW_TEST_MAIN(AnalysisToolsTest)
 #include "analysis_tools_test.moc"

@@ -1,3 +1,4 @@
+#include "frontend/core/testing/equations.h"
 #include "tools/analysis/evaluation.h"
 #include "tools/analysis/x_values.h"
 
@@ -10,42 +11,42 @@
 
 using namespace tools::analysis;
 using frontend::core::CoefficientTexts;
+using frontend::core::testing::equationOf;
 
 namespace
 {
 
 constexpr double big = std::numeric_limits<double>::max();
-constexpr double inf = std::numeric_limits<double>::infinity();
 
 TEST(EvaluatePolynomial, UsesHornerInComplexArithmetic)
 {
     // 2x^2 + 0x - 3 at 1.5 is 1.5; x^2 + 1 at i is 0; (1 + i)x + 2 at 2i is (-2 + 2i) + 2 = 2i.
-    const Evaluation real = EvaluatePolynomial(CoefficientTexts::real({ "-3", "0", "2" }), { 1.5, 0.0 });
+    const Evaluation real = EvaluatePolynomial(equationOf(CoefficientTexts::real({ "-3", "0", "2" })), { 1.5, 0.0 });
     EXPECT_FALSE(real.EvalOverflow);
     EXPECT_EQ(real.value.re, 1.5);
     EXPECT_EQ(real.value.im, 0.0);
 
-    const Evaluation root = EvaluatePolynomial(CoefficientTexts::real({ "1", "0", "1" }), { 0.0, 1.0 });
+    const Evaluation root = EvaluatePolynomial(equationOf(CoefficientTexts::real({ "1", "0", "1" })), { 0.0, 1.0 });
     EXPECT_EQ(root.value.re, 0.0);
     EXPECT_EQ(root.value.im, 0.0);
 
     const Evaluation complex =
-        EvaluatePolynomial(CoefficientTexts::complexPairs({ "2", "1" }, { "0", "1" }), { 0.0, 2.0 });
+        EvaluatePolynomial(equationOf(CoefficientTexts::complexPairs({ "2", "1" }, { "0", "1" })), { 0.0, 2.0 });
     EXPECT_EQ(complex.value.re, 0.0);
     EXPECT_EQ(complex.value.im, 2.0);
 
-    const Evaluation fraction = EvaluatePolynomial(CoefficientTexts::real({ "1/4", "1/2" }), { 2.0, 0.0 });
+    const Evaluation fraction = EvaluatePolynomial(equationOf(CoefficientTexts::real({ "1/4", "1/2" })), { 2.0, 0.0 });
     EXPECT_EQ(fraction.value.re, 1.25);
 }
 
 TEST(EvaluatePolynomial, ReportsOverflowAndUnusableCoefficientsAsOverflow)
 {
     std::vector<std::string> degree100(101, "1E300");
-    EXPECT_TRUE(EvaluatePolynomial(CoefficientTexts::real(degree100), { 1e10, 0.0 }).EvalOverflow);
-    EXPECT_TRUE(EvaluatePolynomial(CoefficientTexts::real(degree100), { 0.0, 1e10 }).EvalOverflow);
-    EXPECT_FALSE(EvaluatePolynomial(CoefficientTexts::real(degree100), { 1e-3, 0.0 }).EvalOverflow);
-    EXPECT_TRUE(EvaluatePolynomial(CoefficientTexts::real({ "1", "junk" }), { 1.0, 0.0 }).EvalOverflow);
-    EXPECT_TRUE(EvaluatePolynomial(CoefficientTexts::real({ "1", "1/0" }), { 1.0, 0.0 }).EvalOverflow);
+    EXPECT_TRUE(EvaluatePolynomial(equationOf(CoefficientTexts::real(degree100)), { 1e10, 0.0 }).EvalOverflow);
+    EXPECT_TRUE(EvaluatePolynomial(equationOf(CoefficientTexts::real(degree100)), { 0.0, 1e10 }).EvalOverflow);
+    EXPECT_FALSE(EvaluatePolynomial(equationOf(CoefficientTexts::real(degree100)), { 1e-3, 0.0 }).EvalOverflow);
+    EXPECT_TRUE(EvaluatePolynomial(equationOf(CoefficientTexts::real({ "1", "junk" })), { 1.0, 0.0 }).EvalOverflow);
+    EXPECT_TRUE(EvaluatePolynomial(equationOf(CoefficientTexts::real({ "1", "1/0" })), { 1.0, 0.0 }).EvalOverflow);
 }
 
 TEST(EvaluateRealAt, AddsPowerTermsFromTheTopAndRefusesOverflow)
@@ -87,7 +88,7 @@ class EvaluateCopyCases : public ::testing::TestWithParam<CopyCase>
 TEST_P(EvaluateCopyCases, BuildsValueAndPolynomial)
 {
     const CopyCase &c = GetParam();
-    EXPECT_EQ(EvaluateCopyText({ c.xRe, c.xIm, c.coefficients, c.valueRe, c.valueIm }), c.expected) << c.name;
+    EXPECT_EQ(evaluateCopyText({ c.xRe, c.xIm, c.coefficients, c.valueRe, c.valueIm }), c.expected) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms,

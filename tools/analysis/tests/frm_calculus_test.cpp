@@ -1,4 +1,5 @@
 #include "analysis_fixture.h"
+#include "platform/testing/window_test_main.h"
 #include "platform/twips.h"
 #include "tools/analysis/frm_calculus.h"
 
@@ -318,5 +319,5 @@ private:
     std::unique_ptr<FrmCalculusNew> window;
 };
 
-QTEST_MAIN(FrmCalculusTest)
+KOVALIN_WINDOW_TEST_MAIN(FrmCalculusTest)
 #include "frm_calculus_test.moc"

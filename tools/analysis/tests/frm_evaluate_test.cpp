@@ -1,4 +1,5 @@
 #include "analysis_fixture.h"
+#include "platform/testing/window_test_main.h"
 #include "tools/analysis/frm_evaluate.h"
 
 using namespace analysis_test;
@@ -146,5 +147,5 @@ private:
     std::unique_ptr<FrmEvaluate> window;
 };
 
-QTEST_MAIN(FrmEvaluateTest)
+KOVALIN_WINDOW_TEST_MAIN(FrmEvaluateTest)
 #include "frm_evaluate_test.moc"

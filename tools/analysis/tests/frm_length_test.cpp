@@ -5,6 +5,7 @@
 #include "engine/entry.h"
 #include "frontend/core/engine_exchange.h"
 #include "platform/exchange_files.h"
+#include "platform/testing/window_test_main.h"
 #include "tools/analysis/frm_length.h"
 
 #include <QDir>
@@ -103,8 +104,8 @@ private Q_SLOTS:
         const frontend::core::EngineCall engine = [] {
             return VX_KOVALIN() == 0;
         };
-        const auto forward = frontend::core::WriteLengthRequest(*state, -1.0, 2.0, engine);
-        const auto backward = frontend::core::WriteLengthRequest(*state, 2.0, -1.0, engine);
+        const auto forward = frontend::core::WriteLengthRequest(state->equation, -1.0, 2.0, state->decimals(), engine);
+        const auto backward = frontend::core::WriteLengthRequest(state->equation, 2.0, -1.0, state->decimals(), engine);
         QVERIFY(forward.length && backward.length);
         const double a = shownValue(QString::fromStdString(*forward.length));
         QVERIFY(a > 3.0);
@@ -190,5 +191,5 @@ private:
     std::unique_ptr<FrmLengthNew> window;
 };
 
-QTEST_MAIN(FrmLengthTest)
+KOVALIN_WINDOW_TEST_MAIN(FrmLengthTest)
 #include "frm_length_test.moc"

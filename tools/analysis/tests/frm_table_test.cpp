@@ -1,4 +1,5 @@
 #include "analysis_fixture.h"
+#include "platform/testing/window_test_main.h"
 #include "tools/analysis/frm_table.h"
 
 #include <QAbstractItemModel>
@@ -282,5 +283,5 @@ private:
     std::unique_ptr<FrmTableNew> window;
 };
 
-QTEST_MAIN(FrmTableTest)
+KOVALIN_WINDOW_TEST_MAIN(FrmTableTest)
 #include "frm_table_test.moc"

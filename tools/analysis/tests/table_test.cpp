@@ -1,4 +1,5 @@
 #include "frontend/core/number_text.h"
+#include "frontend/core/testing/equations.h"
 #include "tools/analysis/evaluation.h"
 #include "tools/analysis/table.h"
 
@@ -16,7 +17,8 @@
 
 using namespace tools::analysis;
 using frontend::core::CoefficientTexts;
-using frontend::core::GeneralNumberText;
+using frontend::core::generalNumberText;
+using frontend::core::testing::equationOf;
 
 namespace
 {
@@ -43,7 +45,7 @@ TEST_P(TableRequestCases, AreRefusedAtTheRightBox)
 {
     const RunCase &c = GetParam();
     const TableRequest request =
-        c.wholeNumbers ? CheckWholeNumberRun(c.texts[0], c.texts[1]) : CheckUserRun(c.texts[0], c.texts[1], c.texts[2]);
+        c.wholeNumbers ? checkWholeNumberRun(c.texts[0], c.texts[1]) : checkUserRun(c.texts[0], c.texts[1], c.texts[2]);
     EXPECT_EQ(request.problem, c.problem) << c.name;
     EXPECT_EQ(request.ConversionFailed, c.conversionFailed) << c.name;
     if (c.problem != TableProblem::None) {
@@ -91,15 +93,16 @@ std::vector<std::string> rows(const ValueTable &table)
 
 TEST(ValueTable, WholeNumberRowsFollowTheHeadingAndAnEmptyRow)
 {
-    const TableRequest request = CheckWholeNumberRun("1", "3");
-    const TableBuild build = CreateTableR(CoefficientTexts::real({ "0.5", "0", "1/2" }), request.run, 15);
+    const TableRequest request = checkWholeNumberRun("1", "3");
+    const TableBuild build = CreateTableR(equationOf(CoefficientTexts::real({ "0.5", "0", "1/2" })), request.run, 15);
     ASSERT_TRUE(build.table);
     EXPECT_EQ(rows(*build.table), (std::vector<std::string> { "x\ty", "", "1\t1", "2\t2.5", "3\t5" }));
 }
 
 TEST(ValueTable, UserRunEndsOnItsLastValueWithoutDrift)
 {
-    const TableBuild small = CreateTableR(CoefficientTexts::real({ "0", "1" }), CheckUserRun("0", "0.1", "11").run, 15);
+    const TableBuild small =
+        CreateTableR(equationOf(CoefficientTexts::real({ "0", "1" })), checkUserRun("0", "0.1", "11").run, 15);
     ASSERT_TRUE(small.table);
     const auto texts = rows(*small.table);
     ASSERT_EQ(texts.size(), 13u);
@@ -108,11 +111,12 @@ TEST(ValueTable, UserRunEndsOnItsLastValueWithoutDrift)
 
     // Ten thousand steps of 0.1 added one by one end at 1000.0000000001588; the table shows 1000.
     const TableBuild large =
-        CreateTableR(CoefficientTexts::real({ "0", "1" }), CheckUserRun("0", "0.1", "10001").run, 15);
+        CreateTableR(equationOf(CoefficientTexts::real({ "0", "1" })), checkUserRun("0", "0.1", "10001").run, 15);
     ASSERT_TRUE(large.table);
     EXPECT_EQ(large.table->row(large.table->rowCount() - 1), "1000\t1,000");
 
-    const TableBuild down = CreateTableR(CoefficientTexts::real({ "1", "1" }), CheckUserRun("1", "-1/2", "3").run, 2);
+    const TableBuild down =
+        CreateTableR(equationOf(CoefficientTexts::real({ "1", "1" })), checkUserRun("1", "-1/2", "3").run, 2);
     ASSERT_TRUE(down.table);
     EXPECT_EQ(rows(*down.table), (std::vector<std::string> { "x\ty", "", "1\t2", "0.5\t1.5", "0\t1" }));
 }
@@ -120,7 +124,7 @@ TEST(ValueTable, UserRunEndsOnItsLastValueWithoutDrift)
 TEST(ValueTable, ComplexRowsShowBothParts)
 {
     const TableBuild build = CreateTableC(
-        CoefficientTexts::complexPairs({ "1", "1" }, { "-1", "2" }), CheckWholeNumberRun("0", "1").run, 15);
+        equationOf(CoefficientTexts::complexPairs({ "1", "1" }, { "-1", "2" })), checkWholeNumberRun("0", "1").run, 15);
     ASSERT_TRUE(build.table);
     EXPECT_EQ(rows(*build.table), (std::vector<std::string> { "x\ty", "", "0\t(1) + (-1)i", "1\t(2) + (1)i" }));
 }
@@ -128,7 +132,7 @@ TEST(ValueTable, ComplexRowsShowBothParts)
 TEST(ValueTable, AMillionRowsAreComputedOnDemand)
 {
     const TableBuild build =
-        CreateTableR(CoefficientTexts::real({ "1", "0", "1" }), CheckUserRun("0", "1", "1000000").run, 15);
+        CreateTableR(equationOf(CoefficientTexts::real({ "1", "0", "1" })), checkUserRun("0", "1", "1000000").run, 15);
     ASSERT_TRUE(build.table);
     EXPECT_EQ(build.table->rowCount(), 1000002);
     EXPECT_EQ(build.table->row(1000001), "999999\t999,998,000,002");
@@ -137,14 +141,16 @@ TEST(ValueTable, AMillionRowsAreComputedOnDemand)
 TEST(ValueTable, AnOverflowingRowStopsTheBuild)
 {
     // x^2 is fine up to x = 1E154 and overflows at 2E154, the last row; then an overflow in the sum only.
-    const TableRun run = CheckUserRun("1", "1E154", "3").run;
-    EXPECT_TRUE(CreateTableR(CoefficientTexts::real({ "0", "0", "1" }), run, 15).EvalOverflow);
-    EXPECT_TRUE(CreateTableC(CoefficientTexts::complexPairs({ "0", "0", "1" }, {}), run, 15).EvalOverflow);
-    EXPECT_TRUE(CreateTableR(CoefficientTexts::real({ "1.7E308", "1.7E308" }), CheckWholeNumberRun("-1", "1").run, 15)
+    const TableRun run = checkUserRun("1", "1E154", "3").run;
+    EXPECT_TRUE(CreateTableR(equationOf(CoefficientTexts::real({ "0", "0", "1" })), run, 15).EvalOverflow);
+    EXPECT_TRUE(CreateTableC(equationOf(CoefficientTexts::complexPairs({ "0", "0", "1" }, {})), run, 15).EvalOverflow);
+    EXPECT_TRUE(CreateTableR(
+        equationOf(CoefficientTexts::real({ "1.7E308", "1.7E308" })), checkWholeNumberRun("-1", "1").run, 15)
                     .EvalOverflow);
-    EXPECT_TRUE(CreateTableR(CoefficientTexts::real({ "1", "junk" }), run, 15).EvalOverflow);
+    EXPECT_TRUE(CreateTableR(equationOf(CoefficientTexts::real({ "1", "junk" })), run, 15).EvalOverflow);
     EXPECT_FALSE(
-        CreateTableR(CoefficientTexts::real({ "1E300", "1" }), CheckWholeNumberRun("-1", "1").run, 15).EvalOverflow);
+        CreateTableR(equationOf(CoefficientTexts::real({ "1E300", "1" })), checkWholeNumberRun("-1", "1").run, 15)
+            .EvalOverflow);
 }
 
 // The build skips trying the rows when a bound shows none can overflow. Whatever the bound decides, the
@@ -165,22 +171,22 @@ TEST(ValueTable, BuildAgreesWithTryingEveryRow)
         std::vector<std::string> im;
         for (int k = 0; k <= degree; ++k) {
             const double exponent = std::min(300.0, target - k * std::max(0.0, xExponent)) - unit(random) * 3.0;
-            re.push_back(GeneralNumberText(signed10(exponent)));
-            im.push_back(GeneralNumberText(unit(random) < 0.5 ? 0.0 : signed10(exponent)));
+            re.push_back(generalNumberText(signed10(exponent)));
+            im.push_back(generalNumberText(unit(random) < 0.5 ? 0.0 : signed10(exponent)));
         }
         const TableRun run { signed10(xExponent),
             signed10(xExponent - unit(random) * 2.0),
             1 + static_cast<std::int64_t>(unit(random) * 20) };
         const bool complex = trial % 2 == 1;
         const CoefficientTexts texts = complex ? CoefficientTexts::complexPairs(re, im) : CoefficientTexts::real(re);
-        const auto values = frontend::core::CoefficientValues(texts);
-        ASSERT_TRUE(values);
+        const frontend::core::Equation equation = equationOf(texts);
+        const std::vector<ComplexValue> &values = equation.values;
         bool anyRow = false;
         for (std::int64_t i = 0; i < run.count && !anyRow; ++i) {
-            anyRow = complex ? EvaluatePolynomial(*values, { run.x(i), 0.0 }).EvalOverflow
-                             : !EvaluateRealAt(RealParts(*values), run.x(i));
+            anyRow = complex ? EvaluatePolynomial(values, { run.x(i), 0.0 }).EvalOverflow
+                             : !EvaluateRealAt(realParts(values), run.x(i));
         }
-        const TableBuild build = complex ? CreateTableC(texts, run, 15) : CreateTableR(texts, run, 15);
+        const TableBuild build = complex ? CreateTableC(equation, run, 15) : CreateTableR(equation, run, 15);
         ASSERT_EQ(build.EvalOverflow, anyRow) << "trial " << trial;
         overflowing += anyRow ? 1 : 0;
     }
@@ -216,7 +222,8 @@ protected:
 
     ValueTable table() const
     {
-        return *CreateTableR(CoefficientTexts::real({ "1", "2" }), CheckWholeNumberRun("1", "2").run, 15).table;
+        return *CreateTableR(equationOf(CoefficientTexts::real({ "1", "2" })), checkWholeNumberRun("1", "2").run, 15)
+                    .table;
     }
 
     std::filesystem::path previous;
@@ -231,14 +238,14 @@ TEST_F(TableCopy, PassesThroughTheScratchFileAndDeletesIt)
         std::ofstream old(scratch);
         old << "an older, longer scratch file that must be replaced entirely\n";
     }
-    EXPECT_EQ(TableCopyText("y = (2)*x^1 + (1)", table()), expected);
+    EXPECT_EQ(tableCopyText("y = (2)*x^1 + (1)", table()), expected);
     EXPECT_FALSE(std::filesystem::exists(scratch));
 }
 
 TEST_F(TableCopy, GivesNothingWhenTheScratchFileCannotBeCreated)
 {
     std::filesystem::create_directory(scratch); // a folder where the file should go
-    EXPECT_EQ(TableCopyText("y = (2)*x^1 + (1)", table()), std::nullopt);
+    EXPECT_EQ(tableCopyText("y = (2)*x^1 + (1)", table()), std::nullopt);
     EXPECT_TRUE(std::filesystem::is_directory(scratch));
 }
 
@@ -250,7 +257,7 @@ TEST_F(TableCopy, NeverWritesThroughALink)
         precious << "keep";
     }
     std::filesystem::create_symlink(target, scratch);
-    EXPECT_EQ(TableCopyText("y = (2)*x^1 + (1)", table()), std::nullopt);
+    EXPECT_EQ(tableCopyText("y = (2)*x^1 + (1)", table()), std::nullopt);
     EXPECT_EQ(readFile(target), "keep");
     EXPECT_TRUE(std::filesystem::is_symlink(scratch));
 }

@@ -20,13 +20,11 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: graph_screenshot <file.png>\n");
         return 2;
     }
-    frontend::core::KovalinState state;
-    state.CoefType = frontend::core::CoefKind::Real;
-    state.Degree = state.BoxDegree = 5;
-    state.PrecisionPattern = frontend::core::MakePrecisionPattern(6);
-    state.boxes = frontend::core::CoefficientTexts::real({ "0", "4", "0", "-5", "0", "1" });
-    frontend::core::GraphSettings &graph = state.graph;
-    tools::graph::core::StoreWindow(graph, { -3.0, 3.0, -10.0, 10.0 });
+    const frontend::core::Equation equation = frontend::core::makeEquation("5",
+        frontend::core::CoefficientTexts::real({ "0", "4", "0", "-5", "0", "1" }),
+        { { 0.0, 0.0 }, { 4.0, 0.0 }, { 0.0, 0.0 }, { -5.0, 0.0 }, { 0.0, 0.0 }, { 1.0, 0.0 } });
+    frontend::core::GraphSettings graph;
+    tools::graph::core::storeWindow(graph, { -3.0, 3.0, -10.0, 10.0 });
     graph.GraphTickFreq = 0.5;
     graph.GraphGrid = true;
     graph.GraphGridFreq = 1.0;
@@ -34,7 +32,7 @@ int main(int argc, char *argv[])
 
     platform::testing::FakeServices fakes; // nothing here may reach the desktop
     tools::graph::FrmGraphPlot plot(
-        state, fakes.services(), QStringLiteral("y = (1)*x^5 + (0)*x^4 + (-5)*x^3 + (0)*x^2 + (4)*x^1 + (0)"));
+        equation, 6, graph, fakes.services(), QStringLiteral("y = ") + QString::fromStdString(equation.text));
     plot.resize(760, 620);
     plot.show();
     QApplication::processEvents();

@@ -1,6 +1,7 @@
 #include "graph/core/parameters.h"
 #include "graph/frm_graph_parameters.h"
 #include "graph_fixture.h"
+#include "platform/testing/window_test_main.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -228,7 +229,7 @@ private:
 
     void open(const ParameterEntries &entries)
     {
-        dialog = std::make_unique<FrmGraphParameters>(*state, fakes->messages, function, entries);
+        dialog = std::make_unique<FrmGraphParameters>(state->graph, fakes->messages, function, entries);
         dialog->show();
     }
     QLineEdit *box(const QString &name) const { return child<QLineEdit>(dialog.get(), name); }
@@ -247,5 +248,5 @@ private:
     std::unique_ptr<FrmGraphParameters> dialog;
 };
 
-QTEST_MAIN(FrmGraphParametersTest)
+KOVALIN_WINDOW_TEST_MAIN(FrmGraphParametersTest)
 #include "frm_graph_parameters_test.moc"

@@ -1,6 +1,7 @@
 #include "graph/frm_graph_plot.h"
 #include "graph/picture.h"
 #include "graph_fixture.h"
+#include "platform/testing/window_test_main.h"
 #include "platform/twips.h"
 
 #include <QAbstractButton>
@@ -56,7 +57,7 @@ private Q_SLOTS:
         resetDoubles();
         useRealEquation(*state, { "0", "1" }); // y = x
         auto &graph = state->graph;
-        tools::graph::core::StoreWindow(graph, { -100.0, 100.0, -100.0, 100.0 });
+        tools::graph::core::storeWindow(graph, { -100.0, 100.0, -100.0, 100.0 });
         graph.GraphQuality = 100;
         graph.GraphTicks = false;
         graph.GraphRemembered = true;
@@ -134,7 +135,7 @@ private Q_SLOTS:
     void eachCurveInItsColour()
     {
         auto &graph = state->graph;
-        tools::graph::core::StoreWindow(graph, { -10.0, 10.0, -10.0, 10.0 });
+        tools::graph::core::storeWindow(graph, { -10.0, 10.0, -10.0, 10.0 });
         graph.GraphDer1 = graph.GraphDer2 = graph.GraphInt = true;
         open();
         // y = x, y' = 1, y'' = 0 (over the x axis) and x²/2, at a sample near x = -4.
@@ -151,7 +152,7 @@ private Q_SLOTS:
     void aWindowWithoutTheOriginCountsItsGridFromZero()
     {
         auto &graph = state->graph;
-        tools::graph::core::StoreWindow(graph, { 10.0, 20.0, 10.0, 20.0 });
+        tools::graph::core::storeWindow(graph, { 10.0, 20.0, 10.0, 20.0 });
         graph.GraphTicks = true;
         graph.GraphTickFreq = 5.0;
         graph.GraphGrid = true;
@@ -325,7 +326,8 @@ private Q_SLOTS:
 private:
     void open()
     {
-        plot = std::make_unique<FrmGraphPlot>(*state, fakes->services(), QStringLiteral("y = x"));
+        plot = std::make_unique<FrmGraphPlot>(
+            state->equation, state->decimals(), state->graph, fakes->services(), QStringLiteral("y = x"));
         plot->resize(windowSize);
         plot->show();
     }
@@ -355,5 +357,5 @@ private:
     std::unique_ptr<FrmGraphPlot> plot;
 };
 
-QTEST_MAIN(FrmGraphPlotTest)
+KOVALIN_WINDOW_TEST_MAIN(FrmGraphPlotTest)
 #include "frm_graph_plot_test.moc"

@@ -2,7 +2,9 @@
 // Shared pieces of the graph window tests: an equation to draw, pointer events on the picture, and the
 // steps the user takes in each window the modal runner shows.
 
-#include "window_fixture.h"
+#include "frontend/core/state.h"
+#include "frontend/core/testing/equations.h"
+#include "platform/testing/window_test.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -14,13 +16,17 @@
 #include <string>
 #include <vector>
 
+/// The graph's window tests work on the run's state: its equation, precision and graph settings.
+using WindowTest = platform::testing::WindowTestWith<frontend::core::KovalinState>;
+
 /// A typed real equation whose coefficients (constant first) have passed the main window's check.
 inline void useRealEquation(frontend::core::KovalinState &state, std::vector<std::string> coefficients)
 {
     state.CoefType = frontend::core::CoefKind::Real;
     state.Degree = static_cast<int>(coefficients.size()) - 1;
     state.BoxDegree = state.Degree;
-    state.boxes = frontend::core::CoefficientTexts::real(std::move(coefficients));
+    state.equation =
+        frontend::core::testing::equationOf(frontend::core::CoefficientTexts::real(std::move(coefficients)));
 }
 
 /// Sends one mouse event to the picture at a pixel (synchronously, without the platform's pointer).

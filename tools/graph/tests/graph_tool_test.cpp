@@ -1,14 +1,15 @@
-#include "frontend/action_registry.h"
 #include "frontend/frm_kovalin.h"
+#include "frontend/kit/action_registry.h"
 #include "graph/graph_tool.h"
 #include "graph/picture.h"
 #include "graph_fixture.h"
+#include "platform/testing/window_test_main.h"
 
 #include <QLineEdit>
 
 #include <cmath>
 
-using tools::graph::RunGraph;
+using tools::graph::runGraph;
 
 namespace
 {
@@ -53,7 +54,7 @@ private Q_SLOTS:
         steps->then([](QDialog &parameters) {
             clickIn(parameters, "btnCancel");
         });
-        actions.launch(frontend::core::Action::Graph, function, nullptr);
+        actions.launch(frontend::core::Action::Graph, state->equation, nullptr);
         QCOMPARE(fakes->modal.shownWindows, QStringList { QStringLiteral("frmGraphParameters") }); // cancelled
         QVERIFY(!state->graph.GraphRemembered);
     }
@@ -62,7 +63,7 @@ private Q_SLOTS:
     {
         frontend::ActionRegistry actions;
         tools::graph::registerGraphTool(actions, *state, fakes->services());
-        frontend::core::StartProgramEntry(*state, frontend::core::CoefKind::Real, 2, 15);
+        frontend::core::startProgramEntry(*state, frontend::core::CoefKind::Real, 2, 15);
         frontend::FrmKovalin window(*state, fakes->services(), actions);
         child<QLineEdit>(&window, QStringLiteral("txtCR_2"))->setText(QStringLiteral("1"));
         child<QLineEdit>(&window, QStringLiteral("txtCR_0"))->setText(QStringLiteral("-4"));
@@ -94,7 +95,7 @@ private Q_SLOTS:
             QCOMPARE(textIn(plot, "txtFunction"), function);
             clickIn(plot, "btnClose");
         });
-        RunGraph(*state, fakes->services(), function, nullptr);
+        runGraph(state->equation, state->decimals(), state->graph, fakes->services(), function, nullptr);
         QCOMPARE(fakes->modal.shownWindows,
             (QStringList { QStringLiteral("frmGraphParameters"), QStringLiteral("frmGraphPlot") }));
     }
@@ -114,8 +115,8 @@ private Q_SLOTS:
             QCOMPARE(textIn(parameters, "txtTickFreq"), QStringLiteral("0.25"));
             clickIn(parameters, "btnCancel");
         });
-        RunGraph(*state, fakes->services(), function, nullptr);
-        RunGraph(*state, fakes->services(), function, nullptr);
+        runGraph(state->equation, state->decimals(), state->graph, fakes->services(), function, nullptr);
+        runGraph(state->equation, state->decimals(), state->graph, fakes->services(), function, nullptr);
     }
 
     void modifyAfterRedrawOffersTheWindowAsNumbers()
@@ -135,7 +136,7 @@ private Q_SLOTS:
             QCOMPARE(textIn(parameters, "txtFunction"), function);
             clickIn(parameters, "btnCancel");
         });
-        RunGraph(*state, fakes->services(), function, nullptr);
+        runGraph(state->equation, state->decimals(), state->graph, fakes->services(), function, nullptr);
     }
 
     void modifyWithoutZoomOffersTheTypedTexts()
@@ -154,7 +155,7 @@ private Q_SLOTS:
         steps->then([](QDialog &plot) {
             clickIn(plot, "btnClose");
         });
-        RunGraph(*state, fakes->services(), function, nullptr);
+        runGraph(state->equation, state->decimals(), state->graph, fakes->services(), function, nullptr);
         QCOMPARE(fakes->modal.shownWindows.size(), 4);
     }
 
@@ -162,5 +163,5 @@ private:
     std::unique_ptr<ModalSteps> steps;
 };
 
-QTEST_MAIN(GraphToolTest)
+KOVALIN_WINDOW_TEST_MAIN(GraphToolTest)
 #include "graph_tool_test.moc"

@@ -188,7 +188,7 @@ TEST(OfferedParameters, TheDefaultsUntilAGraphWasDrawnForTheEquation)
 
     frontend::core::KovalinState state;
     state.graph = settings;
-    frontend::core::ForgetGraphParameters(state);
+    frontend::core::forgetGraphParameters(state);
     EXPECT_EQ(OfferedParameters(state.graph).texts, GraphParameterTexts {});
 }
 

@@ -1,3 +1,4 @@
+#include "frontend/core/testing/equations.h"
 #include "graph/core/plot.h"
 
 #include <gtest/gtest.h>
@@ -38,37 +39,35 @@ TEST(PlotPolynomial, AnOverflowingValueIsNotFinite)
     EXPECT_TRUE(std::isfinite(cubic.value(Curve::Function, 1e90)));
 }
 
-TEST(PlotCoefficients, TheRealValuesOfTheCheckedEquation)
+TEST(plotCoefficients, TheRealValuesOfTheCheckedEquation)
 {
-    frontend::core::KovalinState state;
-    state.CoefType = frontend::core::CoefKind::Real;
-    state.boxes = frontend::core::CoefficientTexts::real({ "1", "-6/2", "0", "2" });
-    const auto polynomial = PlotCoefficients(state);
+    using frontend::core::testing::equationOf;
+    const auto polynomial =
+        plotCoefficients(equationOf(frontend::core::CoefficientTexts::real({ "1", "-6/2", "0", "2" })));
     ASSERT_TRUE(polynomial.has_value());
     EXPECT_DOUBLE_EQ(polynomial->value(Curve::Function, 2.0), 11.0);
 
-    state.CoefType = frontend::core::CoefKind::File;
-    state.file.texts = frontend::core::CoefficientTexts::real({ "5", "1" });
-    EXPECT_EQ(PlotCoefficients(state)->degree(), 1); // the degree of the file
+    const frontend::core::Equation file = equationOf(frontend::core::CoefficientTexts::real({ "5", "1" }));
+    EXPECT_EQ(plotCoefficients(file)->degree(), 1); // the degree of the file
 }
 
-TEST(SampleXs, AboutQualityPercentOfTheColumns)
+TEST(sampleXs, AboutQualityPercentOfTheColumns)
 {
     const PlotWindow window { -100.0, 100.0, -100.0, 100.0 };
-    EXPECT_EQ(SampleXs(window, 451, 100).size(), 451u);
-    EXPECT_EQ(SampleXs(window, 451, 1).size(), 5u);
-    EXPECT_EQ(SampleXs(window, 451, 50).size(), 226u);
-    const std::vector<double> xs = SampleXs(window, 451, 100);
+    EXPECT_EQ(sampleXs(window, 451, 100).size(), 451u);
+    EXPECT_EQ(sampleXs(window, 451, 1).size(), 5u);
+    EXPECT_EQ(sampleXs(window, 451, 50).size(), 226u);
+    const std::vector<double> xs = sampleXs(window, 451, 100);
     EXPECT_EQ(xs.front(), -100.0);
     EXPECT_LT(xs.back(), 100.0);
     EXPECT_NEAR(xs[1] - xs[0], 200.0 / 451.0, 1e-12);
 }
 
-TEST(SampleXs, EndsWhereTheStepIsBelowTheSpacingOfDoubles)
+TEST(sampleXs, EndsWhereTheStepIsBelowTheSpacingOfDoubles)
 {
     // At 1e20 neighbouring doubles lie 16384 apart; a step of about 500 no longer moves x by addition.
     const PlotWindow window { 1e20, 1e20 + 1e6, 0.0, 1.0 };
-    const std::vector<double> xs = SampleXs(window, 2000, 100);
+    const std::vector<double> xs = sampleXs(window, 2000, 100);
     EXPECT_LE(xs.size(), 2001u);
     EXPECT_TRUE(std::all_of(xs.begin(), xs.end(), [](double x) {
         return x >= 1e20 && x < 1e20 + 1e6;
@@ -105,7 +104,7 @@ double rowOf(double v, double lo, double hi, int pixels)
     return (hi - v) * pixels / (hi - lo);
 }
 
-TEST(MarkPixels, TheSamePixelsAsTheLoopsFromZero)
+TEST(markPixels, TheSamePixelsAsTheLoopsFromZero)
 {
     struct Case {
         double t, lo, hi;
@@ -118,8 +117,8 @@ TEST(MarkPixels, TheSamePixelsAsTheLoopsFromZero)
              Case { 0.013, 1e4, 1e4 + 1.0, 487 } }) { // far away, 770000 steps from 0
         const PlotWindow wx { c.lo, c.hi, 0.0, 1.0 };
         const PlotWindow wy { 0.0, 1.0, c.lo, c.hi };
-        const std::vector<int> columns = MarkPixels(c.t, c.lo, c.hi, PlotMapping(wx, c.pixels, 10), Axis::X);
-        const std::vector<int> rows = MarkPixels(c.t, c.lo, c.hi, PlotMapping(wy, 10, c.pixels), Axis::Y);
+        const std::vector<int> columns = markPixels(c.t, c.lo, c.hi, PlotMapping(wx, c.pixels, 10), Axis::X);
+        const std::vector<int> rows = markPixels(c.t, c.lo, c.hi, PlotMapping(wy, 10, c.pixels), Axis::Y);
         EXPECT_EQ(std::set<int>(columns.begin(), columns.end()), marksFromZero(c.t, c.lo, c.hi, c.pixels, columnOf))
             << c.lo;
         EXPECT_EQ(std::set<int>(rows.begin(), rows.end()), marksFromZero(c.t, c.lo, c.hi, c.pixels, rowOf)) << c.lo;
@@ -127,11 +126,11 @@ TEST(MarkPixels, TheSamePixelsAsTheLoopsFromZero)
     }
 }
 
-TEST(MarkPixels, FarFromTheOriginWithASmallSpacingStaysQuick)
+TEST(markPixels, FarFromTheOriginWithASmallSpacingStaysQuick)
 {
     // The loops from 0 would take 1e15 steps to reach this window.
     const PlotWindow window { 1e12, 1e12 + 100.0, 0.0, 1.0 };
-    const std::vector<int> columns = MarkPixels(1.5, 1e12, 1e12 + 100.0, PlotMapping(window, 100, 10), Axis::X);
+    const std::vector<int> columns = markPixels(1.5, 1e12, 1e12 + 100.0, PlotMapping(window, 100, 10), Axis::X);
     std::vector<int> expected;
     for (int c = 0; c < 100; ++c) { // a multiple of 1.5 in [1e12 + c, 1e12 + c + 1)
         const double k = std::ceil((1e12 + c) / 1.5);
@@ -140,7 +139,7 @@ TEST(MarkPixels, FarFromTheOriginWithASmallSpacingStaysQuick)
         }
     }
     EXPECT_EQ(columns, expected);
-    EXPECT_EQ(MarkPixels(1e-9, 1e12, 1e12 + 100.0, PlotMapping(window, 100, 10), Axis::X).size(), 100u);
+    EXPECT_EQ(markPixels(1e-9, 1e12, 1e12 + 100.0, PlotMapping(window, 100, 10), Axis::X).size(), 100u);
 }
 
 const Stroke *strokeOf(const PlotDrawing &drawing, Rgb colour, std::size_t nth = 0)
@@ -162,19 +161,19 @@ PlotRequest request(PlotWindow window, int width, int height)
     return r;
 }
 
-TEST(DrawPlot, AxesWhereTheWindowPutsThem)
+TEST(drawPlot, AxesWhereTheWindowPutsThem)
 {
-    const PlotDrawing drawing = DrawPlot(request({ -100.0, 100.0, -50.0, 150.0 }, 401, 201), nullptr);
+    const PlotDrawing drawing = drawPlot(request({ -100.0, 100.0, -50.0, 150.0 }, 401, 201), nullptr);
     const Stroke *axes = strokeOf(drawing, colours::black);
     ASSERT_NE(axes, nullptr);
     // x = 0 at 100/200 of 401 columns; y = 0 at 150/200 of 201 rows.
     EXPECT_EQ(axes->lines, (std::vector<PixelLine> { { 200, 0, 200, 200 }, { 0, 150, 400, 150 } }));
 
-    const PlotDrawing away = DrawPlot(request({ 10.0, 20.0, 10.0, 20.0 }, 100, 100), nullptr);
+    const PlotDrawing away = drawPlot(request({ 10.0, 20.0, 10.0, 20.0 }, 100, 100), nullptr);
     EXPECT_TRUE(strokeOf(away, colours::black)->lines.empty());
 }
 
-TEST(DrawPlot, TicksAndGridCountedFromZero)
+TEST(drawPlot, TicksAndGridCountedFromZero)
 {
     // 8 columns and 4 rows a unit; ticks 25/50 units long.
     PlotRequest r = request({ -12.5, 12.5, -12.5, 12.5 }, 200, 100);
@@ -182,7 +181,7 @@ TEST(DrawPlot, TicksAndGridCountedFromZero)
     r.tickFreq = 5.0;
     r.grid = true;
     r.gridFreq = 4.0;
-    const PlotDrawing drawing = DrawPlot(r, nullptr);
+    const PlotDrawing drawing = drawPlot(r, nullptr);
     ASSERT_EQ(drawing.strokes.size(), 4u); // x ticks, y ticks, grid, axes
     EXPECT_EQ(drawing.strokes[0].colour, colours::xTicks);
     EXPECT_EQ(drawing.strokes[0].lines,
@@ -202,12 +201,12 @@ TEST(DrawPlot, TicksAndGridCountedFromZero)
     EXPECT_EQ(grid.lines[13], (PixelLine { 0, 2, 199, 2 })); // y = 12
 }
 
-TEST(DrawPlot, EachSelectedCurveInItsColourThreePixelsThick)
+TEST(drawPlot, EachSelectedCurveInItsColourThreePixelsThick)
 {
     // 128 columns for 4 units: the samples fall on the columns -1, 0, ..., 126 exactly.
     PlotRequest r = request({ -2.0, 2.0, -30.0, 30.0 }, 128, 60);
     r.curves = { true, true, false, true };
-    const PlotDrawing drawing = DrawPlot(r, &cubic);
+    const PlotDrawing drawing = drawPlot(r, &cubic);
     ASSERT_NE(strokeOf(drawing, colours::black, 1), nullptr); // after the axes
     EXPECT_NE(strokeOf(drawing, colours::firstDerivative), nullptr);
     EXPECT_EQ(strokeOf(drawing, colours::secondDerivative), nullptr);
@@ -222,7 +221,7 @@ TEST(DrawPlot, EachSelectedCurveInItsColourThreePixelsThick)
     EXPECT_EQ(function.lines[0].y1, 37);
 }
 
-TEST(DrawPlot, ACurveIsBrokenWhereItLeavesTheWindowByMoreThanAThousand)
+TEST(drawPlot, ACurveIsBrokenWhereItLeavesTheWindowByMoreThanAThousand)
 {
     // Five samples at x = -100, -55.7, -11.3, 33.0, 77.4. Of y = 20x the third (-226) and the fourth (661)
     // lie below and above the window and within 1000 units of it: they are joined across the window. Of
@@ -231,7 +230,7 @@ TEST(DrawPlot, ACurveIsBrokenWhereItLeavesTheWindowByMoreThanAThousand)
     r.quality = 1;
     const auto crossings = [&](double slope) {
         const PlotPolynomial line({ 0.0, slope });
-        const PlotDrawing drawing = DrawPlot(r, &line);
+        const PlotDrawing drawing = drawPlot(r, &line);
         const Stroke &curve = *strokeOf(drawing, colours::black, 1);
         return std::count_if(curve.lines.begin(), curve.lines.end(), [](const PixelLine &l) {
             return std::min(l.y1, l.y2) <= 0 && std::max(l.y1, l.y2) >= 300; // from edge to edge
@@ -241,7 +240,7 @@ TEST(DrawPlot, ACurveIsBrokenWhereItLeavesTheWindowByMoreThanAThousand)
     EXPECT_EQ(crossings(40.0), 0);
 }
 
-TEST(DrawPlot, SamplesThatCannotBeComputedAreSkippedAndLeaveThePen)
+TEST(drawPlot, SamplesThatCannotBeComputedAreSkippedAndLeaveThePen)
 {
     // 1e-300·x^100 + x overflows for |x| above about 1209: of the samples -10000, -9000, ..., 9000 only
     // -1000, 0 and 1000 can be computed, and they are joined to each other only.
@@ -250,7 +249,7 @@ TEST(DrawPlot, SamplesThatCannotBeComputedAreSkippedAndLeaveThePen)
     c[1] = 1.0;
     c[100] = 1e-300;
     const PlotPolynomial steep(c);
-    const PlotDrawing drawing = DrawPlot(r, &steep);
+    const PlotDrawing drawing = drawPlot(r, &steep);
     const Stroke &curve = *strokeOf(drawing, colours::black, 1);
     ASSERT_EQ(curve.lines.size(), 6u);
     // Columns of -1000, 0 and 1000: -1 + (x + 10000)·20/20000.
@@ -262,14 +261,14 @@ TEST(DrawPlot, SamplesThatCannotBeComputedAreSkippedAndLeaveThePen)
     }
     // A single computable sample draws nothing (no line from a pen that was never placed).
     r.width = 10;
-    EXPECT_TRUE(strokeOf(DrawPlot(r, &steep), colours::black, 1)->lines.empty());
+    EXPECT_TRUE(strokeOf(drawPlot(r, &steep), colours::black, 1)->lines.empty());
 }
 
-TEST(DrawPlot, HugeValuesNearATinyWindowAreCutToThePicture)
+TEST(drawPlot, HugeValuesNearATinyWindowAreCutToThePicture)
 {
     PlotRequest r = request({ -1e-9, 1e-9, -1e-9, 1e-9 }, 50, 50);
     const PlotPolynomial line({ 0.0, 1e6 }); // leaves the window at once, but stays within 1000 units
-    const PlotDrawing drawing = DrawPlot(r, &line);
+    const PlotDrawing drawing = drawPlot(r, &line);
     for (const PixelLine &l : strokeOf(drawing, colours::black, 1)->lines) {
         for (const int v : { l.x1, l.y1, l.x2, l.y2 }) {
             EXPECT_GE(v, -2);
@@ -278,59 +277,59 @@ TEST(DrawPlot, HugeValuesNearATinyWindowAreCutToThePicture)
     }
 }
 
-TEST(ClipLine, KeepsThePartInsideTheRectangle)
+TEST(clipLine, KeepsThePartInsideTheRectangle)
 {
-    const auto cut = ClipLine({ -10.0, 5.0, 30.0, 5.0 }, 0.0, 0.0, 20.0, 10.0);
+    const auto cut = clipLine({ -10.0, 5.0, 30.0, 5.0 }, 0.0, 0.0, 20.0, 10.0);
     ASSERT_TRUE(cut.has_value());
     EXPECT_DOUBLE_EQ(cut->x1, 0.0);
     EXPECT_DOUBLE_EQ(cut->x2, 20.0);
-    const auto diagonal = ClipLine({ -1e12, -1e12, 1e12, 1e12 }, 0.0, 0.0, 20.0, 10.0);
+    const auto diagonal = clipLine({ -1e12, -1e12, 1e12, 1e12 }, 0.0, 0.0, 20.0, 10.0);
     ASSERT_TRUE(diagonal.has_value());
     EXPECT_NEAR(diagonal->x1, 0.0, 1e-3);
     EXPECT_NEAR(diagonal->y2, 10.0, 1e-3);
-    EXPECT_FALSE(ClipLine({ -5.0, -5.0, 30.0, -1.0 }, 0.0, 0.0, 20.0, 10.0).has_value());
+    EXPECT_FALSE(clipLine({ -5.0, -5.0, 30.0, -1.0 }, 0.0, 0.0, 20.0, 10.0).has_value());
 }
 
-TEST(ZoomedOut, DoublesEachRangeAboutItsCentre)
+TEST(zoomedOut, DoublesEachRangeAboutItsCentre)
 {
-    const PlotWindow once = ZoomedOut({ -100.0, 100.0, -100.0, 100.0 });
+    const PlotWindow once = zoomedOut({ -100.0, 100.0, -100.0, 100.0 });
     EXPECT_EQ(once, (PlotWindow { -200.0, 200.0, -200.0, 200.0 }));
-    EXPECT_EQ(ZoomedOut(once), (PlotWindow { -400.0, 400.0, -400.0, 400.0 }));
-    EXPECT_EQ(ZoomedOut({ 1.0, 3.0, 10.0, 11.0 }), (PlotWindow { 0.0, 4.0, 9.5, 11.5 }));
+    EXPECT_EQ(zoomedOut(once), (PlotWindow { -400.0, 400.0, -400.0, 400.0 }));
+    EXPECT_EQ(zoomedOut({ 1.0, 3.0, 10.0, 11.0 }), (PlotWindow { 0.0, 4.0, 9.5, 11.5 }));
     const PlotWindow huge { -1e308, 1e308, 0.0, 1.0 };
-    EXPECT_EQ(ZoomedOut(huge), huge); // cannot grow any further
+    EXPECT_EQ(zoomedOut(huge), huge); // cannot grow any further
 }
 
-TEST(ZoomedIn, TheDraggedRectangleInAnyDirection)
+TEST(zoomedIn, TheDraggedRectangleInAnyDirection)
 {
     const PlotWindow expected { 1.0, 4.0, -2.0, 5.0 };
     for (const auto &[start, corner] : { std::pair { GraphPoint { 1.0, 5.0 }, GraphPoint { 4.0, -2.0 } },
              std::pair { GraphPoint { 4.0, -2.0 }, GraphPoint { 1.0, 5.0 } },
              std::pair { GraphPoint { 1.0, -2.0 }, GraphPoint { 4.0, 5.0 } } }) {
-        const ZoomRect rect = ZoomRectangle(start, corner);
+        const ZoomRect rect = zoomRectangle(start, corner);
         EXPECT_DOUBLE_EQ(rect.left, 1.0);
         EXPECT_DOUBLE_EQ(rect.top, 5.0);
         EXPECT_DOUBLE_EQ(rect.width, 3.0);
         EXPECT_DOUBLE_EQ(rect.height, 7.0);
-        EXPECT_EQ(ZoomedIn(rect), expected);
+        EXPECT_EQ(zoomedIn(rect), expected);
     }
-    EXPECT_FALSE(ZoomedIn(ZoomRectangle({ 1.0, 5.0 }, { 1.0, -2.0 })).has_value()); // no width
-    EXPECT_FALSE(ZoomedIn(ZoomRectangle({ 1.0, 5.0 }, { 4.0, 5.0 })).has_value()); // no height
+    EXPECT_FALSE(zoomedIn(zoomRectangle({ 1.0, 5.0 }, { 1.0, -2.0 })).has_value()); // no width
+    EXPECT_FALSE(zoomedIn(zoomRectangle({ 1.0, 5.0 }, { 4.0, 5.0 })).has_value()); // no height
 }
 
-TEST(CoordinateText, CutToTenDecimalsAtTheDisplayPrecision)
+TEST(coordinateText, CutToTenDecimalsAtTheDisplayPrecision)
 {
-    EXPECT_EQ(CoordinateText({ 2.5, -3.0 }, 15), "(2.5; -3)");
-    EXPECT_EQ(CoordinateText({ 1.234567890123, 0.99999999999 }, 15), "(1.2345678901; 0.9999999999)");
-    EXPECT_EQ(CoordinateText({ -0.00000000004, 12345.678 }, 2), "(-1.E-10; 12,345.68)"); // cut downwards
-    EXPECT_EQ(CoordinateText({ 1e300, 0.0 }, 3), "(1.E+300; 0)");
+    EXPECT_EQ(coordinateText({ 2.5, -3.0 }, 15), "(2.5; -3)");
+    EXPECT_EQ(coordinateText({ 1.234567890123, 0.99999999999 }, 15), "(1.2345678901; 0.9999999999)");
+    EXPECT_EQ(coordinateText({ -0.00000000004, 12345.678 }, 2), "(-1.E-10; 12,345.68)"); // cut downwards
+    EXPECT_EQ(coordinateText({ 1e300, 0.0 }, 3), "(1.E+300; 0)");
 }
 
-TEST(ReadOutAt, ValueSlopeAndTheLinesWhileTheCurveIsInView)
+TEST(readOutAt, ValueSlopeAndTheLinesWhileTheCurveIsInView)
 {
     const PlotPolynomial square({ 0.0, 0.0, 1.0 });
     const PlotWindow window { -10.0, 10.0, -5.0, 20.0 };
-    const CurveReadOut at3 = ReadOutAt(square, window, 3.0, 15);
+    const CurveReadOut at3 = readOutAt(square, window, 3.0, 15);
     EXPECT_EQ(at3.label, "(3; 9) dy/dx = 6.E+00");
     EXPECT_TRUE(at3.showLines);
     EXPECT_DOUBLE_EQ(at3.ver.x1, 3.0);
@@ -342,9 +341,9 @@ TEST(ReadOutAt, ValueSlopeAndTheLinesWhileTheCurveIsInView)
     EXPECT_DOUBLE_EQ(at3.der.x2, 11.0);
     EXPECT_DOUBLE_EQ(at3.der.y2, 9.0 + 8.0 * 6.0);
 
-    EXPECT_FALSE(ReadOutAt(square, window, 5.0, 15).showLines); // 25 is above the window
-    EXPECT_EQ(ReadOutAt(square, window, -0.5, 2).label, "(-0.5; 0.25) dy/dx = -1.E+00");
-    EXPECT_FALSE(ReadOutAt(PlotPolynomial({ 1.0, 1.0 }), window, 1.0, 15).showLines); // degree 1
+    EXPECT_FALSE(readOutAt(square, window, 5.0, 15).showLines); // 25 is above the window
+    EXPECT_EQ(readOutAt(square, window, -0.5, 2).label, "(-0.5; 0.25) dy/dx = -1.E+00");
+    EXPECT_FALSE(readOutAt(PlotPolynomial({ 1.0, 1.0 }), window, 1.0, 15).showLines); // degree 1
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 // roots window opens, and what it puts into the creator's request.
 
 #include "frontend/core/state.h"
-#include "frontend/dialog_parts.h"
+#include "frontend/panels.h"
 
 class QWidget;
 

@@ -3,7 +3,7 @@
 
 #include "frontend/core/creator.h"
 #include "frontend/core/state.h"
-#include "frontend/dialog_parts.h"
+#include "frontend/panels.h"
 #include "platform/services.h"
 
 #include <QDialog>

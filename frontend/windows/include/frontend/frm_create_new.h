@@ -3,7 +3,7 @@
 // coefficient) or from a roots file. OK closes it with the creator's request ready in the state.
 
 #include "frontend/core/state.h"
-#include "frontend/dialog_parts.h"
+#include "frontend/panels.h"
 #include "platform/services.h"
 
 #include <QDialog>

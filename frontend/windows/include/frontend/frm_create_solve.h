@@ -2,7 +2,7 @@
 // The created-equation window: the roots given, the equation built from them, Copy and Save.
 
 #include "frontend/core/creator.h"
-#include "frontend/results_window.h"
+#include "frontend/kit/results_window.h"
 #include "platform/services.h"
 
 class QGroupBox;

@@ -3,7 +3,7 @@
 // every action on it.
 
 #include "frontend/core/state.h"
-#include "frontend/dialog_parts.h"
+#include "frontend/panels.h"
 #include "platform/services.h"
 
 #include <QMainWindow>
@@ -39,9 +39,9 @@ public:
     /// Puts the focus into the leading coefficient's box (typed equations).
     void focusLeadingBox();
 
-    /// Runs the equation check (complex gate first when `gate`); the one-line text when it passed.
-    /// The seam later actions use: messages, box rewrites, focus and file marks are applied here.
-    std::optional<QString> checkedEquationText(bool gate);
+    /// Runs the equation check (complex gate first when `gate`); the current equation when it passed,
+    /// else nothing. Messages, box rewrites, focus and file marks are applied here.
+    const core::Equation *checkedEquation(bool gate);
 
 Q_SIGNALS:
     /// The user confirmed New: the window has closed, the new-equation dialog is due.

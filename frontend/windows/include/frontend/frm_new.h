@@ -3,7 +3,7 @@
 // roots (typed or from a file), and the display precision.
 
 #include "frontend/core/state.h"
-#include "frontend/dialog_parts.h"
+#include "frontend/panels.h"
 #include "platform/services.h"
 
 #include <QDialog>

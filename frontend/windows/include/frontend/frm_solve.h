@@ -2,7 +2,7 @@
 // The results window of a solve: the equation, every root with its nature, and their counts.
 
 #include "frontend/core/engine_exchange.h"
-#include "frontend/results_window.h"
+#include "frontend/kit/results_window.h"
 #include "platform/services.h"
 
 class QGroupBox;

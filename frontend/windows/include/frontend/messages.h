@@ -1,38 +1,23 @@
 #pragma once
-// Every fixed message of the solver's front end, in one place to be read against the texts they must
-// match word for word.
+// The fixed messages of the solver's own windows (main window, new-equation dialog, creator), in one place
+// to be read against the texts they must match word for word. Those the tools share are in the kit's
+// catalogue (frontend/kit/messages.h).
 
-#include "frontend/core/notice.h"
 #include "frontend/core/text_file.h"
+#include "frontend/kit/messages.h"
 #include "platform/file_dialogs.h"
-#include "platform/message_service.h"
 
 #include <QString>
 
 namespace frontend::msg
 {
 
-/// The message for a check's notice.
-platform::Message forNotice(core::Notice notice);
-
-/// The common input-error message (the three number forms) with its own first line.
-platform::Message inputErrorFor(const char *firstLine);
-platform::Message divisionByZero();
 platform::Message complexCoefficients();
-platform::Message unexpectedError();
 
-// solving and the engine exchange
-/// The arc-length result when the engine gave no usable length.
-QString inputTooLarge();
+// solving
 platform::Message unableToSolve();
-/// The scratch file of Copy could not be created in `folder`: the results window's copy.
-platform::Message copyScratchFailed(const QString &folder);
-/// The same for any window that copies through the scratch file: `what` is what could not be copied
-/// ("The table of values"), `title` the message's title.
-platform::Message copyScratchFailed(const QString &what, const QString &title, const QString &folder);
 
 // equation creator
-platform::Message creatorOverflow();
 platform::Message confirmCloseCreator();
 platform::Message saveCreatedFailed(const QString &path);
 
@@ -55,8 +40,6 @@ platform::Message leadingCoefficientNotNumeric();
 platform::Message leadingCoefficientZero();
 
 // file dialogs
-/// "Text Files (*.txt)", then all files.
-QString textFileFilter();
 platform::FileDialogRequest openCoefficientsFile();
 platform::FileDialogRequest openRootsFile();
 platform::FileDialogRequest saveCoefficientsFile();

@@ -5,8 +5,6 @@
 #include "frontend/core/state.h"
 #include "platform/services.h"
 
-#include <QString>
-
 class QWidget;
 
 namespace frontend
@@ -17,9 +15,10 @@ class ActionRegistry;
 /// Registers Solve, Create and the creator's roots window.
 void registerSolving(ActionRegistry &actions, core::KovalinState &state, platform::Services services);
 
-/// Solves the checked current equation, whose text (with "0 = " before it) is `text`, and shows the
-/// results window over `owner`. A complex equation of degree 50 is refused.
-void solveEquation(core::KovalinState &state, const platform::Services &services, const QString &text, QWidget *owner);
+/// Solves the checked equation and shows the results window over `owner`, the roots formatted to
+/// `decimals`. A complex equation of degree 50 is refused.
+void solveEquation(
+    const core::Equation &equation, std::size_t decimals, const platform::Services &services, QWidget *owner);
 
 /// Opens the creator's roots window for the request in the state.
 void openCreator(core::KovalinState &state, const platform::Services &services, QWidget *owner);

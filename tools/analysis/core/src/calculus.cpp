@@ -8,7 +8,7 @@ namespace tools::analysis
 {
 
 using frontend::core::FormatNumber;
-using frontend::core::GeneralNumberText;
+using frontend::core::generalNumberText;
 
 DiffRequest CheckDiffRequest(const std::string &text)
 {
@@ -129,10 +129,10 @@ CalculusResult CreateDer(const std::vector<double> &coefficients, std::size_t de
     std::string terms;
     for (std::size_t k = d.size() - 1; k >= 1; --k) {
         terms += "(" + FormatNumber(d[k], decimals) + ")*x^" + power(k) + " + ";
-        result.list.push_back(GeneralNumberText(d[k]) + "\t*x^" + power(k) + " + ");
+        result.list.push_back(generalNumberText(d[k]) + "\t*x^" + power(k) + " + ");
     }
     terms += "(" + FormatNumber(d[0], decimals) + ")";
-    result.list.push_back(GeneralNumberText(d[0]) + "\t= f'(x)");
+    result.list.push_back(generalNumberText(d[0]) + "\t= f'(x)");
     result.line = "f'(x) = " + terms;
     return result;
 }
@@ -145,10 +145,10 @@ CalculusResult CreateInt(const std::vector<double> &coefficients, std::size_t de
     std::string terms;
     for (std::size_t p = integral.size(); p >= 2; --p) {
         terms += "(" + FormatNumber(integral[p - 1], decimals) + ")*x^" + power(p) + " + ";
-        result.list.push_back(GeneralNumberText(integral[p - 1]) + "\t*x^" + power(p) + " + ");
+        result.list.push_back(generalNumberText(integral[p - 1]) + "\t*x^" + power(p) + " + ");
     }
     terms += "(" + FormatNumber(integral[0], decimals) + ")*x^1";
-    result.list.push_back(GeneralNumberText(integral[0]) + "\t*x^1 + C = F(x)");
+    result.list.push_back(generalNumberText(integral[0]) + "\t*x^1 + C = F(x)");
     result.line = "F(x) = " + terms + " + C";
     return result;
 }

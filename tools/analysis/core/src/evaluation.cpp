@@ -12,7 +12,7 @@ namespace tools::analysis
 using frontend::core::ComplexAdd;
 using frontend::core::ComplexMultiply;
 using frontend::core::FormatNumber;
-using frontend::core::Trim;
+using frontend::core::trim;
 
 Evaluation EvaluatePolynomial(const std::vector<ComplexValue> &coefficients, ComplexValue x)
 {
@@ -35,13 +35,9 @@ Evaluation EvaluatePolynomial(const std::vector<ComplexValue> &coefficients, Com
     return { false, *acc };
 }
 
-Evaluation EvaluatePolynomial(const CoefficientTexts &texts, ComplexValue x)
+Evaluation EvaluatePolynomial(const Equation &equation, ComplexValue x)
 {
-    const auto coefficients = frontend::core::CoefficientValues(texts);
-    if (!coefficients) {
-        return { true, {} };
-    }
-    return EvaluatePolynomial(*coefficients, x);
+    return EvaluatePolynomial(equation.values, x);
 }
 
 std::optional<double> EvaluateRealAt(const std::vector<double> &coefficients, double x)
@@ -68,7 +64,7 @@ std::optional<std::string> EvaluateComplexAt(
         + ")i";
 }
 
-std::vector<double> RealParts(const std::vector<ComplexValue> &coefficients)
+std::vector<double> realParts(const std::vector<ComplexValue> &coefficients)
 {
     std::vector<double> re;
     re.reserve(coefficients.size());
@@ -95,10 +91,10 @@ std::string xFactor(const std::string &re, const std::string &im)
 std::string coefficientText(const CoefficientTexts &texts, std::size_t power)
 {
     if (!texts.complex) {
-        return "(" + Trim(texts.re[power]) + ")";
+        return "(" + trim(texts.re[power]) + ")";
     }
-    const std::string im = power < texts.im.size() ? Trim(texts.im[power]) : std::string();
-    return "[(" + Trim(texts.re[power]) + ")+(" + im + ")i]";
+    const std::string im = power < texts.im.size() ? trim(texts.im[power]) : std::string();
+    return "[(" + trim(texts.re[power]) + ")+(" + im + ")i]";
 }
 
 std::string valuePart(const std::string &re, const std::string &im)
@@ -114,7 +110,7 @@ std::string valuePart(const std::string &re, const std::string &im)
 
 } // namespace
 
-std::string EvaluateCopyText(const EvaluateCopySource &source)
+std::string evaluateCopyText(const EvaluateCopySource &source)
 {
     const std::string x = xFactor(source.xRe, source.xIm);
     std::string text = valuePart(source.valueRe, source.valueIm);

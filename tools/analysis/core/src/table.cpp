@@ -13,9 +13,9 @@ namespace tools::analysis
 {
 
 using frontend::core::FormatNumber;
-using frontend::core::GeneralNumberText;
-using frontend::core::IsNumeric;
-using frontend::core::LeadingNumber;
+using frontend::core::generalNumberText;
+using frontend::core::isNumeric;
+using frontend::core::leadingNumber;
 
 namespace
 {
@@ -36,16 +36,16 @@ bool isWhole(double value)
 
 } // namespace
 
-TableRequest CheckWholeNumberRun(std::string_view first, std::string_view last)
+TableRequest checkWholeNumberRun(std::string_view first, std::string_view last)
 {
-    if (!IsNumeric(first)) {
+    if (!isNumeric(first)) {
         return refused(TableProblem::NotWholeNumbers, TableBox::OneFirst);
     }
-    if (!IsNumeric(last)) {
+    if (!isNumeric(last)) {
         return refused(TableProblem::NotWholeNumbers, TableBox::OneLast);
     }
-    const double a = LeadingNumber(first);
-    const double b = LeadingNumber(last);
+    const double a = leadingNumber(first);
+    const double b = leadingNumber(last);
     if (!isWhole(a)) {
         return refused(TableProblem::NotWholeNumbers, TableBox::OneFirst);
     }
@@ -64,7 +64,7 @@ TableRequest CheckWholeNumberRun(std::string_view first, std::string_view last)
     return request;
 }
 
-TableRequest CheckUserRun(std::string_view first, std::string_view interval, std::string_view total)
+TableRequest checkUserRun(std::string_view first, std::string_view interval, std::string_view total)
 {
     const XValuesCheck read =
         CheckXValues({ std::string(first), std::string(interval), std::string(total) }, ReadMode::Strict, false);
@@ -91,7 +91,7 @@ TableRequest CheckUserRun(std::string_view first, std::string_view interval, std
 
 ValueTable::ValueTable(std::vector<ComplexValue> coefficients, bool complex, TableRun run, std::size_t decimals)
     : m_complex(std::move(coefficients))
-    , m_real(RealParts(m_complex))
+    , m_real(realParts(m_complex))
     , m_isComplex(complex)
     , m_run(run)
     , m_decimals(decimals)
@@ -115,7 +115,7 @@ std::string ValueTable::row(std::int64_t index) const
         return {};
     }
     const double x = m_run.x(index - 2);
-    return GeneralNumberText(x) + "\t" + yText(x);
+    return generalNumberText(x) + "\t" + yText(x);
 }
 
 bool ValueTable::certainlyFinite() const
@@ -154,13 +154,9 @@ bool ValueTable::overflows() const
 namespace
 {
 
-TableBuild createTable(const CoefficientTexts &texts, bool complex, TableRun run, std::size_t decimals)
+TableBuild createTable(const Equation &equation, bool complex, TableRun run, std::size_t decimals)
 {
-    auto coefficients = frontend::core::CoefficientValues(texts);
-    if (!coefficients) {
-        return { true, std::nullopt };
-    }
-    ValueTable table(std::move(*coefficients), complex, run, decimals);
+    ValueTable table(equation.values, complex, run, decimals);
     if (table.overflows()) {
         return { true, std::nullopt };
     }
@@ -180,17 +176,17 @@ std::string copyTextInMemory(std::string_view functionText, const ValueTable &ta
 
 } // namespace
 
-TableBuild CreateTableR(const CoefficientTexts &texts, TableRun run, std::size_t decimals)
+TableBuild CreateTableR(const Equation &equation, TableRun run, std::size_t decimals)
 {
-    return createTable(texts, false, run, decimals);
+    return createTable(equation, false, run, decimals);
 }
 
-TableBuild CreateTableC(const CoefficientTexts &texts, TableRun run, std::size_t decimals)
+TableBuild CreateTableC(const Equation &equation, TableRun run, std::size_t decimals)
 {
-    return createTable(texts, true, run, decimals);
+    return createTable(equation, true, run, decimals);
 }
 
-std::optional<std::string> TableCopyText(std::string_view functionText, const ValueTable &table)
+std::optional<std::string> tableCopyText(std::string_view functionText, const ValueTable &table)
 {
     return frontend::core::CopyTextThroughScratch(copyTextInMemory(functionText, table));
 }

@@ -1,6 +1,7 @@
 #include "tools/analysis/analysis_tools.h"
 
-#include "frontend/action_registry.h"
+#include "frontend/kit/action_registry.h"
+#include "frontend/kit/qt_text.h"
 #include "platform/modal_runner.h"
 #include "tools/analysis/frm_calculus.h"
 #include "tools/analysis/frm_evaluate.h"
@@ -12,13 +13,14 @@ namespace tools::analysis
 namespace
 {
 
-/// An action that opens dialog `Window` over the main window with the handed-over text.
+/// An action that opens dialog `Window` over the main window with the equation and its text.
 template <typename Window, void (Window::*setText)(const QString &)>
-frontend::ActionRegistry::Handler opener(const frontend::core::KovalinState &state, platform::Services services)
+frontend::ActionRegistry::Handler opener(
+    frontend::core::Action action, const frontend::core::KovalinState &state, platform::Services services)
 {
-    return [&state, services](const QString &text, QWidget *owner) {
-        Window dialog(state, services, owner);
-        (dialog.*setText)(text);
+    return [action, &state, services](const frontend::core::Equation &equation, QWidget *owner) {
+        Window dialog(equation, state.decimals(), services, owner);
+        (dialog.*setText)(frontend::toQt(frontend::core::actionText(action, equation)));
         services.modal.run(dialog);
     };
 }
@@ -29,10 +31,11 @@ void registerAnalysisTools(
     frontend::ActionRegistry &actions, const frontend::core::KovalinState &state, platform::Services services)
 {
     using frontend::core::Action;
-    actions.add(Action::Evaluate, opener<FrmEvaluate, &FrmEvaluate::setPolynomial>(state, services));
-    actions.add(Action::Table, opener<FrmTableNew, &FrmTableNew::setFunction>(state, services));
-    actions.add(Action::Calculus, opener<FrmCalculusNew, &FrmCalculusNew::setFunction>(state, services));
-    actions.add(Action::Length, opener<FrmLengthNew, &FrmLengthNew::setFunction>(state, services));
+    actions.add(Action::Evaluate, opener<FrmEvaluate, &FrmEvaluate::setPolynomial>(Action::Evaluate, state, services));
+    actions.add(Action::Table, opener<FrmTableNew, &FrmTableNew::setFunction>(Action::Table, state, services));
+    actions.add(
+        Action::Calculus, opener<FrmCalculusNew, &FrmCalculusNew::setFunction>(Action::Calculus, state, services));
+    actions.add(Action::Length, opener<FrmLengthNew, &FrmLengthNew::setFunction>(Action::Length, state, services));
 }
 
 } // namespace tools::analysis

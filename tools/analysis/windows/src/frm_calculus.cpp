@@ -1,13 +1,15 @@
 #include "tools/analysis/frm_calculus.h"
 
 #include "frontend/core/text_file.h"
-#include "frontend/dialog_parts.h"
-#include "frontend/qt_text.h"
+#include "frontend/kit/dialog_parts.h"
+#include "frontend/kit/feedback.h"
+#include "frontend/kit/messages.h"
+#include "frontend/kit/qt_text.h"
+#include "limits_refusal.h"
 #include "platform/clipboard.h"
 #include "platform/file_dialogs.h"
 #include "platform/modal_runner.h"
 #include "platform/twips.h"
-#include "tool_window.h"
 #include "tools/analysis/evaluation.h"
 #include "tools/analysis/messages.h"
 
@@ -61,10 +63,10 @@ CalculusResultWindow::CalculusResultWindow(
 
 QWidget *CalculusResultWindow::buildTop(const Names &names)
 {
-    QGroupBox *group = ui::frame("frmCalcLength", names.topFrame);
+    QGroupBox *group = frontend::frame(names.topFrame, "frmCalcLength");
     auto *layout = new QVBoxLayout(group);
-    m_txtFunction = ui::display("txtFunction", true);
-    layout->addLayout(ui::row({ ui::label(QStringLiteral("lblFunction"), tr("Original function:")), m_txtFunction }));
+    m_txtFunction = frontend::display("txtFunction", true);
+    layout->addLayout(frontend::row({ frontend::label(tr("Original function:"), "lblFunction"), m_txtFunction }));
     auto *points = new QHBoxLayout;
     m_pointRow = points;
     layout->addLayout(points);
@@ -73,22 +75,22 @@ QWidget *CalculusResultWindow::buildTop(const Names &names)
 
 QWidget *CalculusResultWindow::buildPoint(const Names &names)
 {
-    m_pointFrame = ui::frame(names.pointFrame, names.pointFrameTitle);
-    m_pointValue = ui::display(names.pointValue);
+    m_pointFrame = frontend::frame(names.pointFrameTitle, names.pointFrame);
+    m_pointValue = frontend::display(names.pointValue);
     auto *layout = new QVBoxLayout(m_pointFrame);
-    layout->addLayout(ui::row({ ui::label(QStringLiteral("lblPoint"), names.pointCaption), m_pointValue }));
+    layout->addLayout(frontend::row({ frontend::label(names.pointCaption, "lblPoint"), m_pointValue }));
     return m_pointFrame;
 }
 
 QWidget *CalculusResultWindow::buildResult(const Names &names)
 {
-    QGroupBox *group = ui::frame("frmEquation", names.resultFrame);
+    QGroupBox *group = frontend::frame(names.resultFrame, "frmEquation");
     auto *layout = new QVBoxLayout(group);
-    layout->addWidget(ui::label(QStringLiteral("lblEquation"), names.resultLabel));
-    m_line = ui::display(names.line, true);
+    layout->addWidget(frontend::label(names.resultLabel, "lblEquation"));
+    m_line = frontend::display(names.line, true);
     m_list = new QListWidget;
     m_list->setObjectName(QLatin1String(names.list));
-    m_list->setFont(ui::fixedFont());
+    m_list->setFont(frontend::fixedFont());
     layout->addWidget(m_line);
     layout->addWidget(m_list, 1);
     return group;
@@ -99,13 +101,13 @@ QWidget *CalculusResultWindow::buildButtons(const Names &names)
     m_frmButtons = new QWidget;
     m_frmButtons->setObjectName(QStringLiteral("frmButtons"));
     m_frmButtons->setFixedHeight(platform::twipsToPixels(buttonFrameHeight, this));
-    QPushButton *copy = ui::button("btnCopy", tr("Copy"), names.copyTip);
-    QPushButton *close = ui::button("btnClose", tr("Close"));
-    QPushButton *save = ui::button("btnSave", tr("Save"), names.saveTip);
+    QPushButton *copy = frontend::button(tr("Copy"), "btnCopy", names.copyTip);
+    QPushButton *close = frontend::button(tr("Close"), "btnClose");
+    QPushButton *save = frontend::button(tr("Save"), "btnSave", names.saveTip);
     connect(copy, &QPushButton::clicked, this, &CalculusResultWindow::btnCopy_Click);
     connect(close, &QPushButton::clicked, this, &CalculusResultWindow::btnClose_Click);
     connect(save, &QPushButton::clicked, this, &CalculusResultWindow::btnSave_Click);
-    QBoxLayout *buttons = ui::row({ copy, close, save });
+    QBoxLayout *buttons = frontend::row({ copy, close, save });
     buttons->insertStretch(0);
     m_frmButtons->setLayout(buttons);
     return m_frmButtons;
@@ -145,7 +147,7 @@ void CalculusResultWindow::btnSave_Click()
     if (!path || path->isEmpty()) {
         return;
     }
-    if (!frontend::core::WriteLines(frontend::toPath(*path), CalculusFileLines(m_kind, m_result))) {
+    if (!frontend::core::writeLines(frontend::toPath(*path), CalculusFileLines(m_kind, m_result))) {
         m_services.messages.show(msg::saveFailed(*path), this);
     }
 }
@@ -168,8 +170,8 @@ FrmCalculusD::FrmCalculusD(platform::Services services, QWidget *parent)
             tr("Save derivative") },
         parent)
 {
-    m_txtX = ui::display("txtX");
-    pointRow()->addWidget(ui::label(QStringLiteral("lblX"), tr("x = ")));
+    m_txtX = frontend::display("txtX");
+    pointRow()->addWidget(frontend::label(tr("x = "), "lblX"));
     pointRow()->addWidget(m_txtX);
 }
 
@@ -196,11 +198,11 @@ FrmCalculusI::FrmCalculusI(platform::Services services, QWidget *parent)
             tr("Save differential") },
         parent)
 {
-    m_txtX1 = ui::display("txtX1");
-    m_txtX2 = ui::display("txtX2");
-    pointRow()->addWidget(ui::label(QStringLiteral("lblX1"), tr("x1 = ")));
+    m_txtX1 = frontend::display("txtX1");
+    m_txtX2 = frontend::display("txtX2");
+    pointRow()->addWidget(frontend::label(tr("x1 = "), "lblX1"));
     pointRow()->addWidget(m_txtX1);
-    pointRow()->addWidget(ui::label(QStringLiteral("lblX2"), tr("x2 = ")));
+    pointRow()->addWidget(frontend::label(tr("x2 = "), "lblX2"));
     pointRow()->addWidget(m_txtX2);
 }
 
@@ -210,9 +212,11 @@ void FrmCalculusI::setPoints(const QString &first, const QString &second)
     m_txtX2->setText(second);
 }
 
-FrmCalculusNew::FrmCalculusNew(const frontend::core::KovalinState &state, platform::Services services, QWidget *parent)
+FrmCalculusNew::FrmCalculusNew(
+    const frontend::core::Equation &equation, std::size_t decimals, platform::Services services, QWidget *parent)
     : QDialog(parent)
-    , m_state(state)
+    , m_equation(equation)
+    , m_decimals(decimals)
     , m_services(services)
 {
     setObjectName(QStringLiteral("frmCalculusNew"));
@@ -225,31 +229,31 @@ FrmCalculusNew::FrmCalculusNew(const frontend::core::KovalinState &state, platfo
 
 QWidget *FrmCalculusNew::buildChoice()
 {
-    QGroupBox *group = ui::frame("frmNewCalculus", tr("Find Differential/Integral of Function"));
+    QGroupBox *group = frontend::frame(tr("Find Differential/Integral of Function"), "frmNewCalculus");
     auto *layout = new QVBoxLayout(group);
-    layout->addWidget(ui::label(
-        QStringLiteral("lblCalculusNew_0"), tr("Would you like to differentiate or integrate the function below?")));
-    m_txtFunction = ui::display("txtFunction", true);
-    layout->addLayout(ui::row({ ui::label(QStringLiteral("lblCalculusNew_1"), tr("Function:")), m_txtFunction }));
+    layout->addWidget(
+        frontend::label(tr("Would you like to differentiate or integrate the function below?"), "lblCalculusNew_0"));
+    m_txtFunction = frontend::display("txtFunction", true);
+    layout->addLayout(frontend::row({ frontend::label(tr("Function:"), "lblCalculusNew_1"), m_txtFunction }));
     m_optDiff = frontend::radio(tr("&Differentiate"), "optDiff");
     m_optDiff->setChecked(true);
     m_optInteg = frontend::radio(tr("&Integrate"), "optInteg");
-    layout->addLayout(ui::row({ m_optDiff, m_optInteg }));
+    layout->addLayout(frontend::row({ m_optDiff, m_optInteg }));
 
-    m_frmDiff = ui::frame("frmDiff", QString());
-    m_txtDiff = ui::numberBox("txtDiff", QStringLiteral("x"));
+    m_frmDiff = frontend::frame(QString(), "frmDiff");
+    m_txtDiff = frontend::numberBox("txtDiff", QStringLiteral("x"));
     auto *diff = new QVBoxLayout(m_frmDiff);
-    diff->addWidget(ui::label(QStringLiteral("lblDiff"), tr("Find the tangent's slope at")));
-    diff->addLayout(ui::row({ ui::label(QStringLiteral("lblCalculusNew_2"), tr("x = ")), m_txtDiff }));
+    diff->addWidget(frontend::label(tr("Find the tangent's slope at"), "lblDiff"));
+    diff->addLayout(frontend::row({ frontend::label(tr("x = "), "lblCalculusNew_2"), m_txtDiff }));
 
-    m_frmInteg = ui::frame("frmInteg", QString());
-    m_txtInteg1 = ui::numberBox("txtInteg1", QStringLiteral("x"));
-    m_txtInteg2 = ui::numberBox("txtInteg2", QStringLiteral("x"));
+    m_frmInteg = frontend::frame(QString(), "frmInteg");
+    m_txtInteg1 = frontend::numberBox("txtInteg1", QStringLiteral("x"));
+    m_txtInteg2 = frontend::numberBox("txtInteg2", QStringLiteral("x"));
     auto *integ = new QVBoxLayout(m_frmInteg);
-    integ->addWidget(ui::label(QStringLiteral("Label1"), tr("Find the area under the curve between")));
-    integ->addLayout(ui::row({ ui::label(QStringLiteral("lblCalculusNew_3"), tr("x1 = ")),
+    integ->addWidget(frontend::label(tr("Find the area under the curve between"), "Label1"));
+    integ->addLayout(frontend::row({ frontend::label(tr("x1 = "), "lblCalculusNew_3"),
         m_txtInteg1,
-        ui::label(QStringLiteral("lblCalculusNew_4"), tr("x2 = ")),
+        frontend::label(tr("x2 = "), "lblCalculusNew_4"),
         m_txtInteg2 }));
     layout->addWidget(m_frmDiff);
     layout->addWidget(m_frmInteg);
@@ -260,11 +264,11 @@ QWidget *FrmCalculusNew::buildChoice()
 
 QLayout *FrmCalculusNew::buildButtons()
 {
-    m_btnCancel = ui::button("btnCancel", tr("Cancel"));
-    QPushButton *calculate = ui::button("btnCalculate", tr("Calculate"));
+    m_btnCancel = frontend::button(tr("Cancel"), "btnCancel");
+    QPushButton *calculate = frontend::button(tr("Calculate"), "btnCalculate");
     connect(m_btnCancel, &QPushButton::clicked, this, &FrmCalculusNew::btnCancel_Click);
     connect(calculate, &QPushButton::clicked, this, &FrmCalculusNew::btnCalculate_Click);
-    QBoxLayout *layout = ui::row({ calculate, m_btnCancel });
+    QBoxLayout *layout = frontend::row({ calculate, m_btnCancel });
     layout->insertStretch(0);
     return layout;
 }
@@ -294,7 +298,7 @@ void FrmCalculusNew::btnCancel_Click()
 
 void FrmCalculusNew::btnCalculate_Click()
 {
-    ui::guarded(m_services.messages, this, [this] {
+    frontend::guarded(m_services.messages, this, [this] {
         if (m_optDiff->isChecked()) {
             calculateDerivative();
         } else {
@@ -303,34 +307,20 @@ void FrmCalculusNew::btnCalculate_Click()
     });
 }
 
-std::optional<std::vector<double>> FrmCalculusNew::coefficients()
-{
-    const auto values = frontend::core::CoefficientValues(m_state.coefficients());
-    if (!values) {
-        m_services.messages.show(msg::overflow(), this);
-        return std::nullopt;
-    }
-    return RealParts(*values);
-}
-
 void FrmCalculusNew::calculateDerivative()
 {
     m_txtDiff->setText(m_txtDiff->text().toLower());
     const DiffRequest request = CheckDiffRequest(toStd(m_txtDiff->text()));
     if (request.EntryError) {
-        ui::refuse(m_services.messages, this, m_txtDiff, msg::diffInputError(), request.ConversionFailed);
+        frontend::refuse(m_services.messages, this, m_txtDiff, msg::diffInputError(), request.ConversionFailed);
         return;
     }
     if (request.zeroed) {
         m_txtDiff->setText(QStringLiteral("0"));
     }
-    const auto c = coefficients();
-    if (!c) {
-        return;
-    }
-    const CalculusResult result = Differentiate(*c, request.x, m_state.decimals());
+    const CalculusResult result = Differentiate(realParts(m_equation.values), request.x, m_decimals);
     if (result.overflow) {
-        m_services.messages.show(msg::overflow(), this);
+        m_services.messages.show(frontend::msg::overflow(), this);
         return;
     }
     FrmCalculusD window(m_services, this);
@@ -347,7 +337,7 @@ void FrmCalculusNew::calculateIntegral()
     const IntegRequest request = CheckIntegRequest(toStd(m_txtInteg1->text()), toStd(m_txtInteg2->text()));
     if (request.missing != MissingValue::None) {
         const bool first = request.missing == MissingValue::First;
-        ui::refuse(m_services.messages,
+        frontend::refuse(m_services.messages,
             this,
             first ? m_txtInteg1 : m_txtInteg2,
             first ? msg::integFirstMissing() : msg::integSecondMissing());
@@ -362,17 +352,13 @@ void FrmCalculusNew::calculateIntegral()
             { msg::integInputError(), msg::integSecondNotGreater(), msg::integSameValues() })) {
         return;
     }
-    const auto c = coefficients();
-    if (!c) {
-        return;
-    }
     std::optional<std::pair<double, double>> limits;
     if (request.limits) {
         limits = std::pair { request.limits->x1, request.limits->x2 };
     }
-    const CalculusResult result = Integrate(*c, limits, m_state.decimals());
+    const CalculusResult result = Integrate(realParts(m_equation.values), limits, m_decimals);
     if (result.overflow) {
-        m_services.messages.show(msg::overflow(), this);
+        m_services.messages.show(frontend::msg::overflow(), this);
         return;
     }
     FrmCalculusI window(m_services, this);

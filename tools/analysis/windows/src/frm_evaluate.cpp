@@ -1,9 +1,11 @@
 #include "tools/analysis/frm_evaluate.h"
 
 #include "frontend/core/number_text.h"
-#include "frontend/qt_text.h"
+#include "frontend/kit/dialog_parts.h"
+#include "frontend/kit/feedback.h"
+#include "frontend/kit/messages.h"
+#include "frontend/kit/qt_text.h"
 #include "platform/clipboard.h"
-#include "tool_window.h"
 #include "tools/analysis/evaluation.h"
 #include "tools/analysis/messages.h"
 #include "tools/analysis/x_values.h"
@@ -30,12 +32,12 @@ QBoxLayout *complexRow(const QString &caption, int first, QLineEdit *re, QLineEd
     const auto name = [first](const char *base, int offset) -> QString {
         return QLatin1String(base) + QLatin1Char('_') + QString::number(first + offset);
     };
-    QBoxLayout *layout = ui::row({ ui::label(name("lblLengthNew", 0), caption),
-        ui::label(name("lblP", 0), QStringLiteral("(")),
+    QBoxLayout *layout = frontend::row({ frontend::label(caption, qPrintable(name("lblLengthNew", 0))),
+        frontend::label(QStringLiteral("("), qPrintable(name("lblP", 0))),
         re,
-        ui::label(name("lblPlus", 0), QStringLiteral(" + ")),
+        frontend::label(QStringLiteral(" + "), qPrintable(name("lblPlus", 0))),
         im,
-        ui::label(name("lblI", 0), QStringLiteral("i)")) });
+        frontend::label(QStringLiteral("i)"), qPrintable(name("lblI", 0))) });
     layout->setStretch(2, 1);
     layout->setStretch(4, 1);
     return layout;
@@ -43,9 +45,11 @@ QBoxLayout *complexRow(const QString &caption, int first, QLineEdit *re, QLineEd
 
 } // namespace
 
-FrmEvaluate::FrmEvaluate(const frontend::core::KovalinState &state, platform::Services services, QWidget *parent)
+FrmEvaluate::FrmEvaluate(
+    const frontend::core::Equation &equation, std::size_t decimals, platform::Services services, QWidget *parent)
     : QDialog(parent)
-    , m_state(state)
+    , m_equation(equation)
+    , m_decimals(decimals)
     , m_services(services)
 {
     setObjectName(QStringLiteral("frmEvaluate"));
@@ -59,42 +63,41 @@ FrmEvaluate::FrmEvaluate(const frontend::core::KovalinState &state, platform::Se
 
 QWidget *FrmEvaluate::buildInput()
 {
-    QGroupBox *group = ui::frame("frmEvaluatePol", tr("Values of Unknown 'x'"));
+    QGroupBox *group = frontend::frame(tr("Values of Unknown 'x'"), "frmEvaluatePol");
     auto *layout = new QVBoxLayout(group);
-    layout->addWidget(ui::label(QStringLiteral("lblLengthNew_0"),
-        tr("Enter the value of 'x' for which you would like to evaluate the polynomial below.")));
-    m_txtXA = ui::numberBox("txtXA");
-    m_txtXB = ui::numberBox("txtXB");
+    layout->addWidget(frontend::label(
+        tr("Enter the value of 'x' for which you would like to evaluate the polynomial below."), "lblLengthNew_0"));
+    m_txtXA = frontend::numberBox("txtXA");
+    m_txtXB = frontend::numberBox("txtXB");
     layout->addLayout(complexRow(tr("x ="), 1, m_txtXA, m_txtXB));
-    m_txtPolynomial = ui::display("txtPolynomial", true);
+    m_txtPolynomial = frontend::display("txtPolynomial", true);
     layout->addWidget(m_txtPolynomial);
     return group;
 }
 
 QWidget *FrmEvaluate::buildValue()
 {
-    QGroupBox *group = ui::frame("frmArcLength", tr("Value of Polynomial"));
+    QGroupBox *group = frontend::frame(tr("Value of Polynomial"), "frmArcLength");
     auto *layout = new QVBoxLayout(group);
-    layout->addWidget(
-        ui::label(QStringLiteral("lblLengthNew_2"), tr("Below is the value of the evaluated polynomial.")));
-    m_txtEvaluateA = ui::display("txtEvaluateA");
-    m_txtEvaluateB = ui::display("txtEvaluateB");
+    layout->addWidget(frontend::label(tr("Below is the value of the evaluated polynomial."), "lblLengthNew_2"));
+    m_txtEvaluateA = frontend::display("txtEvaluateA");
+    m_txtEvaluateB = frontend::display("txtEvaluateB");
     layout->addLayout(complexRow(tr("Value of polynomial:"), 3, m_txtEvaluateA, m_txtEvaluateB));
     layout->addWidget(
-        ui::label(QStringLiteral("lblNote"), tr("A very small solution (i.e. E<-10) may actually be equal to zero.")));
+        frontend::label(tr("A very small solution (i.e. E<-10) may actually be equal to zero."), "lblNote"));
     return group;
 }
 
 QLayout *FrmEvaluate::buildButtons()
 {
-    QPushButton *evaluate = ui::button("btnEvaluate", tr("Evaluate"), tr("Evaluate polynomial"));
-    m_btnCopy = ui::button("btnCopy", tr("Copy"), tr("Copy polynomial's value"));
+    QPushButton *evaluate = frontend::button(tr("Evaluate"), "btnEvaluate", tr("Evaluate polynomial"));
+    m_btnCopy = frontend::button(tr("Copy"), "btnCopy", tr("Copy polynomial's value"));
     m_btnCopy->setEnabled(false);
-    m_btnClose = ui::button("btnClose", tr("Cancel"));
+    m_btnClose = frontend::button(tr("Cancel"), "btnClose");
     connect(evaluate, &QPushButton::clicked, this, &FrmEvaluate::btnEvaluate_Click);
     connect(m_btnCopy, &QPushButton::clicked, this, &FrmEvaluate::btnCopy_Click);
     connect(m_btnClose, &QPushButton::clicked, this, &FrmEvaluate::btnClose_Click);
-    QBoxLayout *layout = ui::row({ evaluate, m_btnCopy, m_btnClose });
+    QBoxLayout *layout = frontend::row({ evaluate, m_btnCopy, m_btnClose });
     layout->insertStretch(0);
     return layout;
 }
@@ -107,12 +110,12 @@ void FrmEvaluate::setPolynomial(const QString &text)
 
 void FrmEvaluate::btnEvaluate_Click()
 {
-    ui::guarded(m_services.messages, this, [this] {
+    frontend::guarded(m_services.messages, this, [this] {
         QLineEdit *const boxes[] = { m_txtXA, m_txtXB };
         const XValuesCheck check =
             CheckXValues({ toStd(m_txtXA->text()), toStd(m_txtXB->text()) }, ReadMode::Lenient, true);
         if (check.EntryError) {
-            ui::refuse(m_services.messages,
+            frontend::refuse(m_services.messages,
                 this,
                 boxes[check.focus.value_or(0)],
                 msg::evaluateInputError(),
@@ -122,13 +125,13 @@ void FrmEvaluate::btnEvaluate_Click()
         for (const std::size_t zeroed : check.zeroed) {
             boxes[zeroed]->setText(QStringLiteral("0"));
         }
-        const Evaluation evaluation = EvaluatePolynomial(m_state.coefficients(), { check.values[0], check.values[1] });
+        const Evaluation evaluation = EvaluatePolynomial(m_equation, { check.values[0], check.values[1] });
         if (evaluation.EvalOverflow) {
-            m_services.messages.show(msg::overflow(), this);
+            m_services.messages.show(frontend::msg::overflow(), this);
             return;
         }
-        m_txtEvaluateA->setText(toQt(frontend::core::FormatNumber(evaluation.value.re, m_state.decimals())));
-        m_txtEvaluateB->setText(toQt(frontend::core::FormatNumber(evaluation.value.im, m_state.decimals())));
+        m_txtEvaluateA->setText(toQt(frontend::core::FormatNumber(evaluation.value.re, m_decimals)));
+        m_txtEvaluateB->setText(toQt(frontend::core::FormatNumber(evaluation.value.im, m_decimals)));
         m_savedXA = m_txtXA->text();
         m_savedXB = m_txtXB->text();
         setWindowTitle(tr("Kovalin - Evaluate Polynomial - [Evaluated]"));
@@ -139,9 +142,9 @@ void FrmEvaluate::btnEvaluate_Click()
 
 void FrmEvaluate::btnCopy_Click()
 {
-    const std::string text = EvaluateCopyText({ toStd(m_savedXA),
+    const std::string text = evaluateCopyText({ toStd(m_savedXA),
         toStd(m_savedXB),
-        m_state.coefficients(),
+        m_equation.texts,
         toStd(m_txtEvaluateA->text()),
         toStd(m_txtEvaluateB->text()) });
     m_services.clipboard.setText(toQt(text));

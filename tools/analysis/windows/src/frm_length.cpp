@@ -1,11 +1,13 @@
 #include "tools/analysis/frm_length.h"
 
-#include "frontend/engine_requests.h"
-#include "frontend/messages.h"
-#include "frontend/qt_text.h"
+#include "frontend/kit/dialog_parts.h"
+#include "frontend/kit/engine_requests.h"
+#include "frontend/kit/feedback.h"
+#include "frontend/kit/messages.h"
+#include "frontend/kit/qt_text.h"
+#include "limits_refusal.h"
 #include "platform/clipboard.h"
 #include "platform/modal_runner.h"
-#include "tool_window.h"
 #include "tools/analysis/arc_length.h"
 #include "tools/analysis/evaluation.h"
 #include "tools/analysis/messages.h"
@@ -29,29 +31,30 @@ FrmLength::FrmLength(platform::Services services, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmLength"));
     setWindowTitle(tr("Kovalin - Length of Curve - [Calculated]"));
-    QGroupBox *top = ui::frame("frmCalcLength", tr("Find Length of Graphed Function's Curve"));
-    m_txtFunction = ui::display("txtFunction", true);
-    m_txtXY1 = ui::display("txtXY1");
-    m_txtXY2 = ui::display("txtXY2");
+    QGroupBox *top = frontend::frame(tr("Find Length of Graphed Function's Curve"), "frmCalcLength");
+    m_txtFunction = frontend::display("txtFunction", true);
+    m_txtXY1 = frontend::display("txtXY1");
+    m_txtXY2 = frontend::display("txtXY2");
     auto *topLayout = new QVBoxLayout(top);
-    topLayout->addLayout(ui::row({ ui::label(QStringLiteral("lblLength_0"), tr("Function:")), m_txtFunction }));
+    topLayout->addLayout(frontend::row({ frontend::label(tr("Function:"), "lblLength_0"), m_txtFunction }));
     topLayout->addWidget(
-        ui::label(QStringLiteral("lblLength_1"), tr("Below are the function and the two given coordinates on it:")));
-    topLayout->addLayout(ui::row({ ui::label(QStringLiteral("lblLength_2"), tr("Coordinates:")), m_txtXY1, m_txtXY2 }));
+        frontend::label(tr("Below are the function and the two given coordinates on it:"), "lblLength_1"));
+    topLayout->addLayout(frontend::row({ frontend::label(tr("Coordinates:"), "lblLength_2"), m_txtXY1, m_txtXY2 }));
 
-    QGroupBox *result = ui::frame("frmArcLength", tr("Arc Length"));
-    m_txtArcLength = ui::display("txtArcLength");
+    QGroupBox *result = frontend::frame(tr("Arc Length"), "frmArcLength");
+    m_txtArcLength = frontend::display("txtArcLength");
     auto *resultLayout = new QVBoxLayout(result);
-    resultLayout->addWidget(ui::label(QStringLiteral("lblLength_3"),
+    resultLayout->addWidget(frontend::label(
         tr("The length of the graphed curve between the two given coordinates for the function above has been "
-           "calculated")));
-    resultLayout->addLayout(ui::row({ ui::label(QStringLiteral("lblLength_4"), tr("Arc length:")), m_txtArcLength }));
+           "calculated"),
+        "lblLength_3"));
+    resultLayout->addLayout(frontend::row({ frontend::label(tr("Arc length:"), "lblLength_4"), m_txtArcLength }));
 
-    QPushButton *copy = ui::button("btnCopy", tr("Copy"), tr("Copy arc length"));
-    QPushButton *close = ui::button("btnClose", tr("Close"));
+    QPushButton *copy = frontend::button(tr("Copy"), "btnCopy", tr("Copy arc length"));
+    QPushButton *close = frontend::button(tr("Close"), "btnClose");
     connect(copy, &QPushButton::clicked, this, &FrmLength::btnCopy_Click);
     connect(close, &QPushButton::clicked, this, &FrmLength::btnClose_Click);
-    QBoxLayout *buttons = ui::row({ copy, close });
+    QBoxLayout *buttons = frontend::row({ copy, close });
     buttons->insertStretch(0);
 
     auto *layout = new QVBoxLayout(this);
@@ -88,31 +91,34 @@ void FrmLength::btnClose_Click()
     reject();
 }
 
-FrmLengthNew::FrmLengthNew(const frontend::core::KovalinState &state, platform::Services services, QWidget *parent)
+FrmLengthNew::FrmLengthNew(
+    const frontend::core::Equation &equation, std::size_t decimals, platform::Services services, QWidget *parent)
     : QDialog(parent)
-    , m_state(state)
+    , m_equation(equation)
+    , m_decimals(decimals)
     , m_services(services)
 {
     setObjectName(QStringLiteral("frmLengthNew"));
     setWindowTitle(tr("Kovalin - Length of Curve - ['x' Values]"));
-    QGroupBox *group = ui::frame("frmNewLength", tr("Find Length of Graphed Function's Curve"));
-    m_txtFunction = ui::display("txtFunction", true);
-    m_txtX1 = ui::numberBox("txtX1");
-    m_txtX2 = ui::numberBox("txtX2");
+    QGroupBox *group = frontend::frame(tr("Find Length of Graphed Function's Curve"), "frmNewLength");
+    m_txtFunction = frontend::display("txtFunction", true);
+    m_txtX1 = frontend::numberBox("txtX1");
+    m_txtX2 = frontend::numberBox("txtX2");
     auto *inner = new QVBoxLayout(group);
-    inner->addLayout(ui::row({ ui::label(QStringLiteral("lblLengthNew_0"), tr("Function:")), m_txtFunction }));
-    inner->addWidget(ui::label(QStringLiteral("lblLengthNew_1"),
-        tr("For the function below, enter two values of 'x' between which you would like to find the arc length")));
-    inner->addLayout(ui::row({ ui::label(QStringLiteral("lblLengthNew_2"), tr("x1:")),
+    inner->addLayout(frontend::row({ frontend::label(tr("Function:"), "lblLengthNew_0"), m_txtFunction }));
+    inner->addWidget(frontend::label(
+        tr("For the function below, enter two values of 'x' between which you would like to find the arc length"),
+        "lblLengthNew_1"));
+    inner->addLayout(frontend::row({ frontend::label(tr("x1:"), "lblLengthNew_2"),
         m_txtX1,
-        ui::label(QStringLiteral("lblLengthNew_3"), tr("x2:")),
+        frontend::label(tr("x2:"), "lblLengthNew_3"),
         m_txtX2 }));
 
-    QPushButton *calculate = ui::button("btnCalculate", tr("Calculate"), tr("Calculate arc length"));
-    m_btnCancel = ui::button("btnCancel", tr("Cancel"));
+    QPushButton *calculate = frontend::button(tr("Calculate"), "btnCalculate", tr("Calculate arc length"));
+    m_btnCancel = frontend::button(tr("Cancel"), "btnCancel");
     connect(calculate, &QPushButton::clicked, this, &FrmLengthNew::btnCalculate_Click);
     connect(m_btnCancel, &QPushButton::clicked, this, &FrmLengthNew::btnCancel_Click);
-    QBoxLayout *buttons = ui::row({ calculate, m_btnCancel });
+    QBoxLayout *buttons = frontend::row({ calculate, m_btnCancel });
     buttons->insertStretch(0);
 
     auto *layout = new QVBoxLayout(this);
@@ -134,7 +140,7 @@ void FrmLengthNew::btnCancel_Click()
 
 void FrmLengthNew::btnCalculate_Click()
 {
-    ui::guarded(m_services.messages, this, [this] {
+    frontend::guarded(m_services.messages, this, [this] {
         calculate();
     });
 }
@@ -143,7 +149,7 @@ std::optional<double> FrmLengthNew::FindYValue(const std::vector<double> &coeffi
 {
     const auto y = analysis::FindYValue(coefficients, x);
     if (!y) {
-        m_services.messages.show(msg::overflow(), this);
+        m_services.messages.show(frontend::msg::overflow(), this);
         box->setFocus();
     }
     return y;
@@ -161,12 +167,7 @@ void FrmLengthNew::calculate()
         return;
     }
     m_btnCancel->setText(tr("Close"));
-    const auto values = frontend::core::CoefficientValues(m_state.coefficients());
-    if (!values) {
-        m_services.messages.show(msg::overflow(), this);
-        return;
-    }
-    const std::vector<double> c = RealParts(*values);
+    const std::vector<double> c = realParts(m_equation.values);
     const auto y1 = FindYValue(c, request.x1, m_txtX1);
     const auto y2 = y1 ? FindYValue(c, request.x2, m_txtX2) : std::nullopt;
     if (!y2) {
@@ -175,7 +176,7 @@ void FrmLengthNew::calculate()
     FrmLength window(m_services, this);
     window.setFunction(m_txtFunction->text());
     window.setArcLength(lengthText(c, request.x1, *y1, request.x2, *y2));
-    const std::size_t decimals = m_state.decimals();
+    const std::size_t decimals = m_decimals;
     window.setCoordinates(toQt(CoordinatesText(toStd(m_txtX1->text()), *y1, decimals)),
         toQt(CoordinatesText(toStd(m_txtX2->text()), *y2, decimals)));
     m_services.modal.run(window);
@@ -184,9 +185,9 @@ void FrmLengthNew::calculate()
 QString FrmLengthNew::lengthText(const std::vector<double> &coefficients, double x1, double y1, double x2, double y2)
 {
     if (coefficients.size() > 2) {
-        return frontend::RunLengthRequest(m_state, x1, x2, m_services, this);
+        return frontend::runLengthRequest(m_equation, x1, x2, m_decimals, m_services, this);
     }
-    const auto length = StraightLineLength(x1, y1, x2, y2, m_state.decimals());
+    const auto length = StraightLineLength(x1, y1, x2, y2, m_decimals);
     return length ? toQt(*length) : frontend::msg::inputTooLarge();
 }
 

@@ -1,10 +1,11 @@
 #include "tools/analysis/frm_table.h"
 
-#include "frontend/dialog_parts.h"
-#include "frontend/qt_text.h"
+#include "frontend/kit/dialog_parts.h"
+#include "frontend/kit/feedback.h"
+#include "frontend/kit/messages.h"
+#include "frontend/kit/qt_text.h"
 #include "platform/clipboard.h"
 #include "platform/modal_runner.h"
-#include "tool_window.h"
 #include "tools/analysis/messages.h"
 #include "tools/analysis/table_model.h"
 
@@ -60,9 +61,11 @@ void addBox(QFormLayout *form, const QString &caption, QLineEdit *box)
 
 } // namespace
 
-FrmTableNew::FrmTableNew(const frontend::core::KovalinState &state, platform::Services services, QWidget *parent)
+FrmTableNew::FrmTableNew(
+    const frontend::core::Equation &equation, std::size_t decimals, platform::Services services, QWidget *parent)
     : QDialog(parent)
-    , m_state(state)
+    , m_equation(equation)
+    , m_decimals(decimals)
     , m_services(services)
 {
     setObjectName(QStringLiteral("frmTableNew"));
@@ -77,29 +80,30 @@ FrmTableNew::FrmTableNew(const frontend::core::KovalinState &state, platform::Se
 
 QWidget *FrmTableNew::buildFunction()
 {
-    QGroupBox *group = ui::frame("frmNewCreate", tr("Function to be Used"));
+    QGroupBox *group = frontend::frame(tr("Function to be Used"), "frmNewCreate");
     auto *layout = new QVBoxLayout(group);
-    layout->addWidget(ui::label(QStringLiteral("lblNewCreate"),
-        tr("Below is the function for which a table of (x,y) values will be computed")));
-    m_txtFunction = ui::display("txtFunction", true);
+    layout->addWidget(frontend::label(
+        tr("Below is the function for which a table of (x,y) values will be computed"), "lblNewCreate"));
+    m_txtFunction = frontend::display("txtFunction", true);
     layout->addWidget(m_txtFunction);
     return group;
 }
 
 QWidget *FrmTableNew::buildData()
 {
-    QGroupBox *group = ui::frame("frmData", tr("Data to Create Table of Values"));
+    QGroupBox *group = frontend::frame(tr("Data to Create Table of Values"), "frmData");
     auto *layout = new QVBoxLayout(group);
-    layout->addWidget(ui::label(QStringLiteral("lblData"),
-        tr("For the function above, enter the necessary data to create the table of values of your choice")));
+    layout->addWidget(frontend::label(
+        tr("For the function above, enter the necessary data to create the table of values of your choice"),
+        "lblData"));
     m_optIntervalOne = frontend::radio(tr("'&x' intervals of 1 in table (x = 1, 2, 3...)"), "optIntervalOne");
     m_optIntervalOne->setChecked(true);
     m_optIntervalUser = frontend::radio(tr("&User-defined intervals of 'x'"), "optIntervalUser");
-    m_txtOneFirst = ui::numberBox("txtOneFirst");
-    m_txtOneLast = ui::numberBox("txtOneLast");
-    m_txtUserFirst = ui::numberBox("txtUserFirst");
-    m_txtUserInterval = ui::numberBox("txtUserInterval");
-    m_txtUserTotal = ui::numberBox("txtUserTotal");
+    m_txtOneFirst = frontend::numberBox("txtOneFirst");
+    m_txtOneLast = frontend::numberBox("txtOneLast");
+    m_txtUserFirst = frontend::numberBox("txtUserFirst");
+    m_txtUserInterval = frontend::numberBox("txtUserInterval");
+    m_txtUserTotal = frontend::numberBox("txtUserTotal");
 
     auto *one = new QFormLayout;
     addBox(one, tr("First 'x' value:"), m_txtOneFirst);
@@ -119,11 +123,11 @@ QWidget *FrmTableNew::buildData()
 
 QLayout *FrmTableNew::buildButtons()
 {
-    QPushButton *create = ui::button("btnCreate", tr("Create"), tr("Create table of values"));
-    m_btnCancel = ui::button("btnCancel", tr("Cancel"));
+    QPushButton *create = frontend::button(tr("Create"), "btnCreate", tr("Create table of values"));
+    m_btnCancel = frontend::button(tr("Cancel"), "btnCancel");
     connect(create, &QPushButton::clicked, this, &FrmTableNew::btnCreate_Click);
     connect(m_btnCancel, &QPushButton::clicked, this, &FrmTableNew::btnCancel_Click);
-    QBoxLayout *layout = ui::row({ create, m_btnCancel });
+    QBoxLayout *layout = frontend::row({ create, m_btnCancel });
     layout->insertStretch(0);
     return layout;
 }
@@ -181,15 +185,16 @@ QLineEdit *FrmTableNew::box(TableBox which) const
 
 void FrmTableNew::refuse(const TableRequest &request)
 {
-    ui::refuse(m_services.messages, this, box(request.focus), messageFor(request.problem), request.ConversionFailed);
+    frontend::refuse(
+        m_services.messages, this, box(request.focus), messageFor(request.problem), request.ConversionFailed);
 }
 
 void FrmTableNew::btnCreate_Click()
 {
-    ui::guarded(m_services.messages, this, [this] {
+    frontend::guarded(m_services.messages, this, [this] {
         const TableRequest request = m_optIntervalOne->isChecked()
-            ? CheckWholeNumberRun(toStd(m_txtOneFirst->text()), toStd(m_txtOneLast->text()))
-            : CheckUserRun(
+            ? checkWholeNumberRun(toStd(m_txtOneFirst->text()), toStd(m_txtOneLast->text()))
+            : checkUserRun(
                 toStd(m_txtUserFirst->text()), toStd(m_txtUserInterval->text()), toStd(m_txtUserTotal->text()));
         if (request.problem != TableProblem::None) {
             refuse(request);
@@ -197,12 +202,12 @@ void FrmTableNew::btnCreate_Click()
         }
         std::optional<TableBuild> build;
         {
-            const ui::BusyCursor busy;
-            build = m_state.isComplex() ? CreateTableC(m_state.coefficients(), request.run, m_state.decimals())
-                                        : CreateTableR(m_state.coefficients(), request.run, m_state.decimals());
+            const frontend::BusyCursor busy;
+            build = m_equation.isComplex() ? CreateTableC(m_equation, request.run, m_decimals)
+                                           : CreateTableR(m_equation, request.run, m_decimals);
         }
         if (build->EvalOverflow) {
-            m_services.messages.show(msg::overflow(), this);
+            m_services.messages.show(frontend::msg::overflow(), this);
             return;
         }
         m_btnCancel->setText(tr("Close"));
@@ -227,13 +232,13 @@ FrmTable::FrmTable(platform::Services services, ValueTable table, const QString 
 {
     setObjectName(QStringLiteral("frmTable"));
     setWindowTitle(tr("Kovalin - Table of Values - [Created]"));
-    QGroupBox *group = ui::frame("frmSolved", tr("Table of Values"));
+    QGroupBox *group = frontend::frame(tr("Table of Values"), "frmSolved");
     auto *inner = new QVBoxLayout(group);
-    inner->addWidget(ui::label(QStringLiteral("lblSolved_0"),
-        tr("The specified table of (x,y) values for the function below has been created")));
-    inner->addWidget(ui::label(
-        QStringLiteral("lblSolved_1"), tr("The table elements may be selected and dragged into a text editor")));
-    m_txtFunction = ui::display("txtFunction", true);
+    inner->addWidget(frontend::label(
+        tr("The specified table of (x,y) values for the function below has been created"), "lblSolved_0"));
+    inner->addWidget(
+        frontend::label(tr("The table elements may be selected and dragged into a text editor"), "lblSolved_1"));
+    m_txtFunction = frontend::display("txtFunction", true);
     m_txtFunction->setText(function);
     m_txtFunction->setCursorPosition(0);
     inner->addWidget(m_txtFunction);
@@ -241,7 +246,7 @@ FrmTable::FrmTable(platform::Services services, ValueTable table, const QString 
     m_model = new TableModel(std::move(table), this);
     m_lstTable = new QListView;
     m_lstTable->setObjectName(QStringLiteral("lstTable"));
-    m_lstTable->setFont(ui::fixedFont());
+    m_lstTable->setFont(frontend::fixedFont());
     m_lstTable->setUniformItemSizes(true);
     m_lstTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_lstTable->setDragEnabled(true);
@@ -259,13 +264,13 @@ FrmTable::FrmTable(platform::Services services, ValueTable table, const QString 
     m_lstTable->setModel(m_model);
     inner->addWidget(m_lstTable, 1);
 
-    QPushButton *selectAll = ui::button("btnSelectAll", tr("Select All"));
-    QPushButton *copy = ui::button("btnCopy", tr("Copy"), tr("Copy table of values"));
-    QPushButton *close = ui::button("btnClose", tr("Close"));
+    QPushButton *selectAll = frontend::button(tr("Select All"), "btnSelectAll");
+    QPushButton *copy = frontend::button(tr("Copy"), "btnCopy", tr("Copy table of values"));
+    QPushButton *close = frontend::button(tr("Close"), "btnClose");
     connect(selectAll, &QPushButton::clicked, this, &FrmTable::btnSelectAll_Click);
     connect(copy, &QPushButton::clicked, this, &FrmTable::btnCopy_Click);
     connect(close, &QPushButton::clicked, this, &FrmTable::btnClose_Click);
-    QBoxLayout *buttons = ui::row({ selectAll, copy, close });
+    QBoxLayout *buttons = frontend::row({ selectAll, copy, close });
     buttons->insertStretch(0);
 
     auto *layout = new QVBoxLayout(this);
@@ -281,9 +286,9 @@ void FrmTable::btnSelectAll_Click()
 
 void FrmTable::btnCopy_Click()
 {
-    ui::guarded(m_services.messages, this, [this] {
-        const ui::BusyCursor busy;
-        const auto text = TableCopyText(toStd(m_txtFunction->text()), m_model->table());
+    frontend::guarded(m_services.messages, this, [this] {
+        const frontend::BusyCursor busy;
+        const auto text = tableCopyText(toStd(m_txtFunction->text()), m_model->table());
         if (!text) {
             m_services.messages.show(msg::tableCopyScratchFailed(QDir::toNativeSeparators(QDir::currentPath())), this);
             return;

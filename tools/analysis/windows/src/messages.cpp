@@ -1,22 +1,16 @@
 #include "tools/analysis/messages.h"
 
-#include "frontend/messages.h"
-
-#include <QCoreApplication>
+#include "frontend/kit/messages.h"
 
 namespace tools::analysis::msg
 {
 namespace
 {
 
+using frontend::msg::tr;
 using platform::Message;
 using platform::MessageButtons;
 using platform::MessageIcon;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Kovalin", text);
-}
 
 Message exclamation(const char *text)
 {
@@ -29,15 +23,6 @@ Message critical(const char *text)
 }
 
 } // namespace
-
-Message overflow()
-{
-    return { tr("The input provided generated an overflow.") + QLatin1Char('\n')
-            + tr("Please provide smaller input values."),
-        tr("Input Error - Overflow"),
-        MessageIcon::Critical,
-        MessageButtons::Ok };
-}
 
 Message evaluateInputError()
 {

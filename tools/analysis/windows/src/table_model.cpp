@@ -1,6 +1,6 @@
 #include "tools/analysis/table_model.h"
 
-#include "frontend/qt_text.h"
+#include "frontend/kit/qt_text.h"
 
 #include <QMimeData>
 

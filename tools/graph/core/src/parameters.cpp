@@ -23,7 +23,7 @@ constexpr std::array allBoxes {
 /// A checked box's value: its text read as number text, then as the number it starts with.
 double valueOf(const std::string &text)
 {
-    return frontend::core::LeadingNumber(ReadNumber(text).value.toText());
+    return frontend::core::leadingNumber(ReadNumber(text).value.toText());
 }
 
 ParameterCheck refuse(ParameterCheck check, ParameterFault fault, ParameterBox box)
@@ -167,11 +167,11 @@ ParameterEntries ModifiedParameters(const GraphSettings &settings)
 {
     GraphParameterTexts texts = settings.remembered;
     if (settings.GraphZoomed) {
-        using frontend::core::GeneralNumberText;
-        texts.xMin = GeneralNumberText(settings.GraphXMin);
-        texts.xMax = GeneralNumberText(settings.GraphXMax);
-        texts.yMin = GeneralNumberText(settings.GraphYMin);
-        texts.yMax = GeneralNumberText(settings.GraphYMax);
+        using frontend::core::generalNumberText;
+        texts.xMin = generalNumberText(settings.GraphXMin);
+        texts.xMax = generalNumberText(settings.GraphXMax);
+        texts.yMin = generalNumberText(settings.GraphYMin);
+        texts.yMax = generalNumberText(settings.GraphYMax);
     }
     return withSwitches(settings, std::move(texts));
 }

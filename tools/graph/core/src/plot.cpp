@@ -47,12 +47,12 @@ std::optional<int> pixelOf(double position, int pixels)
 
 } // namespace
 
-PlotWindow WindowOf(const GraphSettings &settings)
+PlotWindow windowOf(const GraphSettings &settings)
 {
     return { settings.GraphXMin, settings.GraphXMax, settings.GraphYMin, settings.GraphYMax };
 }
 
-void StoreWindow(GraphSettings &settings, const PlotWindow &window)
+void storeWindow(GraphSettings &settings, const PlotWindow &window)
 {
     settings.GraphXMin = window.xmin;
     settings.GraphXMax = window.xmax;
@@ -60,9 +60,9 @@ void StoreWindow(GraphSettings &settings, const PlotWindow &window)
     settings.GraphYMax = window.ymax;
 }
 
-void StoreZoomedWindow(GraphSettings &settings, const PlotWindow &window)
+void storeZoomedWindow(GraphSettings &settings, const PlotWindow &window)
 {
-    StoreWindow(settings, window);
+    storeWindow(settings, window);
     settings.GraphZoomed = true;
 }
 
@@ -136,15 +136,14 @@ std::array<double, curveCount> PlotPolynomial::values(double x, const std::array
     return out;
 }
 
-std::optional<PlotPolynomial> PlotCoefficients(const frontend::core::KovalinState &state)
+std::optional<PlotPolynomial> plotCoefficients(const frontend::core::Equation &equation)
 {
-    const auto values = frontend::core::CoefficientValues(state.coefficients());
-    if (!values || values->empty()) {
+    if (equation.values.empty()) {
         return std::nullopt;
     }
     std::vector<double> real;
-    real.reserve(values->size());
-    for (const auto &value : *values) {
+    real.reserve(equation.values.size());
+    for (const auto &value : equation.values) {
         real.push_back(value.re);
     }
     return PlotPolynomial(std::move(real));
@@ -173,10 +172,10 @@ GraphPoint PlotMapping::graphAt(double px, double py) const
         m_window.ymax - py * (m_window.ymax - m_window.ymin) / m_height };
 }
 
-PlotRequest RequestFrom(const GraphSettings &settings, int width, int height)
+PlotRequest requestFrom(const GraphSettings &settings, int width, int height)
 {
     PlotRequest request;
-    request.window = WindowOf(settings);
+    request.window = windowOf(settings);
     request.width = width;
     request.height = height;
     request.quality = settings.GraphQuality;
@@ -188,7 +187,7 @@ PlotRequest RequestFrom(const GraphSettings &settings, int width, int height)
     return request;
 }
 
-std::vector<int> MarkPixels(double spacing, double lo, double hi, const PlotMapping &mapping, Axis axis)
+std::vector<int> markPixels(double spacing, double lo, double hi, const PlotMapping &mapping, Axis axis)
 {
     const int pixels = axis == Axis::X ? mapping.width() : mapping.height();
     const auto toPixel = [&](double v) {
@@ -229,7 +228,7 @@ std::vector<int> MarkPixels(double spacing, double lo, double hi, const PlotMapp
     return out;
 }
 
-std::vector<double> SampleXs(const PlotWindow &window, int width, int quality)
+std::vector<double> sampleXs(const PlotWindow &window, int width, int quality)
 {
     std::vector<double> xs;
     if (width <= 0 || quality <= 0) {
@@ -251,7 +250,7 @@ std::vector<double> SampleXs(const PlotWindow &window, int width, int quality)
     return xs;
 }
 
-std::optional<LineF> ClipLine(LineF line, double left, double top, double right, double bottom)
+std::optional<LineF> clipLine(LineF line, double left, double top, double right, double bottom)
 {
     if (!allFinite({ line.x1, line.y1, line.x2, line.y2 })) {
         return std::nullopt;
@@ -325,7 +324,7 @@ public:
             m_lines.push_back({ int(from.x), int(from.y), int(to.x), int(to.y) });
             return;
         }
-        if (const auto cut = ClipLine({ from.x, from.y, to.x, to.y }, -2.0, -2.0, m_right, m_bottom)) {
+        if (const auto cut = clipLine({ from.x, from.y, to.x, to.y }, -2.0, -2.0, m_right, m_bottom)) {
             m_lines.push_back({ int(std::lround(cut->x1)),
                 int(std::lround(cut->y1)),
                 int(std::lround(cut->x2)),
@@ -363,11 +362,11 @@ void drawTicks(PlotDrawing &drawing, const PlotRequest &request, const PlotMappi
     const double halfM = (w.xmax - w.xmin) / 50.0 / 2.0;
     Stroke xTicks { colours::xTicks, {} };
     if (const auto rows = pixelSpan(mapping.pixelY(halfL), mapping.pixelY(-halfL), request.height)) {
-        addVertical(xTicks, MarkPixels(t, w.xmin, w.xmax, mapping, Axis::X), *rows);
+        addVertical(xTicks, markPixels(t, w.xmin, w.xmax, mapping, Axis::X), *rows);
     }
     Stroke yTicks { colours::yTicks, {} };
     if (const auto columns = pixelSpan(mapping.pixelX(-halfM), mapping.pixelX(halfM), request.width)) {
-        addHorizontal(yTicks, MarkPixels(t, w.ymin, w.ymax, mapping, Axis::Y), *columns);
+        addHorizontal(yTicks, markPixels(t, w.ymin, w.ymax, mapping, Axis::Y), *columns);
     }
     drawing.strokes.push_back(std::move(xTicks));
     drawing.strokes.push_back(std::move(yTicks));
@@ -378,8 +377,8 @@ void drawGrid(PlotDrawing &drawing, const PlotRequest &request, const PlotMappin
     const PlotWindow &w = request.window;
     const double g = request.gridFreq;
     Stroke grid { colours::grid, {} };
-    addVertical(grid, MarkPixels(g, w.xmin, w.xmax, mapping, Axis::X), { 0, request.height - 1 });
-    addHorizontal(grid, MarkPixels(g, w.ymin, w.ymax, mapping, Axis::Y), { 0, request.width - 1 });
+    addVertical(grid, markPixels(g, w.xmin, w.xmax, mapping, Axis::X), { 0, request.height - 1 });
+    addHorizontal(grid, markPixels(g, w.ymin, w.ymax, mapping, Axis::Y), { 0, request.width - 1 });
     drawing.strokes.push_back(std::move(grid));
 }
 
@@ -443,7 +442,7 @@ void drawCurve(Stroke &stroke, const std::vector<std::optional<Sample>> &samples
 
 void drawCurves(PlotDrawing &drawing, const PlotRequest &request, const PlotPolynomial &polynomial)
 {
-    const std::vector<double> xs = SampleXs(request.window, request.width, request.quality);
+    const std::vector<double> xs = sampleXs(request.window, request.width, request.quality);
     std::array<std::vector<double>, curveCount> ys;
     for (auto &column : ys) {
         column.resize(xs.size());
@@ -466,7 +465,7 @@ void drawCurves(PlotDrawing &drawing, const PlotRequest &request, const PlotPoly
 
 } // namespace
 
-PlotDrawing DrawPlot(const PlotRequest &request, const PlotPolynomial *polynomial)
+PlotDrawing drawPlot(const PlotRequest &request, const PlotPolynomial *polynomial)
 {
     PlotDrawing drawing;
     drawing.width = request.width;
@@ -488,7 +487,7 @@ PlotDrawing DrawPlot(const PlotRequest &request, const PlotPolynomial *polynomia
     return drawing;
 }
 
-PlotWindow ZoomedOut(const PlotWindow &window)
+PlotWindow zoomedOut(const PlotWindow &window)
 {
     const double dx = 0.5 * std::fabs(window.xmax - window.xmin);
     const double dy = 0.5 * std::fabs(window.ymax - window.ymin);
@@ -500,7 +499,7 @@ PlotWindow ZoomedOut(const PlotWindow &window)
     return out;
 }
 
-ZoomRect ZoomRectangle(GraphPoint start, GraphPoint corner)
+ZoomRect zoomRectangle(GraphPoint start, GraphPoint corner)
 {
     return { std::min(start.x, corner.x),
         std::max(start.y, corner.y),
@@ -508,7 +507,7 @@ ZoomRect ZoomRectangle(GraphPoint start, GraphPoint corner)
         std::fabs(corner.y - start.y) };
 }
 
-std::optional<PlotWindow> ZoomedIn(const ZoomRect &rect)
+std::optional<PlotWindow> zoomedIn(const ZoomRect &rect)
 {
     const PlotWindow window { rect.left, rect.left + rect.width, rect.top - rect.height, rect.top };
     if (!(window.xmin < window.xmax && window.ymin < window.ymax)
@@ -531,20 +530,20 @@ double cutToTenDecimals(double v)
 
 } // namespace
 
-std::string CoordinateText(GraphPoint point, std::size_t decimals)
+std::string coordinateText(GraphPoint point, std::size_t decimals)
 {
     using frontend::core::FormatNumber;
     return "(" + FormatNumber(cutToTenDecimals(point.x), decimals) + "; "
         + FormatNumber(cutToTenDecimals(point.y), decimals) + ")";
 }
 
-CurveReadOut ReadOutAt(const PlotPolynomial &polynomial, const PlotWindow &window, double x, std::size_t decimals)
+CurveReadOut readOutAt(const PlotPolynomial &polynomial, const PlotWindow &window, double x, std::size_t decimals)
 {
     const auto values = polynomial.values(x, { true, true, false, false });
     const double y = values[index(Curve::Function)];
     const double s = values[index(Curve::FirstDerivative)];
     CurveReadOut out;
-    out.label = CoordinateText({ x, y }, decimals) + " dy/dx = " + frontend::core::FormatScientific(s, decimals);
+    out.label = coordinateText({ x, y }, decimals) + " dy/dx = " + frontend::core::formatScientific(s, decimals);
     out.showLines = y >= window.ymin && y <= window.ymax && polynomial.degree() != 1;
     out.ver = { x, window.ymax + 1.0, x, window.ymin - 1.0 };
     const double left = window.xmin - 1.0;

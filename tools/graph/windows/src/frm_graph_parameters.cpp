@@ -1,8 +1,8 @@
 #include "graph/frm_graph_parameters.h"
 
-#include "frontend/feedback.h"
-#include "frontend/messages.h"
-#include "frontend/qt_text.h"
+#include "frontend/kit/feedback.h"
+#include "frontend/kit/messages.h"
+#include "frontend/kit/qt_text.h"
 #include "graph/messages.h"
 #include "platform/message_service.h"
 
@@ -39,13 +39,13 @@ QString percent(int value)
 
 } // namespace
 
-FrmGraphParameters::FrmGraphParameters(frontend::core::KovalinState &state,
+FrmGraphParameters::FrmGraphParameters(frontend::core::GraphSettings &settings,
     platform::MessageService &messages,
     const QString &function,
     const core::ParameterEntries &entries,
     QWidget *parent)
     : QDialog(parent)
-    , m_state(state)
+    , m_settings(settings)
     , m_messages(messages)
 {
     setObjectName(QStringLiteral("frmGraphParameters"));
@@ -260,7 +260,7 @@ void FrmGraphParameters::btnGraph_Click()
         showRefusal(check);
         return;
     }
-    core::StoreGraphParameters(m_state.graph, check.entries);
+    core::StoreGraphParameters(m_settings, check.entries);
     accept();
 }
 

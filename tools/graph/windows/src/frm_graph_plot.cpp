@@ -1,6 +1,6 @@
 #include "graph/frm_graph_plot.h"
 
-#include "frontend/qt_text.h"
+#include "frontend/kit/qt_text.h"
 #include "graph/messages.h"
 #include "graph/picture.h"
 #include "platform/clipboard.h"
@@ -70,10 +70,16 @@ QPushButton *button(const char *name, const QString &caption, const QString &tip
 
 } // namespace
 
-FrmGraphPlot::FrmGraphPlot(
-    frontend::core::KovalinState &state, platform::Services services, const QString &function, QWidget *parent)
+FrmGraphPlot::FrmGraphPlot(const frontend::core::Equation &equation,
+    std::size_t decimals,
+    frontend::core::GraphSettings &settings,
+    platform::Services services,
+    const QString &function,
+    QWidget *parent)
     : QDialog(parent)
-    , m_state(state)
+    , m_equation(equation)
+    , m_decimals(decimals)
+    , m_settings(settings)
     , m_services(services)
 {
     setObjectName(QStringLiteral("frmGraphPlot"));
@@ -190,10 +196,10 @@ void FrmGraphPlot::Form_Load()
 
 void FrmGraphPlot::draw()
 {
-    m_polynomial = core::PlotCoefficients(m_state);
-    const core::PlotRequest request = core::RequestFrom(m_state.graph, m_picture->width(), m_picture->height());
+    m_polynomial = core::plotCoefficients(m_equation);
+    const core::PlotRequest request = core::requestFrom(m_settings, m_picture->width(), m_picture->height());
     m_window = request.window;
-    m_picture->draw(core::DrawPlot(request, m_polynomial ? &*m_polynomial : nullptr), m_window);
+    m_picture->draw(core::drawPlot(request, m_polynomial ? &*m_polynomial : nullptr), m_window);
 }
 
 void FrmGraphPlot::PlotGraph()
@@ -203,8 +209,8 @@ void FrmGraphPlot::PlotGraph()
 
 void FrmGraphPlot::PlotGraph2(double a)
 {
-    const core::PlotWindow window = a != 0.0 ? core::ZoomedOut(m_window) : m_window;
-    core::StoreZoomedWindow(m_state.graph, window);
+    const core::PlotWindow window = a != 0.0 ? core::zoomedOut(m_window) : m_window;
+    core::storeZoomedWindow(m_settings, window);
     draw();
 }
 
@@ -218,7 +224,7 @@ void FrmGraphPlot::showCurveReadOut(double x)
     if (!m_polynomial) {
         return;
     }
-    const core::CurveReadOut readOut = core::ReadOutAt(*m_polynomial, m_window, x, m_state.decimals());
+    const core::CurveReadOut readOut = core::readOutAt(*m_polynomial, m_window, x, m_decimals);
     m_lblXY->setText(frontend::toQt(readOut.label));
     m_picture->ver()->place(readOut.ver);
     m_picture->der()->place(readOut.der);
@@ -233,10 +239,10 @@ void FrmGraphPlot::Picture1_MouseMove(Qt::MouseButtons buttons, QPointF position
         showCurveReadOut(at.x);
         return;
     }
-    m_lblXY->setText(frontend::toQt(core::CoordinateText(at, m_state.decimals())));
+    m_lblXY->setText(frontend::toQt(core::coordinateText(at, m_decimals)));
     if (m_dragging && (buttons & Qt::LeftButton)) {
         m_corner = at;
-        m_picture->shape1()->placeRectangle(core::ZoomRectangle(m_start, m_corner));
+        m_picture->shape1()->placeRectangle(core::zoomRectangle(m_start, m_corner));
     }
 }
 
@@ -244,13 +250,13 @@ void FrmGraphPlot::Picture1_MouseDown(Qt::MouseButton button, QPointF position)
 {
     const core::GraphPoint at = m_picture->graphAt(position);
     if (button == Qt::RightButton && !zooming()) {
-        const QString coordinates = frontend::toQt(core::CoordinateText(at, m_state.decimals()));
+        const QString coordinates = frontend::toQt(core::coordinateText(at, m_decimals));
         m_services.messages.show(msg::graphCoordinate(coordinates), this);
     } else if (button == Qt::LeftButton && zooming()) {
         m_start = at;
         m_corner = at;
         m_dragging = true;
-        m_picture->shape1()->placeRectangle(core::ZoomRectangle(m_start, m_corner));
+        m_picture->shape1()->placeRectangle(core::zoomRectangle(m_start, m_corner));
         m_picture->shape1()->setVisible(true);
     } else if (button == Qt::RightButton && zooming()) {
         BusyCursor busy;
@@ -270,12 +276,12 @@ void FrmGraphPlot::Picture1_MouseUp(Qt::MouseButton button, QPointF position)
     if (m_start.x == m_corner.x && m_start.y == m_corner.y) {
         return; // a click without movement
     }
-    zoomInto(core::ZoomRectangle(m_start, m_corner));
+    zoomInto(core::zoomRectangle(m_start, m_corner));
 }
 
 void FrmGraphPlot::zoomInto(const core::ZoomRect &rect)
 {
-    const auto window = core::ZoomedIn(rect);
+    const auto window = core::zoomedIn(rect);
     if (!window) {
         return; // a drag along one direction only selects no area
     }
@@ -285,7 +291,7 @@ void FrmGraphPlot::zoomInto(const core::ZoomRect &rect)
     letEventsRun();
     BusyCursor busy;
     m_picture->shape2()->setVisible(false);
-    core::StoreZoomedWindow(m_state.graph, *window);
+    core::storeZoomedWindow(m_settings, *window);
     PlotGraph();
 }
 

@@ -1,6 +1,7 @@
 #include "graph/graph_tool.h"
 
-#include "frontend/action_registry.h"
+#include "frontend/kit/action_registry.h"
+#include "frontend/kit/qt_text.h"
 #include "graph/core/parameters.h"
 #include "graph/frm_graph_parameters.h"
 #include "graph/frm_graph_plot.h"
@@ -17,59 +18,60 @@ namespace
 {
 
 /// The parameters dialog; the function's text when Graph stored new settings, nothing on Cancel.
-std::optional<QString> askParameters(frontend::core::KovalinState &state,
+std::optional<QString> askParameters(frontend::core::GraphSettings &settings,
     platform::Services services,
     const QString &function,
     const core::ParameterEntries &entries,
     QWidget *owner)
 {
-    FrmGraphParameters parameters(state, services.messages, function, entries, owner);
+    FrmGraphParameters parameters(settings, services.messages, function, entries, owner);
     if (services.modal.run(parameters) != QDialog::Accepted) {
         return std::nullopt;
     }
     return parameters.functionText();
 }
 
-/// The plot; the function's text when the user chose Modify, nothing on Close.
-std::optional<QString> showPlot(
-    frontend::core::KovalinState &state, platform::Services services, const QString &function, QWidget *owner)
-{
-    FrmGraphPlot plot(state, services, function, owner);
-    services.modal.run(plot);
-    if (!plot.modifyRequested()) {
-        return std::nullopt;
-    }
-    return plot.functionText();
-}
-
 } // namespace
 
-void RunGraph(frontend::core::KovalinState &state, platform::Services services, const QString &function, QWidget *owner)
+void runGraph(const frontend::core::Equation &equation,
+    std::size_t decimals,
+    frontend::core::GraphSettings &settings,
+    platform::Services services,
+    const QString &function,
+    QWidget *owner)
 {
     // Each window is gone before the next one opens: Graph closes the parameters before the plot shows,
     // Modify closes the plot before the parameters show again.
-    core::ParameterEntries entries = core::OfferedParameters(state.graph);
+    core::ParameterEntries entries = core::OfferedParameters(settings);
     std::optional<QString> text = function;
     for (;;) {
-        text = askParameters(state, services, *text, entries, owner);
+        text = askParameters(settings, services, *text, entries, owner);
         if (!text) {
             return;
         }
         QCoreApplication::processEvents();
-        text = showPlot(state, services, *text, owner);
-        if (!text) {
+        FrmGraphPlot plot(equation, decimals, settings, services, *text, owner);
+        services.modal.run(plot);
+        if (!plot.modifyRequested()) {
             return;
         }
-        entries = core::ModifiedParameters(state.graph);
+        text = plot.functionText();
+        entries = core::ModifiedParameters(settings);
     }
 }
 
 void registerGraphTool(
     frontend::ActionRegistry &actions, frontend::core::KovalinState &state, platform::Services services)
 {
-    actions.add(frontend::core::Action::Graph, [&state, services](const QString &function, QWidget *owner) {
-        RunGraph(state, services, function, owner);
-    });
+    actions.add(
+        frontend::core::Action::Graph, [&state, services](const frontend::core::Equation &equation, QWidget *owner) {
+            runGraph(equation,
+                state.decimals(),
+                state.graph,
+                services,
+                frontend::toQt(frontend::core::actionText(frontend::core::Action::Graph, equation)),
+                owner);
+        });
 }
 
 } // namespace tools::graph

@@ -1,8 +1,6 @@
 #include "graph/messages.h"
 
-#include "frontend/messages.h"
-
-#include <QCoreApplication>
+#include "frontend/kit/messages.h"
 
 namespace tools::graph::msg
 {
@@ -13,11 +11,7 @@ using platform::Message;
 using platform::MessageButtons;
 using platform::MessageIcon;
 
-/// The graph windows' own translation context.
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Graph", text);
-}
+using frontend::msg::tr;
 
 Message inputError(const char *text)
 {
@@ -47,11 +41,7 @@ platform::Message forFault(core::ParameterFault fault)
 
 platform::Message parametersInputError()
 {
-    // The tools' input errors share the coefficients' layout and differ only in their first line.
-    Message message = frontend::msg::forNotice(frontend::core::Notice::CoefficientInput);
-    message.text = tr("There is an input error in the given graph parameters.")
-        + message.text.mid(message.text.indexOf(QLatin1Char('\n')));
-    return message;
+    return frontend::msg::inputErrorFor("There is an input error in the given graph parameters.");
 }
 
 platform::Message graphCoordinate(const QString &coordinates)

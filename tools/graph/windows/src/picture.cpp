@@ -125,7 +125,7 @@ void Picture::paintOverlay(QPainter &painter, const Overlay &overlay) const
     const double right = width() + 2.0;
     const double bottom = height() + 2.0;
     if (overlay.kind() == Overlay::Kind::Line) {
-        if (const auto cut = core::ClipLine({ a.x(), a.y(), b.x(), b.y() }, left, top, right, bottom)) {
+        if (const auto cut = core::clipLine({ a.x(), a.y(), b.x(), b.y() }, left, top, right, bottom)) {
             painter.drawLine(QLineF(cut->x1, cut->y1, cut->x2, cut->y2));
         }
         return;

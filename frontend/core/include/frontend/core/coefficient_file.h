@@ -25,6 +25,7 @@ struct CoefficientFile {
     FileKind kind = FileKind::Real;
     std::vector<std::string> lines; // by power: each line trimmed and cut
     CoefficientTexts texts; // by power; complex lines split into their parts
+    std::vector<ComplexValue> values; // by power, as the check read them (all of them when it passed)
 };
 
 /// The outcome of a file check. `markFile` asks for the file view to be marked as faulty.
@@ -41,9 +42,9 @@ struct CoefficientFileRead : FileCheck {
 };
 
 /// A degree line's value when it is a positive whole number; nothing otherwise.
-std::optional<double> ParseDegreeLine(std::string_view cutLine);
+std::optional<double> parseDegreeLine(std::string_view cutLine);
 /// True when the text holds a comma anywhere: the file then has complex coefficients.
-bool HasComma(std::string_view text);
+bool hasComma(std::string_view text);
 /// Splits "re,im" at its first comma into trimmed parts; without a comma the imaginary part is "0".
 std::pair<std::string, std::string> SplitComplexLine(std::string_view line);
 
@@ -54,9 +55,9 @@ FileCheck CheckFileValues(CoefficientFile &file);
 CoefficientFileRead ReadCoefficientFile(const std::filesystem::path &path);
 
 /// The first line of a saved equation: the degree, a tab and its comment.
-std::string SavedDegreeLine(int degree);
+std::string savedDegreeLine(int degree);
 /// The lines of a saved equation: the degree with its comment, then each coefficient text (blanks
 /// removed, so the reader's cut at the first blank keeps all of it) followed by a tab and its power.
-std::vector<std::string> CoefficientFileLines(const CoefficientTexts &texts);
+std::vector<std::string> coefficientFileLines(const CoefficientTexts &texts);
 
 } // namespace frontend::core

@@ -4,7 +4,7 @@
 // have served; a file that could not be consumed stays for the user to look at.
 
 #include "frontend/core/equation.h"
-#include "frontend/core/state.h"
+#include "platform/exchange_files.h"
 
 #include <cstddef>
 #include <functional>
@@ -29,21 +29,19 @@ enum class ExchangeFault {
 };
 
 /// True when a solve must be refused before any request: the complex solver takes degrees below 50 only.
-bool SolveRefused(const KovalinState &state);
-/// The degree the results window names: the chosen degree, or a file's degree line as read.
-std::string SolveDegreeText(const KovalinState &state);
+bool solveRefused(const Equation &equation);
 
-/// The lines of a solve request for the checked current equation (line ends not included): "S", the type,
-/// the degree, the coefficients from the leading one down to the constant term, and an empty line.
-/// Nothing when a coefficient text does not read as a number.
-std::optional<std::vector<std::string>> SolveRequestLines(const KovalinState &state);
+/// The lines of a solve request for the checked equation (line ends not included): "S", the type, the
+/// degree, the coefficients from the leading one down to the constant term, and an empty line. Nothing when
+/// a coefficient's value is not a finite number.
+std::optional<std::vector<std::string>> solveRequestLines(const Equation &equation);
 /// The lines of an arc-length request: "L", the degree, the real coefficients leading first, x1, x2 and an
-/// empty line. Nothing when a coefficient text does not read as a number.
-std::optional<std::vector<std::string>> LengthRequestLines(const KovalinState &state, double x1, double x2);
+/// empty line. Nothing for complex coefficients or a value that is not a finite number.
+std::optional<std::vector<std::string>> lengthRequestLines(const Equation &equation, double x1, double x2);
 
 /// The first `count` numbers of an answer, read free-format (separated by blanks, commas or line ends);
 /// nothing when there are fewer or one of them is not a finite number ("Infinity", "NaN").
-std::optional<std::vector<double>> ReadAnswerValues(std::string_view answer, std::size_t count);
+std::optional<std::vector<double>> readAnswerValues(std::string_view answer, std::size_t count);
 
 struct SolveResult {
     ExchangeFault fault = ExchangeFault::None;
@@ -52,10 +50,10 @@ struct SolveResult {
 
 /// Writes the solve request, calls the engine, deletes the request file and reads the answer
 /// (ReadSolveResult).
-SolveResult WriteSolveRequest(const KovalinState &state, const EngineCall &callEngine);
+SolveResult WriteSolveRequest(const Equation &equation, const EngineCall &callEngine);
 /// Reads `degree` roots (real part, imaginary part) from the answer file and deletes it; nothing, and the
 /// file kept, when they cannot all be read.
-std::optional<std::vector<ComplexValue>> ReadSolveResult(int degree);
+std::optional<std::vector<ComplexValue>> ReadSolveResult(const platform::ExchangeFiles &files, int degree);
 
 /// The results list of a solve: one entry per root, with the counts of the roots' nature.
 struct RootList {
@@ -67,9 +65,21 @@ struct RootList {
 /// The entry of one root with parts formatted to `decimals`: "(r)" when the imaginary part's text is 0,
 /// "(r) + (m)i" when it is positive, else "(r) - (a)i" with a its magnitude in general number text.
 /// `imaginary` tells whether the root counts as imaginary.
-std::string RootEntry(ComplexValue root, std::size_t decimals, bool &imaginary);
+std::string rootEntry(ComplexValue root, std::size_t decimals, bool &imaginary);
 /// The entries and counts of all roots, in their order.
-RootList ListRoots(const std::vector<ComplexValue> &roots, std::size_t decimals);
+RootList listRoots(const std::vector<ComplexValue> &roots, std::size_t decimals);
+
+/// What the results window of a solve shows, worked out in one go: the refusal of a complex degree 50 (the
+/// engine is then not called), or the caption's degree, the equation with "0 = " before it, and the roots
+/// formatted to `decimals` with their counts (none after a fault).
+struct SolveOutcome {
+    bool refused = false;
+    ExchangeFault fault = ExchangeFault::None;
+    std::string degreeText;
+    std::string equationText;
+    RootList roots;
+};
+SolveOutcome solve(const Equation &equation, std::size_t decimals, const EngineCall &callEngine);
 
 struct LengthResult {
     ExchangeFault fault = ExchangeFault::None;
@@ -77,13 +87,14 @@ struct LengthResult {
 };
 
 /// Writes the arc-length request from x1 to x2, calls the engine, deletes the request file and reads the
-/// answer (ReadLengthResult).
-LengthResult WriteLengthRequest(const KovalinState &state, double x1, double x2, const EngineCall &callEngine);
+/// answer (ReadLengthResult), formatted to `decimals`.
+LengthResult WriteLengthRequest(
+    const Equation &equation, double x1, double x2, std::size_t decimals, const EngineCall &callEngine);
 /// The arc length in the answer file, formatted to `decimals`, and the file deleted; nothing, and the file
 /// kept, when no number can be read.
-std::optional<std::string> ReadLengthResult(std::size_t decimals);
+std::optional<std::string> ReadLengthResult(const platform::ExchangeFiles &files, std::size_t decimals);
 /// True when the result window must say the input was too large instead of showing a length: nothing was
 /// read, or the length reads as 0.
-bool LengthTooLarge(const std::optional<std::string> &length);
+bool lengthTooLarge(const std::optional<std::string> &length);
 
 } // namespace frontend::core

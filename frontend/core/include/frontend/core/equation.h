@@ -16,9 +16,6 @@ enum class CoefKind { Real, Complex, File };
 /// The coefficient type found in a file ("R" or "C").
 enum class FileKind { Real, Complex };
 
-char code(CoefKind kind);
-char code(FileKind kind);
-
 /// Coefficient texts of one equation, indexed by the power of x (the last one is the leading one).
 /// Real equations leave `im` empty.
 struct CoefficientTexts {
@@ -45,6 +42,12 @@ struct BoxRef {
     friend bool operator==(const BoxRef &, const BoxRef &) = default;
 };
 
+/// A complex number as a pair of doubles.
+struct ComplexValue {
+    double re = 0.0;
+    double im = 0.0;
+};
+
 /// The outcome of checking the typed coefficients.
 struct EntryCheck {
     bool EntryError = false;
@@ -53,6 +56,7 @@ struct EntryCheck {
     std::optional<BoxRef> focus; // the box the user must correct
     std::vector<BoxRef> filledWithZero; // empty lower boxes that now read "0"
     CoefficientTexts texts; // the texts after filling
+    std::vector<ComplexValue> values; // by power, as the check read them (all of them when it passed)
 };
 
 /// Checks typed coefficients: the leading one must be a number other than "0"; empty lower boxes
@@ -63,12 +67,19 @@ EntryCheck CheckNumericValues(CoefficientTexts texts);
 /// every part must be numeric. Stops at the first fault.
 EntryCheck CheckNumericValuesCreate(CoefficientTexts roots);
 
-/// The values of texts that passed their check, as (real, imaginary) pairs by power; nothing when a
-/// text does not read as a number.
-struct ComplexValue {
-    double re = 0.0;
-    double im = 0.0;
+/// The current equation once its check passed: read once, then handed to every action as it is.
+struct Equation {
+    int degree = 0;
+    std::string degreeText; // the degree as the results caption names it (a file's degree line as written)
+    CoefficientTexts texts; // by power, as typed or written (empty lower ones filled with "0")
+    std::vector<ComplexValue> values; // by power, as the check read them
+    std::string text; // the one-line text: (1)*x^2 + (-3)*x^1 + (2)
+
+    /// The kind: complex coefficients (typed or in a file) or real ones.
+    bool isComplex() const { return texts.complex; }
 };
-std::optional<std::vector<ComplexValue>> CoefficientValues(const CoefficientTexts &texts);
+
+/// The equation of checked texts and the values the check read from them.
+Equation makeEquation(std::string degreeText, CoefficientTexts texts, std::vector<ComplexValue> values);
 
 } // namespace frontend::core

@@ -22,7 +22,8 @@ public:
 
     static NumberValue number(double value);
     static NumberValue zero();
-    static NumberValue text(std::string text);
+    /// A plain number kept as typed, with the value the numeric test read from it.
+    static NumberValue text(std::string text, double value);
     static NumberValue failed();
 
     Kind kind() const { return m_kind; }
@@ -60,32 +61,32 @@ ReadOutcome ReadNumberStrict(std::string_view text);
 
 /// The numeric test: optional blanks, optional sign, digits with at most one point, optional exponent
 /// ("E-5"), optional blanks; the value must fit a double.
-bool IsNumeric(std::string_view text);
-/// Text-to-double conversion of a text that passes IsNumeric; nothing otherwise.
-std::optional<double> TextToDouble(std::string_view text);
+bool isNumeric(std::string_view text);
+/// Text-to-double conversion of a text that passes isNumeric; nothing otherwise.
+std::optional<double> textToDouble(std::string_view text);
 /// The value of the number at the start of the text (after blanks); 0 when there is none.
-double LeadingNumber(std::string_view text);
+double leadingNumber(std::string_view text);
 
 /// Display text with up to `decimals` decimals, thousands grouped: 2 -> "2", 12345.678 -> "12,345.678";
 /// very large or small magnitudes in exponent form ("1.5E-20").
 std::string FormatNumber(double value, std::size_t decimals);
 /// Exponent form with one integer digit and up to `decimals` decimals, the point always kept, the exponent
 /// signed with at least two digits: 0.00125 -> "1.25E-03", 2 -> "2.E+00".
-std::string FormatScientific(double value, std::size_t decimals);
+std::string formatScientific(double value, std::size_t decimals);
 /// Number lines of the engine request: at least one integer digit, up to 19 decimals, the point always
 /// present, no grouping (5 -> "5.", -1.25 -> "-1.25"); a value that form would not give back exactly is
 /// written as the shortest exact exponent form instead (1E-25 -> "1E-25").
-std::string FormatRequestNumber(double value);
+std::string formatRequestNumber(double value);
 /// The general text of a double: up to 15 significant digits, exponent form where it needs one
 /// ("0.5", "1E+20"); no grouping.
-std::string GeneralNumberText(double value);
+std::string generalNumberText(double value);
 /// The display precision pattern: `decimals` characters "#".
-std::string MakePrecisionPattern(std::size_t decimals);
+std::string makePrecisionPattern(std::size_t decimals);
 
 /// Key filter of the number boxes: every key is let through (checks happen when an action starts).
 int FilterKey(int key);
 
 /// The text without blanks (spaces and tabs) at either end.
-std::string Trim(std::string_view text);
+std::string trim(std::string_view text);
 
 } // namespace frontend::core

@@ -69,51 +69,45 @@ struct KovalinState {
     FileKind FileCoefType = FileKind::Real;
     int Degree = 0;
     int BoxDegree = 0;
-    std::string PrecisionPattern = MakePrecisionPattern(15);
-    std::string EquationText;
-    std::string FileEquationText;
+    std::string PrecisionPattern = makePrecisionPattern(15);
     std::string FilePath;
     bool FromFile = false;
-    CoefficientTexts boxes; // the coefficient boxes' texts as last checked
-    CoefficientFile file; // the coefficient file as last read
+    Equation equation; // the current equation as its last check passed (empty boxes before any)
     bool NewRequested = false;
     bool NewConfirmed = false;
     GraphSettings graph;
     CreatorRequest creator;
 
     std::size_t decimals() const { return PrecisionPattern.size(); }
-    /// The texts of the current equation (boxes or file) as last checked.
-    const CoefficientTexts &coefficients() const;
-    /// True for complex coefficients, typed or read from a file.
+    /// True for complex coefficients, typed or in the chosen file (judged before any check).
     bool isComplex() const;
 };
 
 /// A new equation was confirmed for solving: its first graph starts again from the default parameters.
-void ForgetGraphParameters(KovalinState &state);
+void forgetGraphParameters(KovalinState &state);
 
 /// Entry in the program's boxes: the kind, degree and precision chosen in the new-equation dialog.
-void StartProgramEntry(KovalinState &state, CoefKind kind, int degree, std::size_t decimals);
+void startProgramEntry(KovalinState &state, CoefKind kind, int degree, std::size_t decimals);
 /// The equation is the coefficient file at `path`, whose text is `viewText`.
-void StartFileEntry(KovalinState &state, const std::string &path, std::string_view viewText);
+void startFileEntry(KovalinState &state, const std::string &path, std::string_view viewText);
 
 /// True when a real-only tool must refuse the current equation.
-bool ComplexGateRefuses(const KovalinState &state);
+bool complexGateRefuses(const KovalinState &state);
 
-/// The outcome of the check every action on the equation runs first.
+/// The outcome of the check every action on the equation runs first: the equation when it passed, else
+/// what to tell and the box to correct.
 struct EquationCheck {
-    bool passed = false;
+    std::optional<Equation> equation;
     Notices notices;
     std::optional<BoxRef> focus;
     std::vector<BoxRef> filledWithZero;
-    CoefficientTexts boxTexts; // the boxes' texts after the check (empty lower boxes filled)
     bool markFile = false;
     std::optional<std::string> viewText; // the reloaded file text
-    std::string equationText; // EquationText or FileEquationText when passed
 };
 
-/// Checks the typed boxes (their texts given) or re-reads the file, and on success builds the
-/// equation's one-line text. Updates the state with what was checked or read.
-EquationCheck CheckEquation(KovalinState &state, const CoefficientTexts &boxTexts);
+/// Checks the typed boxes (their texts given) or re-reads the file, reading every coefficient once. When it
+/// passes, the state keeps the equation as the current one.
+EquationCheck checkEquation(KovalinState &state, CoefficientTexts boxTexts);
 
 /// Actions started from the main window that use the current equation.
 enum class Action { Solve, Create, Evaluate, Table, Graph, Calculus, Length };
@@ -124,6 +118,9 @@ struct ActionRule {
     std::string_view prefix; // put before the equation text in the target window
 };
 
-ActionRule RuleFor(Action action);
+ActionRule ruleFor(Action action);
+
+/// The text the action's window shows: its prefix and the equation's one-line text.
+std::string actionText(Action action, const Equation &equation);
 
 } // namespace frontend::core

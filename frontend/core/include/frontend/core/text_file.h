@@ -26,18 +26,16 @@ struct LoadedText {
 };
 
 /// A path held as UTF-8 text (as the state keeps it), in the file system's own form.
-std::filesystem::path PathFromUtf8(const std::string &path);
+std::filesystem::path pathFromUtf8(const std::string &path);
 
 /// The whole file as bytes, or why it could not be had.
-LoadedText LoadFileText(const std::filesystem::path &path);
+LoadedText loadFileText(const std::filesystem::path &path);
 
 /// Reads a text file line by line, without the line ends.
 class LineReader
 {
 public:
     explicit LineReader(const std::filesystem::path &path);
-    /// False when the file could not be opened (missing, not a regular file, too large).
-    bool isOpen() const { return m_open; }
     /// The next line; nothing at the end of the file or on a read error (see failed()).
     std::optional<std::string> next();
     /// A read error or an over-long line was met.
@@ -51,21 +49,21 @@ private:
 
 /// Reads up to `count` value lines, each trimmed and cut at its first blank; an empty line ends them
 /// early. Nothing on a read error, the end of the file before the lines included.
-std::optional<std::vector<std::string>> ReadValueLines(LineReader &reader, std::size_t count);
+std::optional<std::vector<std::string>> readValueLines(LineReader &reader, std::size_t count);
 
 /// The line trimmed of blanks and cut at its first blank or tab (what follows is a comment).
-std::string CutAtBlank(std::string_view line);
+std::string cutAtBlank(std::string_view line);
 
 /// The lines joined, each ended by CR LF.
-std::string JoinCrLf(const std::vector<std::string> &lines);
+std::string joinCrLf(const std::vector<std::string> &lines);
 
 /// Writes an exchange or scratch file: created 0600 (an existing one truncated), never through a link left
 /// in its place; false when it could not be written completely.
-bool WritePrivateFile(const std::filesystem::path &path, const std::string &bytes);
+bool writePrivateFile(const std::filesystem::path &path, const std::string &bytes);
 /// Reads up to `maxBytes` of such a file; nothing when it cannot be opened or read.
-std::optional<std::string> ReadPrivateFile(const std::filesystem::path &path, std::size_t maxBytes);
+std::optional<std::string> readPrivateFile(const std::filesystem::path &path, std::size_t maxBytes);
 
 /// Writes the lines, each ended by CR LF; false when the file could not be written completely.
-bool WriteLines(const std::filesystem::path &path, const std::vector<std::string> &lines);
+bool writeLines(const std::filesystem::path &path, const std::vector<std::string> &lines);
 
 } // namespace frontend::core

@@ -26,7 +26,7 @@ class FrmGraphParameters : public QDialog
     Q_OBJECT
 public:
     /// `function` is the text shown in txtFunction; `entries` fill the boxes and check boxes.
-    FrmGraphParameters(frontend::core::KovalinState &state,
+    FrmGraphParameters(frontend::core::GraphSettings &settings,
         platform::MessageService &messages,
         const QString &function,
         const core::ParameterEntries &entries,
@@ -51,7 +51,7 @@ private:
     QLineEdit *box(core::ParameterBox box) const;
     void showRefusal(const core::ParameterCheck &check);
 
-    frontend::core::KovalinState &m_state;
+    frontend::core::GraphSettings &m_settings;
     platform::MessageService &m_messages;
 
     QLineEdit *m_txtFunction = nullptr;

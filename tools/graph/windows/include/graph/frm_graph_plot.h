@@ -26,7 +26,11 @@ class FrmGraphPlot : public QDialog
 {
     Q_OBJECT
 public:
-    FrmGraphPlot(frontend::core::KovalinState &state,
+    /// Draws `equation` (which outlives the window) with the display precision `decimals` over the window of
+    /// `settings`, which zooming changes.
+    FrmGraphPlot(const frontend::core::Equation &equation,
+        std::size_t decimals,
+        frontend::core::GraphSettings &settings,
         platform::Services services,
         const QString &function,
         QWidget *parent = nullptr);
@@ -66,7 +70,9 @@ private:
     void showCurveReadOut(double x);
     void zoomInto(const core::ZoomRect &rect);
 
-    frontend::core::KovalinState &m_state;
+    const frontend::core::Equation &m_equation;
+    std::size_t m_decimals;
+    frontend::core::GraphSettings &m_settings;
     platform::Services m_services;
     std::optional<core::PlotPolynomial> m_polynomial; // the plot coefficients of the last drawing
     core::PlotWindow m_window; // the window of the last drawing

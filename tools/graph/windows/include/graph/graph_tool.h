@@ -2,10 +2,13 @@
 // The Graph action of the main window: the parameters dialog, then the plot, and back to the
 // parameters for as long as the user chooses Modify.
 
+#include "frontend/core/equation.h"
 #include "frontend/core/state.h"
 #include "platform/services.h"
 
 #include <QString>
+
+#include <cstddef>
 
 class QWidget;
 
@@ -17,11 +20,17 @@ class ActionRegistry;
 namespace tools::graph
 {
 
-/// Runs the graph of the current equation, whose text (with "y = ") is `function`, modally over `owner`.
-void RunGraph(
-    frontend::core::KovalinState &state, platform::Services services, const QString &function, QWidget *owner);
+/// Runs the graph of the checked equation, whose text (with "y = ") is `function`, modally over `owner`, with
+/// the display precision `decimals` and the run's graph settings.
+void runGraph(const frontend::core::Equation &equation,
+    std::size_t decimals,
+    frontend::core::GraphSettings &settings,
+    platform::Services services,
+    const QString &function,
+    QWidget *owner);
 
-/// Adds the Graph action to the program's actions.
+/// Adds the Graph action to the program's actions; it draws with the precision and the graph settings of
+/// `state`, which must outlive the registry's use.
 void registerGraphTool(
     frontend::ActionRegistry &actions, frontend::core::KovalinState &state, platform::Services services);
 

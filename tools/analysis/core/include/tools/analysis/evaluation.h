@@ -14,9 +14,10 @@ namespace tools::analysis
 
 using frontend::core::CoefficientTexts;
 using frontend::core::ComplexValue;
+using frontend::core::Equation;
 
-/// The outcome of one evaluation. `EvalOverflow` covers every arithmetic failure: an overflow, an
-/// invalid result, or a coefficient text that cannot be converted.
+/// The outcome of one evaluation. `EvalOverflow` covers every arithmetic failure: an overflow or an invalid
+/// result (a coefficient that is not a finite number included).
 struct Evaluation {
     bool EvalOverflow = false;
     ComplexValue value;
@@ -24,8 +25,8 @@ struct Evaluation {
 
 /// Horner's scheme in complex arithmetic, from the leading coefficient (the last one) down.
 Evaluation EvaluatePolynomial(const std::vector<ComplexValue> &coefficients, ComplexValue x);
-/// Loads the coefficient texts and evaluates them at x.
-Evaluation EvaluatePolynomial(const CoefficientTexts &texts, ComplexValue x);
+/// The equation's polynomial at x.
+Evaluation EvaluatePolynomial(const Equation &equation, ComplexValue x);
 
 /// y = sum of c_k * x^k, each term formed with the general power function and added from the highest power
 /// down; nothing when a term or the sum overflows or is not a number.
@@ -36,7 +37,7 @@ std::optional<std::string> EvaluateComplexAt(
     const std::vector<ComplexValue> &coefficients, double x, std::size_t decimals);
 
 /// The real parts of the coefficients (the real-only tools' view of them).
-std::vector<double> RealParts(const std::vector<ComplexValue> &coefficients);
+std::vector<double> realParts(const std::vector<ComplexValue> &coefficients);
 
 /// What the evaluation tool's Copy is built from.
 struct EvaluateCopySource {
@@ -49,6 +50,6 @@ struct EvaluateCopySource {
 
 /// "V = P": the value, then the polynomial with the x factor in place of x, for example
 /// (1.5) = (2)*(1.5)^2 + (0)*(1.5)^1 + (-3).
-std::string EvaluateCopyText(const EvaluateCopySource &source);
+std::string evaluateCopyText(const EvaluateCopySource &source);
 
 } // namespace tools::analysis

@@ -15,8 +15,8 @@
 namespace tools::analysis
 {
 
-using frontend::core::CoefficientTexts;
 using frontend::core::ComplexValue;
+using frontend::core::Equation;
 
 /// The most x values one table holds (what a list can still show and copy in reasonable time).
 inline constexpr std::int64_t maxTableValues = 10'000'000;
@@ -52,9 +52,9 @@ struct TableRequest {
 };
 
 /// Whole-number mode: both boxes plain whole numbers, first < last; x = first, first + 1, ..., last.
-TableRequest CheckWholeNumberRun(std::string_view first, std::string_view last);
+TableRequest checkWholeNumberRun(std::string_view first, std::string_view last);
 /// User mode: first value, interval (not zero) and a positive whole total.
-TableRequest CheckUserRun(std::string_view first, std::string_view interval, std::string_view total);
+TableRequest checkUserRun(std::string_view first, std::string_view interval, std::string_view total);
 
 /// A built table: the heading row "x", tab, "y", an empty row, then one row per x value.
 class ValueTable
@@ -89,13 +89,13 @@ struct TableBuild {
 };
 
 /// The table for real coefficients (typed or from a file).
-TableBuild CreateTableR(const CoefficientTexts &texts, TableRun run, std::size_t decimals);
+TableBuild CreateTableR(const Equation &equation, TableRun run, std::size_t decimals);
 /// The table for complex coefficients: y reads "(re) + (im)i".
-TableBuild CreateTableC(const CoefficientTexts &texts, TableRun run, std::size_t decimals);
+TableBuild CreateTableC(const Equation &equation, TableRun run, std::size_t decimals);
 
 /// The copy text: the function text, an empty line, then every row, each line ended by CR LF. It passes
 /// through the scratch file "CopyTemp.tmp" of the current folder (written, read back and deleted), as the
 /// results window's copy does; nothing when that file cannot be created.
-std::optional<std::string> TableCopyText(std::string_view functionText, const ValueTable &table);
+std::optional<std::string> tableCopyText(std::string_view functionText, const ValueTable &table);
 
 } // namespace tools::analysis

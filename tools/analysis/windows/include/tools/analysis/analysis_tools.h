@@ -13,8 +13,8 @@ class ActionRegistry;
 namespace tools::analysis
 {
 
-/// Registers the tools' actions; each opens its dialog modally over the main window with the text the main
-/// window hands over. `state` must outlive the registry's use.
+/// Registers the tools' actions; each opens its dialog modally over the main window with the equation the
+/// main window hands over, shown to the display precision of `state`, which must outlive the registry's use.
 void registerAnalysisTools(
     frontend::ActionRegistry &actions, const frontend::core::KovalinState &state, platform::Services services);
 

@@ -1,7 +1,7 @@
 #pragma once
 // Derivative and integral: the request dialog and the two result windows.
 
-#include "frontend/core/state.h"
+#include "frontend/core/equation.h"
 #include "platform/services.h"
 #include "tools/analysis/calculus.h"
 
@@ -96,7 +96,10 @@ class FrmCalculusNew : public QDialog
 {
     Q_OBJECT
 public:
-    FrmCalculusNew(const frontend::core::KovalinState &state, platform::Services services, QWidget *parent = nullptr);
+    FrmCalculusNew(const frontend::core::Equation &equation,
+        std::size_t decimals,
+        platform::Services services,
+        QWidget *parent = nullptr);
 
     /// "f(x) = " and the equation's one-line text, as the main window hands it over.
     void setFunction(const QString &text);
@@ -112,10 +115,9 @@ private:
 
     void calculateDerivative();
     void calculateIntegral();
-    /// The equation's real coefficients; nothing (after the overflow message) when one cannot be used.
-    std::optional<std::vector<double>> coefficients();
 
-    const frontend::core::KovalinState &m_state;
+    const frontend::core::Equation &m_equation; // outlives the window
+    std::size_t m_decimals;
     platform::Services m_services;
     QLineEdit *m_txtFunction = nullptr;
     QRadioButton *m_optDiff = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 // The evaluation dialog: the value of the current equation's polynomial at a real or complex x.
 
-#include "frontend/core/state.h"
+#include "frontend/core/equation.h"
 #include "platform/services.h"
 
 #include <QDialog>
@@ -16,7 +16,10 @@ class FrmEvaluate : public QDialog
 {
     Q_OBJECT
 public:
-    FrmEvaluate(const frontend::core::KovalinState &state, platform::Services services, QWidget *parent = nullptr);
+    FrmEvaluate(const frontend::core::Equation &equation,
+        std::size_t decimals,
+        platform::Services services,
+        QWidget *parent = nullptr);
 
     /// The polynomial's one-line text, as the main window hands it over.
     void setPolynomial(const QString &text);
@@ -30,7 +33,8 @@ private:
     void btnCopy_Click();
     void btnClose_Click();
 
-    const frontend::core::KovalinState &m_state;
+    const frontend::core::Equation &m_equation; // outlives the window
+    std::size_t m_decimals;
     platform::Services m_services;
     QLineEdit *m_txtXA = nullptr;
     QLineEdit *m_txtXB = nullptr;

@@ -2,7 +2,7 @@
 // The arc length of the current equation's curve between two abscissae: the request dialog and the result
 // window.
 
-#include "frontend/core/state.h"
+#include "frontend/core/equation.h"
 #include "platform/services.h"
 
 #include <QDialog>
@@ -38,7 +38,10 @@ class FrmLengthNew : public QDialog
 {
     Q_OBJECT
 public:
-    FrmLengthNew(const frontend::core::KovalinState &state, platform::Services services, QWidget *parent = nullptr);
+    FrmLengthNew(const frontend::core::Equation &equation,
+        std::size_t decimals,
+        platform::Services services,
+        QWidget *parent = nullptr);
 
     /// "y = " and the equation's one-line text, as the main window hands it over.
     void setFunction(const QString &text);
@@ -53,7 +56,8 @@ private:
     /// The length text for the result window: computed here for a straight line, asked of the engine else.
     QString lengthText(const std::vector<double> &coefficients, double x1, double y1, double x2, double y2);
 
-    const frontend::core::KovalinState &m_state;
+    const frontend::core::Equation &m_equation; // outlives the window
+    std::size_t m_decimals;
     platform::Services m_services;
     QLineEdit *m_txtFunction = nullptr;
     QLineEdit *m_txtX1 = nullptr;

@@ -2,7 +2,7 @@
 // The table of values: the request dialog (a run of whole numbers, or a first value, interval and count)
 // and the window that shows the table, selects it and copies it.
 
-#include "frontend/core/state.h"
+#include "frontend/core/equation.h"
 #include "platform/services.h"
 #include "tools/analysis/table.h"
 
@@ -22,7 +22,10 @@ class FrmTableNew : public QDialog
 {
     Q_OBJECT
 public:
-    FrmTableNew(const frontend::core::KovalinState &state, platform::Services services, QWidget *parent = nullptr);
+    FrmTableNew(const frontend::core::Equation &equation,
+        std::size_t decimals,
+        platform::Services services,
+        QWidget *parent = nullptr);
 
     /// "y = " and the equation's one-line text, as the main window hands it over.
     void setFunction(const QString &text);
@@ -42,7 +45,8 @@ private:
     void refuse(const TableRequest &request);
     void showTable(ValueTable table);
 
-    const frontend::core::KovalinState &m_state;
+    const frontend::core::Equation &m_equation; // outlives the window
+    std::size_t m_decimals;
     platform::Services m_services;
     QLineEdit *m_txtFunction = nullptr;
     QRadioButton *m_optIntervalOne = nullptr;

@@ -1,16 +1,13 @@
 #pragma once
 // Every fixed message of the analysis tools, in one place to be read against the texts they must match
-// word for word. Messages shared with the rest of the solver (division by zero, unexpected error) come
-// from the front end's catalogue.
+// word for word. Messages shared with the rest of the solver (overflow, division by zero, unexpected error)
+// come from the kit's catalogue.
 
 #include "platform/file_dialogs.h"
 #include "platform/message_service.h"
 
 namespace tools::analysis::msg
 {
-
-/// An evaluation overflowed (evaluation, table, calculus, arc length).
-platform::Message overflow();
 
 // evaluation
 platform::Message evaluateInputError();

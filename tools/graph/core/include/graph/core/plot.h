@@ -25,11 +25,11 @@ struct PlotWindow {
     friend bool operator==(const PlotWindow &, const PlotWindow &) = default;
 };
 
-PlotWindow WindowOf(const frontend::core::GraphSettings &settings);
+PlotWindow windowOf(const frontend::core::GraphSettings &settings);
 /// Makes `window` the settings' window.
-void StoreWindow(frontend::core::GraphSettings &settings, const PlotWindow &window);
+void storeWindow(frontend::core::GraphSettings &settings, const PlotWindow &window);
 /// Makes `window` the settings' window, which then counts as zoomed.
-void StoreZoomedWindow(frontend::core::GraphSettings &settings, const PlotWindow &window);
+void storeZoomedWindow(frontend::core::GraphSettings &settings, const PlotWindow &window);
 
 struct GraphPoint {
     double x = 0.0;
@@ -84,9 +84,9 @@ private:
     mutable std::vector<double> m_pow; // x^0 … x^(n+1) of the last x
 };
 
-/// The plot coefficients of the current equation (typed or from a file); nothing when a text does not
-/// read as a number.
-std::optional<PlotPolynomial> PlotCoefficients(const frontend::core::KovalinState &state);
+/// The plot coefficients of the checked equation (typed or from a file); nothing for an equation without
+/// values.
+std::optional<PlotPolynomial> plotCoefficients(const frontend::core::Equation &equation);
 
 /// Graph units against the pixels of a picture `width` × `height` showing `window`: (xmin, ymax) is the
 /// top-left corner of pixel (0, 0), (xmax, ymin) the bottom-right corner of the last pixel.
@@ -145,7 +145,7 @@ struct PlotRequest {
     std::array<bool, curveCount> curves { true, false, false, false };
 };
 
-PlotRequest RequestFrom(const frontend::core::GraphSettings &settings, int width, int height);
+PlotRequest requestFrom(const frontend::core::GraphSettings &settings, int width, int height);
 
 enum class Axis { X, Y };
 
@@ -153,15 +153,15 @@ enum class Axis { X, Y };
 /// [lo, hi], counted from 0 outwards. Marks outside the picture are skipped without being counted, and
 /// where several marks fall into one pixel it is listed once, so a small spacing far from 0 costs no
 /// more than the pixels it covers.
-std::vector<int> MarkPixels(double spacing, double lo, double hi, const PlotMapping &mapping, Axis axis);
+std::vector<int> markPixels(double spacing, double lo, double hi, const PlotMapping &mapping, Axis axis);
 
 /// The drawing of a graph: tick marks, grid, axes and the selected curves (three passes of a curve one
 /// pixel apart, broken where it leaves the window by more than 1000 units; samples that cannot be
 /// computed or placed are skipped).
-PlotDrawing DrawPlot(const PlotRequest &request, const PlotPolynomial *polynomial);
+PlotDrawing drawPlot(const PlotRequest &request, const PlotPolynomial *polynomial);
 
 /// The x positions sampled for a picture `width` pixels wide at `quality` percent.
-std::vector<double> SampleXs(const PlotWindow &window, int width, int quality);
+std::vector<double> sampleXs(const PlotWindow &window, int width, int quality);
 
 struct LineF {
     double x1 = 0.0;
@@ -171,10 +171,10 @@ struct LineF {
 };
 /// Cuts a line to the rectangle [left, right] × [top, bottom]; nothing when it lies outside or an end
 /// is not finite.
-std::optional<LineF> ClipLine(LineF line, double left, double top, double right, double bottom);
+std::optional<LineF> clipLine(LineF line, double left, double top, double right, double bottom);
 
 /// Each range doubled about its centre.
-PlotWindow ZoomedOut(const PlotWindow &window);
+PlotWindow zoomedOut(const PlotWindow &window);
 
 /// The zoom rectangle of a drag from `start` to `corner`, in graph units.
 struct ZoomRect {
@@ -183,12 +183,12 @@ struct ZoomRect {
     double width = 0.0;
     double height = 0.0;
 };
-ZoomRect ZoomRectangle(GraphPoint start, GraphPoint corner);
+ZoomRect zoomRectangle(GraphPoint start, GraphPoint corner);
 /// The window a zoom rectangle selects; nothing when it has no width or no height.
-std::optional<PlotWindow> ZoomedIn(const ZoomRect &rect);
+std::optional<PlotWindow> zoomedIn(const ZoomRect &rect);
 
 /// "(" X "; " Y ")": the values cut to 10 decimal places and shown at the display precision.
-std::string CoordinateText(GraphPoint point, std::size_t decimals);
+std::string coordinateText(GraphPoint point, std::size_t decimals);
 
 /// What the pointer shows over the curve.
 struct CurveReadOut {
@@ -197,6 +197,6 @@ struct CurveReadOut {
     LineF ver; // in graph units
     LineF der;
 };
-CurveReadOut ReadOutAt(const PlotPolynomial &polynomial, const PlotWindow &window, double x, std::size_t decimals);
+CurveReadOut readOutAt(const PlotPolynomial &polynomial, const PlotWindow &window, double x, std::size_t decimals);
 
 } // namespace tools::graph::core

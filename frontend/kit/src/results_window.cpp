@@ -1,9 +1,9 @@
-#include "frontend/results_window.h"
+#include "frontend/kit/results_window.h"
 
 #include "frontend/core/copy_text.h"
-#include "frontend/dialog_parts.h"
-#include "frontend/messages.h"
-#include "frontend/qt_text.h"
+#include "frontend/kit/dialog_parts.h"
+#include "frontend/kit/messages.h"
+#include "frontend/kit/qt_text.h"
 #include "platform/clipboard.h"
 #include "platform/message_service.h"
 

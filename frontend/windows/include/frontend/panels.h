@@ -1,6 +1,8 @@
 #pragma once
-// Small pieces the solver's dialogs are built from: named controls, option pairs, number lists, and the
-// panels the new-equation dialog and the creator's dialog share.
+// The panels the new-equation dialog, the creator's dialog and the main window share: choosing a file,
+// viewing one, and the number of roots with the leading coefficient; option pairs and number lists.
+
+#include "frontend/kit/dialog_parts.h"
 
 #include <QString>
 
@@ -16,11 +18,6 @@ class QWidget;
 namespace frontend
 {
 
-QRadioButton *radio(const QString &text, const char *name);
-/// A word-wrapped label.
-QLabel *label(const QString &text, const char *name);
-/// A button that is not pressed by Enter unless it is the default one.
-QPushButton *button(const QString &text, const char *name);
 /// A read-only path box that reads "none" until a file is chosen.
 QLineEdit *pathBox(const char *name);
 /// The text of a path box before any file was chosen.

@@ -3,7 +3,6 @@
 // after it, and the unexpected-error message when the exchange fails.
 
 #include "frontend/core/engine_exchange.h"
-#include "frontend/core/state.h"
 #include "platform/services.h"
 
 #include <QString>
@@ -25,11 +24,15 @@ core::EngineCall engineCall(platform::EngineLibrary &engine);
 /// Tells the unexpected-error message over `owner` when `fault` is one; true when there was none.
 bool tellExchangeFault(platform::MessageService &messages, QWidget *owner, core::ExchangeFault fault);
 
-/// Measures the arc length of the current (checked, real) equation from x1 to x2 through the engine. A
-/// failed exchange is told with the unexpected-error message over `owner`. Returns the text for the arc-length
-/// result window: the length formatted to the display precision, or "Error: Input Too Large" when no length
-/// could be read or it reads as 0.
-QString RunLengthRequest(
-    const core::KovalinState &state, double x1, double x2, const platform::Services &services, QWidget *owner);
+/// Measures the arc length of the checked real equation from x1 to x2 through the engine. A failed exchange
+/// is told with the unexpected-error message over `owner`. Returns the text for the arc-length result window:
+/// the length formatted to `decimals`, or "Error: Input Too Large" when no length could be read or it reads
+/// as 0.
+QString runLengthRequest(const core::Equation &equation,
+    double x1,
+    double x2,
+    std::size_t decimals,
+    const platform::Services &services,
+    QWidget *owner);
 
 } // namespace frontend

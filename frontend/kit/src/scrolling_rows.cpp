@@ -1,7 +1,7 @@
-#include "frontend/scrolling_rows.h"
+#include "frontend/kit/scrolling_rows.h"
 
 #include "frontend/core/rows.h"
-#include "frontend/feedback.h"
+#include "frontend/kit/feedback.h"
 #include "platform/twips.h"
 
 #include <QEvent>

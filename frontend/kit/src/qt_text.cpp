@@ -1,4 +1,4 @@
-#include "frontend/qt_text.h"
+#include "frontend/kit/qt_text.h"
 
 #include "frontend/core/text_file.h"
 
@@ -9,7 +9,7 @@ namespace frontend
 
 std::filesystem::path toPath(const QString &path)
 {
-    return core::PathFromUtf8(path.toStdString());
+    return core::pathFromUtf8(path.toStdString());
 }
 
 QString fileTextForDisplay(const std::string &bytes)

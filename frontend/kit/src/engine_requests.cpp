@@ -1,7 +1,8 @@
-#include "frontend/engine_requests.h"
+#include "frontend/kit/engine_requests.h"
 
-#include "frontend/messages.h"
-#include "frontend/qt_text.h"
+#include "frontend/kit/feedback.h"
+#include "frontend/kit/messages.h"
+#include "frontend/kit/qt_text.h"
 #include "platform/engine_library.h"
 #include "platform/message_service.h"
 
@@ -24,16 +25,20 @@ bool tellExchangeFault(platform::MessageService &messages, QWidget *owner, core:
     if (fault == core::ExchangeFault::None) {
         return true;
     }
-    messages.show(msg::unexpectedError(), owner);
+    tellUnexpected(messages, owner);
     return false;
 }
 
-QString RunLengthRequest(
-    const core::KovalinState &state, double x1, double x2, const platform::Services &services, QWidget *owner)
+QString runLengthRequest(const core::Equation &equation,
+    double x1,
+    double x2,
+    std::size_t decimals,
+    const platform::Services &services,
+    QWidget *owner)
 {
-    const core::LengthResult result = core::WriteLengthRequest(state, x1, x2, engineCall(services.engine));
+    const core::LengthResult result = core::WriteLengthRequest(equation, x1, x2, decimals, engineCall(services.engine));
     tellExchangeFault(services.messages, owner, result.fault);
-    return core::LengthTooLarge(result.length) ? msg::inputTooLarge() : toQt(*result.length);
+    return core::lengthTooLarge(result.length) ? msg::inputTooLarge() : toQt(*result.length);
 }
 
 } // namespace frontend

@@ -1,9 +1,10 @@
-#include "frontend/feedback.h"
+#include "frontend/kit/feedback.h"
 
-#include "frontend/messages.h"
-#include "frontend/qt_text.h"
+#include "frontend/kit/messages.h"
+#include "frontend/kit/qt_text.h"
 #include "platform/message_service.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -105,14 +106,39 @@ core::ReadOutcome readNumber(platform::MessageService &messages, QWidget *owner,
     return told(messages, owner, core::ReadNumber(toStd(text)));
 }
 
-core::ReadOutcome readNumberStrict(platform::MessageService &messages, QWidget *owner, const QString &text)
+void refuse(platform::MessageService &messages,
+    QWidget *owner,
+    QLineEdit *box,
+    const platform::Message &message,
+    bool divisionByZero)
 {
-    return told(messages, owner, core::ReadNumberStrict(toStd(text)));
+    if (divisionByZero) {
+        messages.show(msg::divisionByZero(), owner);
+    }
+    box->setFocus();
+    messages.show(message, owner);
 }
 
 void makeNumberBox(QLineEdit *box)
 {
     box->installEventFilter(new NumberBoxFilter(box));
+}
+
+BusyCursor::BusyCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // Let the cursor change show before the work blocks the event loop; user input waits.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+BusyCursor::~BusyCursor()
+{
+    QApplication::restoreOverrideCursor();
+}
+
+void tellUnexpected(platform::MessageService &messages, QWidget *owner)
+{
+    messages.show(msg::unexpectedError(), owner);
 }
 
 } // namespace frontend

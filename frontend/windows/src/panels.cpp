@@ -1,11 +1,10 @@
-#include "frontend/dialog_parts.h"
+#include "frontend/panels.h"
 
-#include "frontend/feedback.h"
+#include "frontend/kit/feedback.h"
+#include "frontend/kit/messages.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,38 +15,7 @@
 
 namespace frontend
 {
-namespace
-{
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Kovalin", text);
-}
-
-} // namespace
-
-QRadioButton *radio(const QString &text, const char *name)
-{
-    auto *out = new QRadioButton(text);
-    out->setObjectName(QLatin1String(name));
-    return out;
-}
-
-QLabel *label(const QString &text, const char *name)
-{
-    auto *out = new QLabel(text);
-    out->setObjectName(QLatin1String(name));
-    out->setWordWrap(true);
-    return out;
-}
-
-QPushButton *button(const QString &text, const char *name)
-{
-    auto *out = new QPushButton(text);
-    out->setObjectName(QLatin1String(name));
-    out->setAutoDefault(false);
-    return out;
-}
+using msg::tr;
 
 QString noFileChosen()
 {
@@ -109,7 +77,7 @@ FileView buildFileView()
     view.txtFilePath->setReadOnly(true);
     view.txtFileText->setObjectName(QStringLiteral("txtFileText"));
     view.txtFileText->setReadOnly(true);
-    view.txtFileText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    view.txtFileText->setFont(fixedFont());
     view.txtFileText->setLineWrapMode(QPlainTextEdit::NoWrap);
     return view;
 }

@@ -1,0 +1,44 @@
+#pragma once
+// The fixed texts every window of the suite shares, under the one translation context "Kovalin": the
+// catalogue of the checks' notices, the common input-error layout and the messages several windows tell.
+// Each window's own messages stay with it; they are read against the texts they must match word for word.
+
+#include "frontend/core/notice.h"
+#include "platform/message_service.h"
+
+#include <QString>
+
+#include <initializer_list>
+
+namespace frontend::msg
+{
+
+/// A fixed text translated in the suite's context.
+QString tr(const char *text);
+/// Pieces translated and joined with line feeds.
+QString lines(std::initializer_list<const char *> pieces);
+/// A message with an OK button and its title translated.
+platform::Message ok(const QString &text, const char *title, platform::MessageIcon icon);
+
+/// The message for a check's notice.
+platform::Message forNotice(core::Notice notice);
+
+/// The common input-error message (the three number forms) with its own first line.
+platform::Message inputErrorFor(const char *firstLine);
+platform::Message divisionByZero();
+platform::Message unexpectedError();
+/// A computation on the equation overflowed (the creator and the tools).
+platform::Message overflow();
+
+/// The arc-length result when the engine gave no usable length.
+QString inputTooLarge();
+/// The scratch file of Copy could not be created in `folder`: the results window's copy.
+platform::Message copyScratchFailed(const QString &folder);
+/// The same for any window that copies through the scratch file: `what` is what could not be copied
+/// ("The table of values"), `title` the message's title.
+platform::Message copyScratchFailed(const QString &what, const QString &title, const QString &folder);
+
+/// "Text Files (*.txt)", then all files.
+QString textFileFilter();
+
+} // namespace frontend::msg

@@ -1,0 +1,80 @@
+#include "frontend/kit/dialog_parts.h"
+
+#include "frontend/kit/feedback.h"
+
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace frontend
+{
+
+QFont fixedFont()
+{
+    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+}
+
+QRadioButton *radio(const QString &text, const char *name)
+{
+    auto *out = new QRadioButton(text);
+    out->setObjectName(QLatin1String(name));
+    return out;
+}
+
+QLabel *label(const QString &text, const char *name)
+{
+    auto *out = new QLabel(text);
+    out->setObjectName(QLatin1String(name));
+    out->setWordWrap(true);
+    return out;
+}
+
+QPushButton *button(const QString &text, const char *name, const QString &tip)
+{
+    auto *out = new QPushButton(text);
+    out->setObjectName(QLatin1String(name));
+    out->setAutoDefault(false);
+    out->setToolTip(tip);
+    return out;
+}
+
+QGroupBox *frame(const QString &title, const char *name)
+{
+    auto *group = new QGroupBox(title);
+    group->setObjectName(QLatin1String(name));
+    return group;
+}
+
+QLineEdit *numberBox(const char *name, const QString &text)
+{
+    auto *box = new QLineEdit(text);
+    box->setObjectName(QLatin1String(name));
+    makeNumberBox(box);
+    return box;
+}
+
+QLineEdit *display(const char *name, bool fixedPitch)
+{
+    auto *box = new QLineEdit;
+    box->setObjectName(QLatin1String(name));
+    box->setReadOnly(true);
+    if (fixedPitch) {
+        box->setFont(fixedFont());
+    }
+    return box;
+}
+
+QBoxLayout *row(std::initializer_list<QWidget *> widgets)
+{
+    auto *layout = new QHBoxLayout;
+    for (QWidget *widget : widgets) {
+        layout->addWidget(widget);
+    }
+    return layout;
+}
+
+} // namespace frontend
