@@ -360,35 +360,38 @@ double loneRootRadius(double wi, double total, double nearest)
     return inflate(wi + t * others, 4);
 }
 
-/// Fills the report for the distinct approximations `z` of the roots of q (their original values `shown`, each
-/// at most `moved[i]` away), at the roots' positions `where`.
-void certify(std::span<const Complex> q,
-    std::span<const Complex> z,
-    std::span<const Complex> shown,
-    std::span<const double> moved,
-    std::span<const int> where,
-    AccuracyReport &report)
+/// The column discs D(z_i, n w_i) of distinct approximations z, their connected groups, and for a disc that stands
+/// alone the (smaller) radius of the scaled-row disc.
+struct Discs {
+    bool bounded = false; // false when some disc is unbounded: it covers the plane, nothing is certified
+    std::vector<double> radius;
+    std::vector<double> lone; // radius about a lone z_i (infinite where the disc is not alone)
+    std::vector<std::vector<std::size_t>> groups; // indices into z, in increasing order
+};
+
+Discs discsOf(std::span<const Complex> q, std::span<const Complex> z)
 {
+    Discs discs;
     const std::size_t k = z.size();
     const Corrections c = weierstrassCorrections(q, z);
-    const bool bounded = std::all_of(c.w.begin(), c.w.end(), [](double w) {
+    discs.bounded = std::all_of(c.w.begin(), c.w.end(), [](double w) {
         return std::isfinite(w);
     });
-    if (!bounded) {
-        return; // one unbounded disc covers the plane: nothing is certified
+    if (!discs.bounded) {
+        return discs;
     }
     const auto n = static_cast<double>(k);
-    std::vector<double> radius(k);
+    discs.radius.resize(k);
     double total = 0.0;
     for (std::size_t i = 0; i < k; ++i) {
-        radius[i] = inflate(n * c.w[i], 1);
+        discs.radius[i] = inflate(n * c.w[i], 1);
         total += c.w[i];
     }
     total = inflate(total, n);
     Groups groups(k);
     for (std::size_t i = 0; i < k; ++i) {
         for (std::size_t j = i + 1; j < k; ++j) {
-            const double reach = radius[i] + radius[j];
+            const double reach = discs.radius[i] + discs.radius[j];
             const Complex d = z[i] - z[j];
             if (std::abs(d.real()) <= reach && std::abs(d.imag()) <= reach && distanceBelow(z[i], z[j]) <= reach) {
                 groups.join(i, j);
@@ -399,38 +402,110 @@ void certify(std::span<const Complex> q,
     for (std::size_t i = 0; i < k; ++i) {
         members[groups.find(i)].push_back(i);
     }
-    for (const auto &group : members) {
-        if (group.empty()) {
+    discs.lone.assign(k, infinity);
+    for (auto &group : members) {
+        if (group.size() == 1) {
+            discs.lone[group[0]] = loneRootRadius(c.w[group[0]], total, c.nearest[group[0]]);
+        }
+        if (!group.empty()) {
+            discs.groups.push_back(std::move(group));
+        }
+    }
+    return discs;
+}
+
+Complex meanOf(std::span<const Complex> shown, const std::vector<std::size_t> &group)
+{
+    Complex sum = 0.0;
+    for (const std::size_t i : group) {
+        sum += shown[i];
+    }
+    return sum / static_cast<double>(group.size());
+}
+
+/// Radius about `centre` of the disc that covers the discs of `group`.
+double coverRadius(
+    Complex centre, std::span<const Complex> z, const Discs &discs, const std::vector<std::size_t> &group)
+{
+    double radius = 0.0;
+    for (const std::size_t i : group) {
+        radius = std::max(radius, distanceAbove(centre, z[i]) + discs.radius[i]);
+    }
+    return inflate(radius, 2);
+}
+
+/// Cover radii of the groups of `discs` about their centres, made smaller where the theorem allows it with other
+/// points: approximations far closer together than the polynomial's value can be resolved give discs far larger
+/// than their spread, while points spread on a circle about the centre (of radius eps^(s/m) for an m-fold group)
+/// give discs about as large as that circle. A trial counts when the circle's points form the same group alone.
+std::vector<double> groupRadii(
+    std::span<const Complex> q, std::span<const Complex> z, std::span<const Complex> shown, const Discs &discs)
+{
+    std::vector<double> best;
+    for (const auto &group : discs.groups) {
+        best.push_back(coverRadius(meanOf(shown, group), z, discs, group));
+    }
+    for (const double s : { 1.0, 1.5, 2.0 }) {
+        std::vector<Complex> trial(z.begin(), z.end());
+        bool any = false;
+        for (const auto &group : discs.groups) {
+            const auto m = static_cast<double>(group.size());
+            const Complex centre = meanOf(shown, group);
+            const double rho = std::max(std::abs(centre), 0x1p-900) * std::pow(u, s / m);
+            for (std::size_t l = 0; l < group.size() && m > 1; ++l) {
+                trial[group[l]] = centre + std::polar(rho, 0.5 + 6.283185307179586 * static_cast<double>(l) / m);
+                any = true;
+            }
+        }
+        const Discs moved = any ? discsOf(q, trial) : Discs {};
+        if (!moved.bounded) {
             continue;
         }
-        RootCluster cluster;
-        const int index = static_cast<int>(report.clusters.size());
-        Complex sum = 0.0;
-        for (const std::size_t i : group) {
-            sum += shown[i];
-        }
-        cluster.centre = sum / static_cast<double>(group.size());
-        double centreRadius = 0.0;
-        for (const std::size_t i : group) {
-            double bound = 0.0;
-            if (group.size() == 1) {
-                bound = std::min(radius[i], loneRootRadius(c.w[i], total, c.nearest[i]));
-            } else {
-                for (const std::size_t j : group) {
-                    bound = std::max(bound, (i == j ? 0.0 : distanceAbove(z[i], z[j])) + radius[j]);
-                }
+        for (std::size_t g = 0; g < discs.groups.size(); ++g) {
+            if (discs.groups[g].size() > 1
+                && std::find(moved.groups.begin(), moved.groups.end(), discs.groups[g]) != moved.groups.end()) {
+                const Complex centre = meanOf(shown, discs.groups[g]);
+                best[g] = std::min(best[g], coverRadius(centre, trial, moved, discs.groups[g]));
             }
-            bound = inflate(bound + moved[i], 1);
-            centreRadius = std::max(centreRadius, distanceAbove(cluster.centre, z[i]) + radius[i]);
+        }
+    }
+    return best;
+}
+
+/// Fills the report for the distinct approximations `z` of the roots of q (their original values `shown`, each
+/// at most `moved[i]` away), at the roots' positions `where`.
+void certify(std::span<const Complex> q,
+    std::span<const Complex> z,
+    std::span<const Complex> shown,
+    std::span<const double> moved,
+    std::span<const int> where,
+    AccuracyReport &report)
+{
+    const Discs discs = discsOf(q, z);
+    if (!discs.bounded) {
+        return;
+    }
+    const std::vector<double> radii = groupRadii(q, z, shown, discs);
+    for (std::size_t g = 0; g < discs.groups.size(); ++g) {
+        const auto &group = discs.groups[g];
+        RootCluster cluster;
+        cluster.centre = meanOf(shown, group);
+        cluster.radius = radii[g];
+        const int index = static_cast<int>(report.clusters.size());
+        for (const std::size_t i : group) {
+            // A member's own disc may hold no root: its bound is the radius about it that covers the group.
+            double bound = distanceAbove(shown[i], cluster.centre) + cluster.radius;
+            if (group.size() == 1) {
+                bound = inflate(std::min(discs.radius[i], discs.lone[i]) + moved[i], 1);
+                cluster.radius = bound;
+            }
             RootAccuracy &accuracy = report.roots[static_cast<std::size_t>(where[i])];
-            accuracy.errorBound = bound;
-            accuracy.correctDigits = CorrectDigits(shown[i], bound);
+            accuracy.errorBound = inflate(bound, 1);
+            accuracy.correctDigits = CorrectDigits(shown[i], accuracy.errorBound);
             accuracy.cluster = index;
             accuracy.multiplicity = static_cast<int>(group.size());
             cluster.members.push_back(where[i]);
         }
-        cluster.radius = group.size() == 1 ? report.roots[static_cast<std::size_t>(where[group[0]])].errorBound
-                                           : inflate(centreRadius, 2);
         report.clusters.push_back(std::move(cluster));
     }
 }
