@@ -14,6 +14,7 @@
 #include <limits>
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace
@@ -48,22 +49,19 @@ std::vector<double> realParts(const std::vector<Complex> &c)
     return re;
 }
 
-/// The engine's roots of a real polynomial given from the constant term up.
-std::vector<Complex> engineRoots(std::vector<double> coefficients)
+/// The engine's roots of a polynomial given from the constant term up.
+template <typename Coefficient>
+std::vector<Complex> engineRoots(std::vector<Coefficient> coefficients)
 {
     std::ostringstream warnings;
     engine::ErrorService errors(warnings);
     std::vector<Complex> roots(coefficients.size() - 1);
-    engine::DZPORC(static_cast<std::int32_t>(roots.size()), coefficients, roots, errors);
-    return roots;
-}
-
-std::vector<Complex> engineRoots(std::vector<Complex> coefficients)
-{
-    std::ostringstream warnings;
-    engine::ErrorService errors(warnings);
-    std::vector<Complex> roots(coefficients.size() - 1);
-    engine::DZPOCC(static_cast<std::int32_t>(roots.size()), coefficients, roots, errors);
+    const auto degree = static_cast<std::int32_t>(roots.size());
+    if constexpr (std::is_same_v<Coefficient, double>) {
+        engine::DZPORC(degree, coefficients, roots, errors);
+    } else {
+        engine::DZPOCC(degree, coefficients, roots, errors);
+    }
     return roots;
 }
 

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <fstream>
 #include <numeric>
 #include <system_error>
@@ -229,6 +231,12 @@ struct SquaredDistance {
     long exponent;
 };
 
+/// 2^e for |e| <= 1022, from its bits (cheaper than a library call in the loop over all pairs).
+double powerOfTwo(long e)
+{
+    return std::bit_cast<double>(static_cast<std::uint64_t>(e + 1023) << 52);
+}
+
 SquaredDistance squaredDistance(Complex a, Complex b)
 {
     double dr = a.real() - b.real();
@@ -239,19 +247,33 @@ SquaredDistance squaredDistance(Complex a, Complex b)
         di = a.imag() / 2 - b.imag() / 2;
         extra = 2;
     }
-    int e = 0;
-    std::frexp(std::max(std::abs(dr), std::abs(di)), &e);
-    const double sr = std::ldexp(dr, -e);
-    const double si = std::ldexp(di, -e);
-    return { sr * sr + si * si, 2L * e + extra };
+    const double big = std::max(std::abs(dr), std::abs(di));
+    // big = m 2^e with m in [1/2, 1): scaling by 2^-e is exact.
+    auto e = static_cast<long>((std::bit_cast<std::uint64_t>(big) >> 52) & 0x7ff) - 1022;
+    double sr = 0.0;
+    double si = 0.0;
+    if (e > -1021 && e < 1022) {
+        const double scale = powerOfTwo(-e);
+        sr = dr * scale;
+        si = di * scale;
+    } else { // subnormal, zero, or at the top of the range
+        int frexpExponent = 0;
+        std::frexp(big, &frexpExponent);
+        e = frexpExponent;
+        sr = std::ldexp(dr, -frexpExponent);
+        si = std::ldexp(di, -frexpExponent);
+    }
+    return { sr * sr + si * si, 2 * e + extra };
 }
 
-/// Upper bounds of |W_i| for the distinct approximations z of the roots of q (degree k = z.size(), coefficients
-/// from the constant term up), and the lower bound of each z_i's distance to the nearest other one.
-struct Corrections {
-    std::vector<double> w;
-    std::vector<double> nearest;
-};
+bool isSmaller(SquaredDistance a, SquaredDistance b)
+{
+    const long shift = a.exponent - b.exponent; // mantissas lie within a factor 8 of each other
+    if (shift > 4 || shift < -4) {
+        return shift < 0;
+    }
+    return a.mantissa * powerOfTwo(shift) < b.mantissa;
+}
 
 /// Lower bound of the distance itself.
 double distanceBelow(SquaredDistance d)
@@ -262,12 +284,20 @@ double distanceBelow(SquaredDistance d)
     return std::min(distance, std::numeric_limits<double>::max());
 }
 
+/// Upper bounds of |W_i| for the distinct approximations z of the roots of q (degree k = z.size(), coefficients
+/// from the constant term up), and the lower bound of each z_i's distance to the nearest other one.
+struct Corrections {
+    std::vector<double> w;
+    std::vector<double> nearest;
+};
+
 Corrections weierstrassCorrections(std::span<const Complex> q, std::span<const Complex> z)
 {
     const std::size_t k = z.size();
     std::vector<double> mantissa(k, 1.0);
     std::vector<long> exponent(k, 0);
     Corrections out { std::vector<double>(k), std::vector<double>(k, infinity) };
+    std::vector<SquaredDistance> nearest(k, SquaredDistance { 1.0, std::numeric_limits<long>::max() / 2 });
     for (std::size_t i = 0; i < k; ++i) {
         for (std::size_t j = i + 1; j < k; ++j) {
             const SquaredDistance d = squaredDistance(z[i], z[j]);
@@ -280,10 +310,12 @@ Corrections weierstrassCorrections(std::span<const Complex> q, std::span<const C
                     exponent[m] += e;
                 }
             }
-            const double distance = distanceBelow(d);
-            out.nearest[i] = std::min(out.nearest[i], distance);
-            out.nearest[j] = std::min(out.nearest[j], distance);
+            nearest[i] = isSmaller(d, nearest[i]) ? d : nearest[i];
+            nearest[j] = isSmaller(d, nearest[j]) ? d : nearest[j];
         }
+    }
+    for (std::size_t i = 0; i < k && k > 1; ++i) {
+        out.nearest[i] = distanceBelow(nearest[i]);
     }
     const std::vector<Complex> highFirst(q.rbegin(), q.rend());
     const Scaled leading = Scaled::of(std::abs(q.back()));
