@@ -120,6 +120,7 @@ TEST_F(Program, CsvHoldsEveryRootOfRealAndComplexFilesWithinItsBound)
     const std::vector<std::string> data(rows.begin() + 1, rows.end());
     expectCsvRoots(data, path("real.txt"), { 1.0, 2.0 });
     expectCsvRoots(data, path("complex.txt"), { { 0, 1 }, { 0, 2 } });
+    EXPECT_EQ(lines(run({ "--format", "CSV", path("real.txt") }).out).front(), rows[0]) << "names in any case";
 }
 
 TEST_F(Program, TextListsEachRootAlignedWithItsAccuracy)

@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <istream>
@@ -79,8 +80,9 @@ std::variant<Options, int> parseOptions(const std::vector<std::string> &argument
     const std::map<std::string, Format> formats {
         { "text", Format::Text }, { "csv", Format::Csv }, { "json", Format::Json }
     };
-    app.add_option("-f,--format", options.format, "Output format: text, csv or json")
-        ->transform(CLI::CheckedTransformer(formats, CLI::ignore_case));
+    std::string format = "text";
+    app.add_option("-f,--format", format, "Output format: text (the default), csv or json")
+        ->check(CLI::IsMember({ "text", "csv", "json" }, CLI::ignore_case));
     app.add_option("-d,--digits", options.digits, "Significant digits of the numbers (default: all a double holds)")
         ->check(CLI::Range(1, 17));
     app.add_flag("--engine-messages", options.engineMessages, "Print the root finders' warnings to standard error");
@@ -91,6 +93,10 @@ std::variant<Options, int> parseOptions(const std::vector<std::string> &argument
     } catch (const CLI::ParseError &e) {
         return app.exit(e, out, err) == 0 ? static_cast<int>(AllVerified) : static_cast<int>(BadInput);
     }
+    std::transform(format.begin(), format.end(), format.begin(), [](unsigned char c) {
+        return static_cast<char>(std::tolower(c));
+    });
+    options.format = formats.at(format);
     if (options.files.empty() && options.coefficients.empty()) {
         err << programName << ": no input: name coefficient files, \"-\" for standard input, or give -c COEFFICIENTS\n";
         return static_cast<int>(BadInput);
