@@ -26,7 +26,9 @@ class Program : public testing::Test
 protected:
     void SetUp() override
     {
-        m_folder = std::filesystem::path(testing::TempDir()) / ("kovalin_roots_" + std::to_string(s_count++));
+        // One folder per test: ctest runs the tests side by side in separate processes.
+        m_folder = std::filesystem::path(testing::TempDir())
+            / (std::string("kovalin_roots_") + testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(m_folder);
         write("real.txt", "2\tdegree of equation\r\n1\r\n-3\r\n2\r\n"); // x^2 - 3x + 2 = (x - 1)(x - 2)
         write("complex.txt", "2\n1\n0,-3\n-2\n"); // x^2 - 3i x - 2 = (x - i)(x - 2i)
@@ -55,7 +57,6 @@ protected:
 
 private:
     std::filesystem::path m_folder;
-    static inline int s_count = 0;
 };
 
 std::vector<std::string> lines(const std::string &text)
