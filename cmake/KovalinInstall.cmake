@@ -9,6 +9,8 @@ set(KOVALIN_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/${KOVALIN_PACKAGE})
 # in KOVALIN_ENGINE_DIR (platform/qt).
 install(TARGETS VX_KOVALIN LIBRARY DESTINATION ${KOVALIN_ENGINE_INSTALL_DIR} COMPONENT kovalin)
 
+install(TARGETS kovalin-roots RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT kovalin)
+
 if(KOVALIN_GUI)
     install(TARGETS VT_Kovalin VT_Dunmora VT_Hovanta VT_Pellicor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
             COMPONENT kovalin)
@@ -45,6 +47,12 @@ if(GZIP_PROGRAM AND KOVALIN_GUI)
         install(FILES ${CMAKE_BINARY_DIR}/packaging/${program}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
                 COMPONENT kovalin)
     endforeach()
+endif()
+if(GZIP_PROGRAM)
+    execute_process(COMMAND ${GZIP_PROGRAM} -9nc ${CMAKE_SOURCE_DIR}/packaging/man/kovalin-roots.1
+                    OUTPUT_FILE ${CMAKE_BINARY_DIR}/packaging/kovalin-roots.1.gz)
+    install(FILES ${CMAKE_BINARY_DIR}/packaging/kovalin-roots.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
+            COMPONENT kovalin)
 endif()
 install(FILES packaging/copyright DESTINATION ${KOVALIN_DOC_DIR} COMPONENT kovalin)
 install(FILES README.md DESTINATION ${KOVALIN_DOC_DIR} COMPONENT kovalin)

@@ -45,5 +45,11 @@ for program in VT_Kovalin VT_Dunmora VT_Hovanta VT_Pellicor; do
         echo "$program: ended with status $status"; cat "/tmp/$program.log"; failed=1
     fi
 done
+# The command-line solver ends by itself: x^2 - 3x + 2 must give its two roots with status 0.
+if chroot "$root" kovalin-roots --format csv -c 1 -3 2 >/tmp/kovalin-roots.log 2>&1; then
+    echo "kovalin-roots: solved"
+else
+    echo "kovalin-roots: failed"; cat /tmp/kovalin-roots.log; failed=1
+fi
 test -f "$root/usr/lib/x86_64-linux-gnu/kovalin/libVX_KOVALIN.so" && echo "engine library installed"
 exit $failed
