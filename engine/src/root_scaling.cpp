@@ -186,13 +186,33 @@ RootPlan<Value> plan(const Value *coeff, int n)
     RootPlan<Value> result;
     std::array<PolygonEdge, 100> edges;
     const int count = newtonPolygon(coeff, n, edges.data());
+    // Groups beyond the range are set aside only where a wide gap parts them from the rest (as a split would);
+    // otherwise they stay in, and their roots come out as zero or as too large when found.
+    const auto gapAfter = [&](int e) {
+        return edges[static_cast<std::size_t>(e + 1)].logModulus - edges[static_cast<std::size_t>(e)].logModulus;
+    };
     int first = 0;
     int last = count - 1;
-    for (; first <= last && edges[static_cast<std::size_t>(first)].logModulus < zeroLimit; ++first) {
+    while (
+        first < last && edges[static_cast<std::size_t>(first)].logModulus < zeroLimit && gapAfter(first) >= wideGap) {
         result.zeroRoots = edges[static_cast<std::size_t>(first)].to;
+        ++first;
     }
-    for (; last >= first && edges[static_cast<std::size_t>(last)].logModulus > lostLimit; --last) {
+    while (
+        last > first && edges[static_cast<std::size_t>(last)].logModulus > lostLimit && gapAfter(last - 1) >= wideGap) {
         result.lostRoots = n - edges[static_cast<std::size_t>(last)].from;
+        --last;
+    }
+    if (first == last
+        && (edges[static_cast<std::size_t>(first)].logModulus < zeroLimit
+            || edges[static_cast<std::size_t>(first)].logModulus > lostLimit)) {
+        // One group left, and all of it beyond the range.
+        if (edges[static_cast<std::size_t>(first)].logModulus < zeroLimit) {
+            result.zeroRoots = edges[static_cast<std::size_t>(first)].to;
+        } else {
+            result.lostRoots = n - edges[static_cast<std::size_t>(first)].from;
+        }
+        return result;
     }
     if (first <= last) {
         planPiece(coeff, n, edges.data(), first, last, true, result);
