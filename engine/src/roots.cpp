@@ -233,26 +233,12 @@ void solve(const Finder &finder,
 
 void DZPORC(std::int32_t ndeg, std::span<double> coeff, std::span<Complex> root, ErrorService &errors)
 {
-    solve(realFinder,
-        ndeg,
-        coeff,
-        root,
-        errors,
-        [](double a, double b, double c, Complex &s, Complex &l, ErrorService &e) {
-            DZ3LRC(a, b, c, s, l, e);
-        });
+    solve(realFinder, ndeg, coeff, root, errors, DZ3LRC);
 }
 
 void DZPOCC(std::int32_t ndeg, std::span<Complex> coeff, std::span<Complex> root, ErrorService &errors)
 {
-    solve(complexFinder,
-        ndeg,
-        coeff,
-        root,
-        errors,
-        [](Complex a, Complex b, Complex c, Complex &s, Complex &l, ErrorService &e) {
-            DZ4LRC(a, b, c, s, l, e);
-        });
+    solve(complexFinder, ndeg, coeff, root, errors, DZ4LRC);
 }
 
 const Kernel &portableKernel()
