@@ -39,10 +39,12 @@ void startOnNewtonPolygon(const Coefficient *a, int n, Complex *root)
 void separateCoinciding(int n, Complex *root)
 {
     for (int i = 1; i < n; ++i) {
-        for (int j = 0; j < i; ++j) {
+        // Each move turns by another angle, so a point meets one of the others at most a few times.
+        for (int moves = 0, j = 0; j < i && moves <= n; ++j) {
             if (root[i] == root[j]) {
                 const double size = std::max(modulus(root[i]), 0x1p-500);
-                root[i] += std::polar(size * 0x1p-20, 1.0 + i);
+                root[i] += std::polar(size * 0x1p-20, 1.0 + i + moves);
+                ++moves;
                 j = -1; // look again from the start
             }
         }
