@@ -129,6 +129,26 @@ inline double sum(double term, double x1, double y1, double x2, double y2)
     return value(acc);
 }
 
+/// term + x1*y1 + x2*y2 for a recurrence whose newest value is x2 (or y2): the step that every next one waits
+/// for. Where there is a fused multiply-add, x2*y2 enters through one of them and the rest exactly, so the wait
+/// is two operations instead of a chain of ten, at the price of half an ulp: the value is within one ulp of
+/// the exact sum (the accumulator keeps it within a half). Elsewhere it is the accumulator's sum.
+inline double recurrenceSum(double term, double x1, double y1, double x2, double y2)
+{
+#ifdef __FMA__
+    double product, productError, sum, sumError;
+    twoProduct(x1, y1, product, productError);
+    twoSum(term, product, sum, sumError);
+    return std::fma(x2, y2, sum) + (sumError + productError);
+#else
+    Accumulator acc;
+    init(term, acc);
+    mul(x1, y1, acc);
+    mul(x2, y2, acc);
+    return value(acc);
+#endif
+}
+
 /// term + x1*y1 + x2*y2 + x3*y3, exactly accumulated and rounded once.
 inline double sum(double term, double x1, double y1, double x2, double y2, double x3, double y3)
 {

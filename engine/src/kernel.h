@@ -1,8 +1,9 @@
 #pragma once
 // The verified root finders: the hot code (three_stage.h, polish.h, root_check.h, simultaneous_iteration.h),
 // compiled twice on x86-64 (namespace engine::portable for any processor, engine::fma for processors with fused
-// multiply-add, chosen once at run time). Both builds give the same roots: they differ only in how an exact
-// product is formed.
+// multiply-add, chosen once at run time). Both builds give the same roots to the last bits: they differ in how
+// an exact product is formed, and in the divisions by a quadratic, whose newest product the fma build takes
+// through one fused multiply-add (dd::recurrenceSum).
 
 #include "engine/roots.h"
 #include "kernel_tag.h"

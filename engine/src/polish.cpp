@@ -55,6 +55,7 @@ void refine(Complex *root, int count, Evaluate evaluateAt, bool conjugatePairs, 
         partner[i] = -1;
         known.known[i] = false;
         known.converged[i] = false;
+        known.settled[i] = false;
     }
     for (int i = 0; i + 1 < count; ++i) {
         if (conjugatePairs && active[static_cast<std::size_t>(i)] && root[i].imag() != 0.0
@@ -77,7 +78,10 @@ void refine(Complex *root, int count, Evaluate evaluateAt, bool conjugatePairs, 
             }
             const PolynomialValue at = evaluateAt(root[i]);
             if (known.known[i] && !(modulus(at.value) <= modulus(known.value[i].value))) {
-                // The last step made things worse (or was not a number): take it back and stop this root.
+                // The last step made things worse (or was not a number): take it back and stop this root. A step
+                // of a few ulps that did so was lost in rounding: the root has settled. A longer one means the
+                // iteration found no way down from here.
+                known.settled[i] = std::norm(root[i] - previous[i]) <= 4096.0 * eps * eps * std::norm(previous[i]);
                 root[i] = previous[i];
                 active[i] = false;
                 continue;
@@ -85,7 +89,12 @@ void refine(Complex *root, int count, Evaluate evaluateAt, bool conjugatePairs, 
             known.value[i] = at;
             known.at[i] = root[i];
             known.known[i] = true;
-            if (at.derivative == Complex(0.0, 0.0) || at.value == Complex(0.0, 0.0)) {
+            if (at.value == Complex(0.0, 0.0)) {
+                known.settled[i] = true; // an exact root
+                active[i] = false;
+                continue;
+            }
+            if (at.derivative == Complex(0.0, 0.0)) {
                 active[i] = false;
                 continue;
             }
@@ -131,6 +140,7 @@ void refine(Complex *root, int count, Evaluate evaluateAt, bool conjugatePairs, 
             root[i] -= step[i];
             known.converged[i] = lastStep[i];
             if (lastStep[i] || std::norm(step[i]) <= 4.0 * eps * eps * std::norm(root[i])) {
+                known.settled[i] = true;
                 active[i] = false; // converged to the last bit; no need to look again
             }
         }
@@ -154,6 +164,7 @@ void refine(Complex *root, int count, Evaluate evaluateAt, bool conjugatePairs, 
             root[j] = std::conj(root[i]);
             known.known[j] = known.known[i];
             known.converged[j] = known.converged[i];
+            known.settled[j] = known.settled[i];
             known.at[j] = std::conj(known.at[i]);
             known.value[j] = known.value[i];
             known.value[j].value = std::conj(known.value[i].value);

@@ -33,7 +33,7 @@ void DZ9ORC(int nn, double u, double v, const Vector &p, Vector &q, double &a, d
     for (int i = 3; i <= nn; ++i) {
         // The product with the older remainder first: it is ready a step earlier, which keeps it off the
         // chain of dependent operations from one step to the next.
-        const double c = dd::sum(p[i], -v, older, -u, last);
+        const double c = dd::recurrenceSum(p[i], -v, older, -u, last);
         q[i] = c;
         older = last;
         last = c;
@@ -66,8 +66,8 @@ void divideBoth(int np,
     q[2] = last;
     qk[2] = kLast;
     for (int i = 3; i < np; ++i) {
-        const double next = dd::sum(p[i], -v, older, -u, last);
-        const double kNext = dd::sum(k[i], -v, kOlder, -u, kLast);
+        const double next = dd::recurrenceSum(p[i], -v, older, -u, last);
+        const double kNext = dd::recurrenceSum(k[i], -v, kOlder, -u, kLast);
         q[i] = next;
         qk[i] = kNext;
         older = last;
@@ -75,7 +75,7 @@ void divideBoth(int np,
         kOlder = kLast;
         kLast = kNext;
     }
-    const double next = dd::sum(p[np], -v, older, -u, last);
+    const double next = dd::recurrenceSum(p[np], -v, older, -u, last);
     q[np] = next;
     a = next;
     b = last;

@@ -146,7 +146,8 @@ bool check(const Coefficient *a, int n, const Complex *root, RootCheck *out, con
             c.consistency = std::exp2(std::log2(derivative) + (n - 1) * logScale - logOthers);
         }
         c.isRoot = c.backwardError <= trustedBackwardError(n) || converged;
-        c.trusted = c.isRoot && c.consistency <= maxConsistency;
+        const bool settled = !known || !known->known[k] || known->settled[k];
+        c.trusted = c.isRoot && c.consistency <= maxConsistency && settled;
         all = all && c.trusted;
     }
     return all;

@@ -10,7 +10,9 @@
 //  - the consistency |p'(z_i)| / |a_n prod_{j != i} (z_i - z_j)|: near 1 when the other approximations account
 //    for the polynomial's other roots, very large when two approximations claim one root and another root has
 //    none.
-// A root is trusted when it is a root to within a few roundings and consistent with the rest.
+// A root is trusted when it is a root to within a few roundings, consistent with the rest, and (where the
+// refinement's values are at hand) the refinement came to rest on it: inside a cluster a point that is not
+// near any root can still have a value within a few roundings of zero.
 
 #include "kernel_tag.h"
 #include "polynomial_value.h"
@@ -29,7 +31,7 @@ struct RootCheck {
     double radius;
     double consistency;
     bool isRoot; // a small backward error, or the refinement converged on it
-    bool trusted; // a root, and consistent with the rest
+    bool trusted; // a root, consistent with the rest, and settled
 };
 
 /// Values of the polynomial that the refinement computed at each root, or at the root's place before its last
@@ -39,6 +41,7 @@ struct KnownValues {
     std::array<Complex, 100> at;
     std::array<bool, 100> known; // set by the refinement for every root it is given
     std::array<bool, 100> converged; // the last step was a Newton step that left only far less than an ulp
+    std::array<bool, 100> settled; // the refinement came to rest there: its steps reached the last bits
 };
 
 /// Largest backward error of a trusted root of a polynomial of degree n: a few roundings per coefficient,
