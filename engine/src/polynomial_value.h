@@ -173,7 +173,7 @@ inline PolynomialValue hornerAt(const double *first, std::ptrdiff_t step, int n,
 // Beyond this modulus, |z|^n could overflow for coefficients up to 2^100 (see root_scaling.h).
 inline bool farOut(double r, int n)
 {
-    return r > 1.0 && (std::ilogb(r) + 1) * n > 800;
+    return r > 1.0 && (!std::isfinite(r) || (static_cast<long>(std::ilogb(r)) + 1) * n > 800);
 }
 
 } // namespace detail
