@@ -36,7 +36,8 @@ inline Complex mulAdd(Complex x, Complex y, Complex z)
 }
 
 // |z| computed directly, as the method states it: the working polynomial is scaled, and a modulus that
-// overflows only fails an attempt, which the verification and its fallback make good.
+// overflows only fails an attempt, which the verification and its fallback make good. Where moduli are only
+// compared, their squares are (the same test without the square roots).
 inline double directModulus(Complex z)
 {
     return std::sqrt(z.real() * z.real() + z.imag() * z.imag());
@@ -166,7 +167,7 @@ void DZ13CC::DZ3OCC(int l1)
         H[i] = P[i] * (static_cast<double>(nn - i) / n);
     }
     for (int jj = 1; jj <= l1; ++jj) {
-        if (directModulus(H[n]) > eta * 10.0 * directModulus(P[n])) {
+        if (squaredModulus(H[n]) > (eta * 10.0) * (eta * 10.0) * squaredModulus(P[n])) {
             t = divide(-P[nn], H[n]);
             for (int j = n; j >= 2; --j) {
                 H[j] = mulAdd(t, H[j - 1], P[j]);
@@ -196,7 +197,7 @@ bool DZ13CC::DZ4OCC(int l2, Complex &z)
         if (bol || !test || j == l2) {
             continue;
         }
-        if (directModulus(t - ot) >= 0.5 * directModulus(z)) {
+        if (squaredModulus(t - ot) >= 0.25 * squaredModulus(z)) {
             pasd = false;
             continue;
         }
@@ -289,7 +290,7 @@ bool DZ13CC::evaluateBothAndDZ6OCC()
 // The part of DZ6OCC after the evaluation of H: hv = H(s).
 bool DZ13CC::correction(Complex hv)
 {
-    const bool bol = directModulus(hv) <= are * 10.0 * directModulus(H[nn - 1]);
+    const bool bol = squaredModulus(hv) <= (are * 10.0) * (are * 10.0) * squaredModulus(H[nn - 1]);
     t = bol ? Complex(0.0, 0.0) : divide(-pv, hv);
     return bol;
 }

@@ -27,7 +27,7 @@ std::array<double, capacity> nearestSquaredDistances(const Complex *root, int co
     std::fill(nearest.begin(), nearest.begin() + count, infinity);
     for (int i = 0; i < count; ++i) {
         for (int j = i + 1; j < count; ++j) {
-            const double distance = std::norm(root[i] - root[j]);
+            const double distance = squaredModulus(root[i] - root[j]);
             nearest[static_cast<std::size_t>(i)] = std::min(nearest[static_cast<std::size_t>(i)], distance);
             nearest[static_cast<std::size_t>(j)] = std::min(nearest[static_cast<std::size_t>(j)], distance);
         }
@@ -81,7 +81,7 @@ void refine(Complex *root, int count, Evaluate evaluateAt, bool conjugatePairs, 
                 // The last step made things worse (or was not a number): take it back and stop this root. A step
                 // of a few ulps that did so was lost in rounding: the root has settled. A longer one means the
                 // iteration found no way down from here.
-                known.settled[i] = std::norm(root[i] - previous[i]) <= 4096.0 * eps * eps * std::norm(previous[i]);
+                known.settled[i] = squaredModulus(root[i] - previous[i]) <= 4096.0 * eps * eps * squaredModulus(previous[i]);
                 root[i] = previous[i];
                 active[i] = false;
                 continue;
@@ -107,13 +107,13 @@ void refine(Complex *root, int count, Evaluate evaluateAt, bool conjugatePairs, 
             const double derivativeError = at.derivativeBound / modulus(at.derivative);
             const double left = length * (derivativeError + length * std::sqrt(neighbours / gap[i]));
             lastStep[i] = left <= 0.25 * eps * modulus(root[i]);
-            if (std::norm(newton) * neighbours > 1e-6 * gap[i]) {
+            if (squaredModulus(newton) * neighbours > 1e-6 * gap[i]) {
                 lastStep[i] = false;
                 Complex repulsion = 0.0;
                 for (std::size_t j = 0; j < size; ++j) {
                     if (j != i) {
                         const Complex d = root[i] - root[j];
-                        repulsion += std::conj(d) / std::norm(d);
+                        repulsion += std::conj(d) / squaredModulus(d);
                     }
                 }
                 correction = newton / (1.0 - newton * repulsion);
@@ -139,7 +139,7 @@ void refine(Complex *root, int count, Evaluate evaluateAt, bool conjugatePairs, 
             previous[i] = root[i];
             root[i] -= step[i];
             known.converged[i] = lastStep[i];
-            if (lastStep[i] || std::norm(step[i]) <= 4.0 * eps * eps * std::norm(root[i])) {
+            if (lastStep[i] || squaredModulus(step[i]) <= 4.0 * eps * eps * squaredModulus(root[i])) {
                 known.settled[i] = true;
                 active[i] = false; // converged to the last bit; no need to look again
             }

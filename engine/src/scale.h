@@ -32,6 +32,13 @@ inline int truncatedExponent(double x)
     return x < 1023.0 ? static_cast<int>(x) : 1023;
 }
 
+/// |z|^2 as re^2 + im^2 (std::norm goes through |z|, a library call, to guard the squares' range; the engine's
+/// working values are scaled well inside it).
+inline double squaredModulus(std::complex<double> z)
+{
+    return z.real() * z.real() + z.imag() * z.imag();
+}
+
 /// |z| without overflow or underflow of the squares, for any z in the double range.
 inline double modulus(std::complex<double> z)
 {

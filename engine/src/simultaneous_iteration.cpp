@@ -77,7 +77,7 @@ bool aberth(const Coefficient *a, int n, Complex *z, int maxSweeps)
             for (int j = 0; j < n; ++j) {
                 if (j != i) {
                     const Complex d = z[i] - z[j];
-                    repulsion += std::conj(d) / std::norm(d);
+                    repulsion += std::conj(d) / squaredModulus(d);
                 }
             }
             const Complex step = 1.0 / (logDerivative - repulsion);
@@ -149,7 +149,7 @@ void restoreConjugateSymmetry(const double *a, int n, Complex *root)
                     || partner[static_cast<std::size_t>(j)] >= 0) {
                     continue;
                 }
-                const double distance = std::norm(root[i] - std::conj(root[j]));
+                const double distance = squaredModulus(root[i] - std::conj(root[j]));
                 if (distance < bestDistance) {
                     bestDistance = distance;
                     best = j;
