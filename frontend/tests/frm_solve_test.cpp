@@ -151,13 +151,7 @@ private Q_SLOTS:
 
     void anUnreadableAnswerListsNoRootAndKeepsTheAnswer()
     {
-        fakes->engine.entry = [this] {
-            QFile out(answer());
-            if (out.open(QIODevice::WriteOnly)) {
-                out.write(" 1 0\n NaN 0\n");
-            }
-            return 0;
-        };
+        engineAnswers(" 1 0\n NaN 0\n");
         open(CoefKind::Real, 2, { "1", "-3", "2" });
         play[u"frmSolve"_s] = [](QDialog &results) {
             QCOMPARE(roots(results)->count(), 0);
@@ -194,13 +188,7 @@ private Q_SLOTS:
     void rootsTheEngineCouldNotFindAreListedInWords()
     {
         // An answer as the engine writes it when only one root of three was found.
-        fakes->engine.entry = [this] {
-            QFile out(answer());
-            if (out.open(QIODevice::WriteOnly)) {
-                out.write(" -1 0.5\n Infinity 0\n Infinity 0\n");
-            }
-            return 0;
-        };
+        engineAnswers(" -1 0.5\n Infinity 0\n Infinity 0\n");
         open(CoefKind::Real, 3, { "1", "2", "3", "4" });
         play[u"frmSolve"_s] = [](QDialog &results) {
             QCOMPARE(entries(roots(results)),
@@ -326,6 +314,17 @@ private:
             const int power = degree - static_cast<int>(k);
             child<QLineEdit>(window.get(), u"txtCR_%1"_s.arg(power))->setText(QString::fromUtf8(leadingFirst[k]));
         }
+    }
+    /// An engine that writes `answer` whatever the request.
+    void engineAnswers(const QByteArray &answer)
+    {
+        fakes->engine.entry = [this, answer] {
+            QFile out(this->answer());
+            if (out.open(QIODevice::WriteOnly)) {
+                out.write(answer);
+            }
+            return 0;
+        };
     }
     /// Types the texts into the boxes with real key events, the leading box first, moving on with Tab.
     void typeInto(const std::vector<const char *> &leadingFirst)
