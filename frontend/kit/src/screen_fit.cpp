@@ -50,6 +50,12 @@ QRect availableGeometry(const QWidget *window)
     return screen->availableGeometry();
 }
 
+/// The room a window has on its screen: the available geometry less the window's frame.
+QSize roomOnScreen(const QWidget *window)
+{
+    return availableGeometry(window).size() - windowFrame(window);
+}
+
 } // namespace
 
 WindowBody::WindowBody(QWidget *body, QWidget *parent)
@@ -115,11 +121,6 @@ void WindowBody::showEvent(QShowEvent *event)
 {
     fit();
     QScrollArea::showEvent(event);
-}
-
-QSize roomOnScreen(const QWidget *window)
-{
-    return availableGeometry(window).size() - windowFrame(window);
 }
 
 void fitToScreen(QWidget *window, QSize wanted)

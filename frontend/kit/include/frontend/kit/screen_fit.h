@@ -40,7 +40,4 @@ private:
 /// A dialog with a parent is placed over it by the dialog itself, inside the same geometry.
 void fitToScreen(QWidget *window, QSize wanted = QSize());
 
-/// The room a window has on its screen: the available geometry less the window's frame.
-QSize roomOnScreen(const QWidget *window);
-
 } // namespace frontend
