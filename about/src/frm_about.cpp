@@ -1,6 +1,7 @@
 #include "about/frm_about.h"
 
 #include "about/messages.h"
+#include "frontend/kit/screen_fit.h"
 #include "platform/message_service.h"
 #include "platform/shell.h"
 
@@ -56,12 +57,18 @@ FrmAbout::FrmAbout(platform::Shell &shell, platform::MessageService &messages, Q
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(sysInfo);
+    auto *body = new QWidget;
+    auto *texts = new QVBoxLayout(body);
+    texts->setContentsMargins(0, 0, 0, 0);
+    texts->addWidget(title);
+    texts->addWidget(label(msg::version(), "lblVersion"));
+    texts->addWidget(label(msg::description(), "lblDescription"));
+    texts->addWidget(support);
+    texts->addStretch(1);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(title);
-    layout->addWidget(label(msg::version(), "lblVersion"));
-    layout->addWidget(label(msg::description(), "lblDescription"));
-    layout->addWidget(support);
+    layout->addWidget(new frontend::WindowBody(body), 1);
     layout->addLayout(buttons);
+    frontend::fitToScreen(this);
 }
 
 void FrmAbout::lblSupport_Click(const QString &link)

@@ -100,7 +100,8 @@ TEST(solveRequestLines, FractionsAndTinyValuesKeepTheirValue)
     const auto lines = solveRequestLines(realBoxes({ "1/3", "1E-25", "1.2345678E-17", "0.5", "0" }));
     ASSERT_TRUE(lines);
     EXPECT_EQ(*lines,
-        (std::vector<std::string> { "S", "R", "4", "0.3333333333333333", "1E-25", "1.2345678E-17", "0.5", "0.", "" }));
+        (std::vector<std::string> {
+            "S", "R", "4", "0.3333333333333333148", "1E-25", "1.2345678E-17", "0.5", "0.", "" }));
 }
 
 TEST(solveRequestLines, ComplexCoefficientsInParenthesesWithoutBlanks)
@@ -135,7 +136,7 @@ TEST(lengthRequestLines, NoTypeLineAndTheTwoAbscissaeLast)
 {
     const auto lines = lengthRequestLines(realBoxes({ "1", "0", "-1/3" }), -1.5, 2.0);
     ASSERT_TRUE(lines);
-    EXPECT_EQ(*lines, (std::vector<std::string> { "L", "2", "1.", "0.", "-0.3333333333333333", "-1.5", "2.", "" }));
+    EXPECT_EQ(*lines, (std::vector<std::string> { "L", "2", "1.", "0.", "-0.3333333333333333148", "-1.5", "2.", "" }));
 }
 
 TEST(solveRefused, ComplexDegreeFiftyOnly)
@@ -171,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(Answers,
         AnswerCase { " -2.5E+300 1E-05\r\n", 2, std::vector<double> { -2.5e300, 1e-5 } },
         AnswerCase { "1,2\n\n3", 3, std::vector<double> { 1, 2, 3 } },
         AnswerCase { " 1 0\n 2 0\n extra", 4, std::vector<double> { 1, 0, 2, 0 } },
-        AnswerCase { " 1 0\n Infinity 0\n", 4, std::nullopt }, // the placeholder of a root not found
+        AnswerCase { " 1 0\n Infinity 0\n", 4, std::nullopt }, // no infinity where a value is asked for
         AnswerCase { " NaN\n", 1, std::nullopt },
         AnswerCase { " 1 0\n", 4, std::nullopt },
         AnswerCase { "", 1, std::nullopt },
@@ -222,6 +223,44 @@ TEST(listRoots, CountsTheNatureOfEveryRoot)
     EXPECT_EQ(list.entries, (std::vector<std::string> { "(1)", "(0) + (1)i", "(0) - (1)i", "(2) + (1.E-30)i" }));
     EXPECT_EQ(list.realCount, 1);
     EXPECT_EQ(list.imaginaryCount, 3);
+}
+
+TEST(readAnswerRoots, KeepsThePlaceholdersOfRootsNotFound)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const auto roots = readAnswerRoots(" 1 0\n 0 -2\n Infinity 0\n Infinity 0\n", 4);
+    ASSERT_TRUE(roots);
+    ASSERT_EQ(roots->size(), 4u);
+    EXPECT_EQ((*roots)[1].im, -2.0);
+    EXPECT_EQ((*roots)[2].re, inf);
+    EXPECT_TRUE(isPlaceholder((*roots)[2]));
+    EXPECT_TRUE(isPlaceholder((*roots)[3]));
+    EXPECT_FALSE(isPlaceholder((*roots)[0]));
+    EXPECT_TRUE(readAnswerRoots(" Infinity 0\n", 1)); // nothing found at all
+}
+
+TEST(readAnswerRoots, AnyOtherValueThatIsNotANumberIsUnreadable)
+{
+    for (const char *answer : { " 1 0\n Infinity 1\n", // infinity stands only beside an imaginary 0
+             " 1 0\n 0 Infinity\n",
+             " 1 0\n -Infinity 0\n",
+             " 1 0\n NaN 0\n",
+             " 1 0\n infinity 0\n",
+             " 1 0\n Infinity\n",
+             " 1 0\n" }) {
+        EXPECT_FALSE(readAnswerRoots(answer, 2)) << answer;
+    }
+}
+
+TEST(listRoots, ARootNotFoundIsListedApartAndCountedInNeitherNature)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const RootList list = listRoots({ { 1, 0 }, { 0, 1 }, { 0, -1 }, { inf, 0 }, { inf, 0 } }, 15);
+    EXPECT_EQ(list.entries, (std::vector<std::string> { "(1)", "(0) + (1)i", "(0) - (1)i", "", "" }));
+    EXPECT_EQ(list.notFound, (std::vector<std::size_t> { 3, 4 }));
+    EXPECT_EQ(list.realCount, 1);
+    EXPECT_EQ(list.imaginaryCount, 2);
+    EXPECT_TRUE(listRoots({ { 1, 0 } }, 15).notFound.empty());
 }
 
 TEST(lengthTooLarge, NothingReadOrAZeroLength)
@@ -308,13 +347,47 @@ TEST_F(ExchangeTest, AMissingEngineKeepsTheRequestFile)
 TEST_F(ExchangeTest, AnUnreadableAnswerIsKeptAndGivesNoRoots)
 {
     const SolveResult result = WriteSolveRequest(realBoxes({ "1", "-3", "2" }), [this] {
-        writeAll(answer(), " 1 0\n Infinity 0\n");
+        writeAll(answer(), " 1 0\n NaN 0\n");
         return true;
     });
     EXPECT_EQ(result.fault, ExchangeFault::AnswerUnreadable);
     EXPECT_TRUE(result.roots.empty());
     EXPECT_FALSE(fs::exists(request()));
-    EXPECT_EQ(readAll(answer()), " 1 0\n Infinity 0\n");
+    EXPECT_EQ(readAll(answer()), " 1 0\n NaN 0\n");
+}
+
+TEST_F(ExchangeTest, ALeadingZeroThatPassesTheTextCompareListsTheRootsFoundAndOneNotFound)
+{
+    // The check compares the leading text with "0" as text, so these pass it; the engine then solves the
+    // quadratic left over and marks the root lost to the vanishing leading coefficient with its placeholder.
+    for (const char *leading : { "0.0", "-0", "00", "0E0", " 0 " }) {
+        KovalinState state;
+        startProgramEntry(state, CoefKind::Real, 3, 15);
+        const EquationCheck check = checkEquation(state, CoefficientTexts::real({ "2", "-3", "1", leading }));
+        ASSERT_TRUE(check.equation) << leading;
+        const SolveOutcome outcome = solve(*check.equation, 15, engine());
+        EXPECT_EQ(outcome.fault, ExchangeFault::None) << leading;
+        EXPECT_EQ(outcome.roots.entries, (std::vector<std::string> { "(1)", "(2)", "" })) << leading;
+        EXPECT_EQ(outcome.roots.notFound, std::vector<std::size_t> { 2 }) << leading;
+        EXPECT_EQ(outcome.roots.realCount, 2) << leading;
+        EXPECT_EQ(outcome.roots.imaginaryCount, 0) << leading;
+        EXPECT_FALSE(fs::exists(answer())) << leading; // read, so deleted
+    }
+}
+
+TEST_F(ExchangeTest, AComplexLeadingZeroThatPassesTheTextCompareToo)
+{
+    // (0.0 + 0i) x^2 + x - i: one root, i, and one placeholder.
+    KovalinState state;
+    startProgramEntry(state, CoefKind::Complex, 2, 15);
+    const EquationCheck check =
+        checkEquation(state, CoefficientTexts::complexPairs({ "0", "1", "0.0" }, { "-1", "0", "0" }));
+    ASSERT_TRUE(check.equation);
+    const SolveOutcome outcome = solve(*check.equation, 15, engine());
+    EXPECT_EQ(outcome.fault, ExchangeFault::None);
+    EXPECT_EQ(outcome.roots.entries, (std::vector<std::string> { "(0) + (1)i", "" }));
+    EXPECT_EQ(outcome.roots.imaginaryCount, 1);
+    EXPECT_EQ(outcome.roots.realCount, 0);
 }
 
 TEST_F(ExchangeTest, AnAnswerLeftFromBeforeNeverPassesForANewOne)

@@ -114,6 +114,43 @@ TEST_F(FileTest, ACommaAnywhereMakesTheFileComplexAndEmptyPartsReadAsZero)
     EXPECT_EQ(BuildEquationText(read.file.texts), "[(1)+(0)i]*x^2 + [(2)+(0)i]*x^1 + [(-1)+(3)i]");
 }
 
+TEST_F(FileTest, AByteOrderMarkBeforeTheFirstLineIsSkipped)
+{
+    const CoefficientFileRead real = ReadCoefficientFile(write("\xEF\xBB\xBF"
+                                                               "2\tdegree of equation\r\n1\r\n-3\r\n2\r\n"));
+    ASSERT_FALSE(real.FileError);
+    EXPECT_EQ(real.file.degreeLine, "2");
+    EXPECT_EQ(BuildEquationText(real.file.texts), "(1)*x^2 + (-3)*x^1 + (2)");
+    const CoefficientFileRead complex = ReadCoefficientFile(write("\xEF\xBB\xBF"
+                                                                  "1\n1,1\n0,-1\n"));
+    ASSERT_FALSE(complex.FileError);
+    EXPECT_EQ(BuildEquationText(complex.file.texts), "[(1)+(1)i]*x^1 + [(0)+(-1)i]");
+    const RootsFileRead roots = ReadRootsFile(write("\xEF\xBB\xBF"
+                                                    "2\n1\n1\n2\n",
+        "roots.txt"));
+    ASSERT_FALSE(roots.RootsFileError);
+    EXPECT_EQ(roots.file.count, 2);
+    EXPECT_DOUBLE_EQ(roots.file.roots[1].re, 2.0);
+}
+
+TEST_F(FileTest, OnlyAWholeMarkAtTheStartIsSkipped)
+{
+    // Part of a mark, or one after the start, is text like any other and fails the degree's check.
+    EXPECT_EQ(ReadCoefficientFile(write("\xEF\xBB"
+                                        "1\n1\n2\n"))
+                  .notices,
+        Notices { Notice::FileDegree });
+    EXPECT_EQ(ReadCoefficientFile(write(" \xEF\xBB\xBF"
+                                        "1\n1\n2\n"))
+                  .notices,
+        Notices { Notice::FileDegree });
+    EXPECT_EQ(ReadCoefficientFile(write("\xEF\xBB\xBF")).notices, Notices { Notice::FileGeneral });
+    EXPECT_EQ(ReadRootsFile(write("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                  "1\n1\n1\n"))
+                  .notices,
+        Notices { Notice::RootsFileDegree });
+}
+
 TEST_F(FileTest, NulBytesAreOrdinaryBadCharacters)
 {
     const CoefficientFileRead read = ReadCoefficientFile(write(std::string("1\n\0\0\n2\n", 7)));

@@ -4,11 +4,13 @@
 #include "frontend/core/coefficient_file.h"
 #include "frontend/core/roots_file.h"
 #include "frontend/frm_create.h"
+#include "frontend/frm_create_new.h"
 #include "frontend/frm_kovalin.h"
 #include "frontend/frm_new.h"
 #include "platform/testing/window_test_main.h"
 #include "solving_fixture.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -297,6 +299,23 @@ private Q_SLOTS:
         QCOMPARE(
             shownTexts(fakes->messages).front(), u"You must select the number of roots to enter before continuing."_s);
         QCOMPARE(state->decimals(), std::size_t(4));
+    }
+
+    void theCreatorsDialogSwitchesItsPanelsForAScreenReaderToo()
+    {
+        frontend::FrmCreateNew dialog(*state, fakes->services());
+        QVERIFY(showActive(&dialog));
+        const auto toggle = [&dialog](const QString &name) {
+            QAccessible::queryAccessibleInterface(child<QRadioButton>(&dialog, name))
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::toggleAction());
+        };
+        toggle(u"optFile"_s);
+        QVERIFY(!child<QWidget>(&dialog, u"picProgram"_s)->isVisible());
+        QVERIFY(child<QWidget>(&dialog, u"picFile"_s)->isVisible());
+        toggle(u"optProgram"_s);
+        QVERIFY(child<QWidget>(&dialog, u"picProgram"_s)->isVisible());
+        QVERIFY(!child<QWidget>(&dialog, u"picFile"_s)->isVisible());
     }
 
     void cancellingTheCreatorsDialogOpensNothing()

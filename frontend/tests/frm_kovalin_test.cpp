@@ -378,6 +378,20 @@ private Q_SLOTS:
         QVERIFY(text->toPlainText().contains(QStringLiteral("\n0\n")));
     }
 
+    void aFileWithAByteOrderMarkIsReadAndShownWithoutIt()
+    {
+        open(CoefKind::Real, 1);
+        openFile(writeFile("\xEF\xBB\xBF"
+                           "2\tdegree of equation\r\n1\r\n-3\r\n2\r\n"));
+        const qsizetype asked = fakes->messages.shown.size(); // the question before opening
+        click("btnCopy");
+        QCOMPARE(fakes->messages.shown.size(), asked);
+        QCOMPARE(fakes->clipboard.text, QStringLiteral("0 = (1)*x^2 + (-3)*x^1 + (2)"));
+        QVERIFY(child<QPlainTextEdit>(window.get(), QStringLiteral("txtFileText"))
+                    ->toPlainText()
+                    .startsWith(QStringLiteral("2\tdegree of equation")));
+    }
+
     void aFileDeletedAfterOpeningGetsTheGeneralFileMessage()
     {
         open(CoefKind::Real, 1);

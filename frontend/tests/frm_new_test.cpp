@@ -2,6 +2,7 @@
 #include "platform/testing/window_test_main.h"
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -73,6 +74,29 @@ private Q_SLOTS:
         QVERIFY(!visible("picProgram") && visible("picFile"));
         click("optProgram");
         QVERIFY(visible("picProgram") && !visible("picFile"));
+    }
+
+    void accessibilityActionsSwitchAsAClickDoes()
+    {
+        // A screen reader toggles an option without clicking it ("toggle"), or presses it ("press").
+        act("optCreate", QAccessibleActionInterface::toggleAction());
+        QVERIFY(!visible("frmEnter") && visible("frmCreate2"));
+        act("optFile2", QAccessibleActionInterface::pressAction());
+        QTRY_VERIFY(!visible("picProgram2") && visible("picFile2"));
+        act("optSolve", QAccessibleActionInterface::pressAction());
+        QTRY_VERIFY(visible("frmEnter") && !visible("frmCreate2"));
+        act("optFile", QAccessibleActionInterface::toggleAction());
+        QVERIFY(!visible("picProgram") && visible("picFile"));
+        act("optProgram", QAccessibleActionInterface::toggleAction());
+        QVERIFY(visible("picProgram") && !visible("picFile"));
+        act("optComplex", QAccessibleActionInterface::toggleAction());
+        QCOMPARE(child<QComboBox>(dialog.get(), QStringLiteral("cboDegree"))->count(), 50);
+        act("optReal", QAccessibleActionInterface::toggleAction());
+        QCOMPARE(child<QComboBox>(dialog.get(), QStringLiteral("cboDegree"))->count(), 100);
+        // Toggling the chosen option again leaves the choice as it is.
+        act("optReal", QAccessibleActionInterface::toggleAction());
+        QVERIFY(child<QRadioButton>(dialog.get(), QStringLiteral("optReal"))->isChecked());
+        QCOMPARE(child<QComboBox>(dialog.get(), QStringLiteral("cboDegree"))->count(), 100);
     }
 
     void switchingToComplexClearsTheDegreeAndOkThenAsksForOne()
@@ -280,6 +304,15 @@ private Q_SLOTS:
 private:
     void click(const char *name) { child<QAbstractButton>(dialog.get(), QLatin1String(name))->click(); }
     bool visible(const char *name) { return child<QWidget>(dialog.get(), QLatin1String(name))->isVisible(); }
+    void act(const char *name, const QString &action)
+    {
+        QAccessibleInterface *option =
+            QAccessible::queryAccessibleInterface(child<QWidget>(dialog.get(), QLatin1String(name)));
+        QVERIFY(option && option->actionInterface());
+        // An option offers "toggle"; "press" is taken as well (a click, shortly after).
+        QVERIFY(option->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+        option->actionInterface()->doAction(action);
+    }
     QString text(const char *name) { return child<QLineEdit>(dialog.get(), QLatin1String(name))->text(); }
     QStringList shownTexts() const { return ::shownTexts(fakes->messages); }
     void chooseRoots(int count, const QString &re, const QString &im)

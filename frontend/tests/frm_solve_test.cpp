@@ -8,6 +8,7 @@
 #include "solving_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -150,13 +151,7 @@ private Q_SLOTS:
 
     void anUnreadableAnswerListsNoRootAndKeepsTheAnswer()
     {
-        fakes->engine.entry = [this] {
-            QFile out(answer());
-            if (out.open(QIODevice::WriteOnly)) {
-                out.write(" 1 0\n Infinity 0\n"); // the placeholder of a root not found
-            }
-            return 0;
-        };
+        engineAnswers(" 1 0\n NaN 0\n");
         open(CoefKind::Real, 2, { "1", "-3", "2" });
         play[u"frmSolve"_s] = [](QDialog &results) {
             QCOMPARE(roots(results)->count(), 0);
@@ -166,6 +161,64 @@ private Q_SLOTS:
         click(window.get(), "btnSolve");
         QCOMPARE(shownTexts(fakes->messages), QStringList { unexpected });
         QCOMPARE(leftOver(), QStringList { u"TEMP_ZERO.OUT"_s });
+    }
+
+    void aLeadingZeroTheCheckLetsPassListsTheRootsFoundAndSaysWhichWasNot()
+    {
+        // Typed as a user types: the leading box gets "0.0", which the text compare lets pass.
+        open(CoefKind::Real, 3, {});
+        typeInto({ "0.0", "1", "-3", "2" });
+        play[u"frmSolve"_s] = [](QDialog &results) {
+            QCOMPARE(entries(roots(results)), (QStringList { u"(1)"_s, u"(2)"_s, u"(root could not be found)"_s }));
+            QCOMPARE(text(&results, "lblNumReal"), QStringLiteral("2"));
+            QCOMPARE(text(&results, "lblNumImaginary"), QStringLiteral("0"));
+            QVERIFY(child<QLabel>(&results, u"lblNature_2"_s)->isVisible());
+            QCOMPARE(text(&results, "lblNature_2"), QStringLiteral("Number of roots not found:"));
+            QCOMPARE(text(&results, "lblNumNotFound"), QStringLiteral("1"));
+            click(&results, "btnCopy");
+        };
+        click(window.get(), "btnSolve");
+        QVERIFY(sent.startsWith("S\r\nR\r\n3\r\n0.\r\n1.\r\n-3.\r\n2.\r\n"));
+        QVERIFY(fakes->messages.shown.isEmpty()); // never the unexpected error
+        QVERIFY(leftOver().isEmpty());
+        QCOMPARE(fakes->clipboard.text,
+            u"0 = (0.0)*x^3 + (1)*x^2 + (-3)*x^1 + (2)\r\n\r\nx = . . .\r\n(1)\r\n(2)\r\n(root could not be found)\r\n"_s);
+    }
+
+    void rootsTheEngineCouldNotFindAreListedInWords()
+    {
+        // An answer as the engine writes it when only one root of three was found.
+        engineAnswers(" -1 0.5\n Infinity 0\n Infinity 0\n");
+        open(CoefKind::Real, 3, { "1", "2", "3", "4" });
+        play[u"frmSolve"_s] = [](QDialog &results) {
+            QCOMPARE(entries(roots(results)),
+                (QStringList { u"(-1) + (0.5)i"_s, u"(root could not be found)"_s, u"(root could not be found)"_s }));
+            QCOMPARE(text(&results, "lblNumReal"), QStringLiteral("0"));
+            QCOMPARE(text(&results, "lblNumImaginary"), QStringLiteral("1"));
+            QCOMPARE(text(&results, "lblNumNotFound"), QStringLiteral("2"));
+        };
+        click(window.get(), "btnSolve");
+        QVERIFY(fakes->messages.shown.isEmpty());
+        QVERIFY(leftOver().isEmpty());
+    }
+
+    void aFullAnswerSaysNothingOfRootsNotFound()
+    {
+        open(CoefKind::Real, 2, { "1", "-3", "2" });
+        play[u"frmSolve"_s] = [](QDialog &results) {
+            QVERIFY(!child<QLabel>(&results, u"lblNature_2"_s)->isVisible());
+            QVERIFY(!child<QLabel>(&results, u"lblNumNotFound"_s)->isVisible());
+        };
+        click(window.get(), "btnSolve");
+        QCOMPARE(windowsRun.size(), 1);
+    }
+
+    void aFractionTypedIntoABoxReachesTheRequestRoundedToNineteenDecimals()
+    {
+        open(CoefKind::Real, 2, {});
+        typeInto({ "1/3", "2/3", "1E-25" });
+        click(window.get(), "btnSolve");
+        QCOMPARE(sent, QByteArray("S\r\nR\r\n2\r\n0.3333333333333333148\r\n0.6666666666666666297\r\n1E-25\r\n\r\n"));
     }
 
     void copyJoinsEquationAndRootsWithCrLf()
@@ -260,6 +313,27 @@ private:
         for (std::size_t k = 0; k < leadingFirst.size(); ++k) {
             const int power = degree - static_cast<int>(k);
             child<QLineEdit>(window.get(), u"txtCR_%1"_s.arg(power))->setText(QString::fromUtf8(leadingFirst[k]));
+        }
+    }
+    /// An engine that writes `answer` whatever the request.
+    void engineAnswers(const QByteArray &answer)
+    {
+        fakes->engine.entry = [this, answer] {
+            QFile out(this->answer());
+            if (out.open(QIODevice::WriteOnly)) {
+                out.write(answer);
+            }
+            return 0;
+        };
+    }
+    /// Types the texts into the boxes with real key events, the leading box first, moving on with Tab.
+    void typeInto(const std::vector<const char *> &leadingFirst)
+    {
+        window->focusLeadingBox();
+        settle();
+        for (const char *typed : leadingFirst) {
+            QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(typed));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
     }
     /// x^n - 1 in complex boxes.

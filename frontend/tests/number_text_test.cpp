@@ -180,11 +180,21 @@ TEST(formatRequestNumber, AlwaysKeepsThePointAndNineteenDecimalsAtMost)
     EXPECT_EQ(formatRequestNumber(-3.0), "-3.");
     EXPECT_EQ(formatRequestNumber(0.0), "0.");
     EXPECT_EQ(formatRequestNumber(-0.0), "0.");
-    EXPECT_EQ(formatRequestNumber(1.0 / 3.0), "0.3333333333333333");
-    EXPECT_EQ(formatRequestNumber(0.1), "0.1");
     EXPECT_EQ(formatRequestNumber(1e-19), "0.0000000000000000001");
     EXPECT_EQ(formatRequestNumber(1234567.0), "1234567.");
     EXPECT_EQ(formatRequestNumber(1e22), "10000000000000000000000.");
+}
+
+TEST(formatRequestNumber, RoundsTheExactValueToNineteenDecimalsAsThePatternDoes)
+{
+    // The doubles nearest 1/3, 2/3 and 0.1 carry digits beyond their shortest texts; the pattern keeps 19.
+    EXPECT_EQ(formatRequestNumber(1.0 / 3.0), "0.3333333333333333148");
+    EXPECT_EQ(formatRequestNumber(2.0 / 3.0), "0.6666666666666666297");
+    EXPECT_EQ(formatRequestNumber(-2.0 / 3.0), "-0.6666666666666666297");
+    EXPECT_EQ(formatRequestNumber(0.1), "0.1000000000000000056");
+    // 1 + 2^-20 is exactly 1.00000095367431640625: the twentieth decimal, a 5, rounds away from zero.
+    EXPECT_EQ(formatRequestNumber(1.0 + std::ldexp(1.0, -20)), "1.0000009536743164063");
+    EXPECT_EQ(formatRequestNumber(123456.789), "123456.7890000000043073669");
 }
 
 TEST(formatRequestNumber, ValuesNineteenDecimalsWouldLoseGoInExactExponentForm)

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <limits>
 #include <system_error>
 
 namespace frontend::core
@@ -69,11 +70,14 @@ ExchangeFault sendRequest(const std::optional<platform::ExchangeFiles> &files,
     return ExchangeFault::None;
 }
 
-/// Reads `count` values from the answer file and deletes it; the file stays when they cannot all be read.
-std::optional<std::vector<double>> consumeAnswer(const platform::ExchangeFiles &files, std::size_t count)
+/// Reads the answer file with `read` and deletes it; the file stays when it cannot be read.
+template <typename Read>
+auto consumeAnswer(const platform::ExchangeFiles &files, Read read) -> decltype(read(std::string_view()))
 {
-    const auto text = readPrivateFile(files.answer, maxAnswerBytes);
-    auto values = text ? readAnswerValues(*text, count) : std::nullopt;
+    decltype(read(std::string_view())) values;
+    if (const auto text = readPrivateFile(files.answer, maxAnswerBytes)) {
+        values = read(*text);
+    }
     if (values) {
         removeFile(files.answer);
     }
@@ -83,6 +87,42 @@ std::optional<std::vector<double>> consumeAnswer(const platform::ExchangeFiles &
 bool isSeparator(char c)
 {
     return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n';
+}
+
+/// The first `count` words of an answer, each read by `read`; nothing when there are fewer or one does not read.
+template <typename Read>
+std::optional<std::vector<double>> readAnswerWords(std::string_view answer, std::size_t count, Read read)
+{
+    std::vector<double> values;
+    values.reserve(count);
+    std::size_t at = 0;
+    while (values.size() < count) {
+        while (at < answer.size() && isSeparator(answer[at])) {
+            ++at;
+        }
+        const std::size_t end =
+            std::find_if(answer.begin() + static_cast<std::ptrdiff_t>(at), answer.end(), isSeparator) - answer.begin();
+        if (end == at) {
+            return std::nullopt; // fewer values than asked for
+        }
+        const std::optional<double> value = read(answer.substr(at, end - at));
+        if (!value) {
+            return std::nullopt;
+        }
+        values.push_back(*value);
+        at = end;
+    }
+    return values;
+}
+
+/// A part of a root in the answer: a finite number, or the engine's text for positive infinity, which only its
+/// placeholder for a root it could not find carries.
+std::optional<double> rootPartValue(std::string_view word)
+{
+    if (word == "Infinity") {
+        return std::numeric_limits<double>::infinity();
+    }
+    return textToDouble(word);
 }
 
 /// The value of a display text (thousands separators allowed); 0 for a text that is not a number.
@@ -133,26 +173,30 @@ std::optional<std::vector<std::string>> lengthRequestLines(const Equation &equat
 
 std::optional<std::vector<double>> readAnswerValues(std::string_view answer, std::size_t count)
 {
-    std::vector<double> values;
-    values.reserve(count);
-    std::size_t at = 0;
-    while (values.size() < count) {
-        while (at < answer.size() && isSeparator(answer[at])) {
-            ++at;
-        }
-        const std::size_t end =
-            std::find_if(answer.begin() + static_cast<std::ptrdiff_t>(at), answer.end(), isSeparator) - answer.begin();
-        if (end == at) {
-            return std::nullopt; // fewer values than asked for
-        }
-        const auto value = textToDouble(answer.substr(at, end - at));
-        if (!value) {
-            return std::nullopt; // the placeholder of a root not found, or any other text
-        }
-        values.push_back(*value);
-        at = end;
+    return readAnswerWords(answer, count, textToDouble);
+}
+
+std::optional<std::vector<ComplexValue>> readAnswerRoots(std::string_view answer, int degree)
+{
+    const auto values = readAnswerWords(answer, 2 * static_cast<std::size_t>(std::max(degree, 0)), rootPartValue);
+    if (!values) {
+        return std::nullopt;
     }
-    return values;
+    std::vector<ComplexValue> roots;
+    for (std::size_t k = 0; k + 1 < values->size(); k += 2) {
+        const ComplexValue root { (*values)[k], (*values)[k + 1] };
+        // Infinity stands only as the real part of a placeholder, whose imaginary part is 0.
+        if (!std::isfinite(root.im) || (!std::isfinite(root.re) && !isPlaceholder(root))) {
+            return std::nullopt;
+        }
+        roots.push_back(root);
+    }
+    return roots;
+}
+
+bool isPlaceholder(ComplexValue root)
+{
+    return root.re == std::numeric_limits<double>::infinity() && root.im == 0.0;
 }
 
 SolveResult WriteSolveRequest(const Equation &equation, const EngineCall &callEngine)
@@ -174,15 +218,9 @@ SolveResult WriteSolveRequest(const Equation &equation, const EngineCall &callEn
 
 std::optional<std::vector<ComplexValue>> ReadSolveResult(const platform::ExchangeFiles &files, int degree)
 {
-    const auto values = consumeAnswer(files, 2 * static_cast<std::size_t>(std::max(degree, 0)));
-    if (!values) {
-        return std::nullopt;
-    }
-    std::vector<ComplexValue> roots;
-    for (std::size_t k = 0; k + 1 < values->size(); k += 2) {
-        roots.push_back({ (*values)[k], (*values)[k + 1] });
-    }
-    return roots;
+    return consumeAnswer(files, [degree](std::string_view answer) {
+        return readAnswerRoots(answer, degree);
+    });
 }
 
 std::string rootEntry(ComplexValue root, std::size_t decimals, bool &imaginary)
@@ -205,11 +243,16 @@ RootList listRoots(const std::vector<ComplexValue> &roots, std::size_t decimals)
 {
     RootList list;
     for (const ComplexValue &root : roots) {
+        if (isPlaceholder(root)) {
+            list.notFound.push_back(list.entries.size());
+            list.entries.emplace_back();
+            continue;
+        }
         bool imaginary = false;
         list.entries.push_back(rootEntry(root, decimals, imaginary));
         list.imaginaryCount += imaginary ? 1 : 0;
     }
-    list.realCount = static_cast<int>(roots.size()) - list.imaginaryCount;
+    list.realCount = static_cast<int>(roots.size() - list.notFound.size()) - list.imaginaryCount;
     return list;
 }
 
@@ -246,7 +289,9 @@ LengthResult WriteLengthRequest(
 
 std::optional<std::string> ReadLengthResult(const platform::ExchangeFiles &files, std::size_t decimals)
 {
-    const auto values = consumeAnswer(files, 1);
+    const auto values = consumeAnswer(files, [](std::string_view answer) {
+        return readAnswerValues(answer, 1);
+    });
     if (!values) {
         return std::nullopt;
     }

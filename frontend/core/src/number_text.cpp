@@ -436,23 +436,24 @@ std::string formatRequestNumber(double value)
     if (!std::isfinite(value)) {
         return nonFiniteText(value);
     }
-    // The shortest text that reads back as the same double, cut to 19 decimals.
-    std::array<char, 512> buffer {};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value), std::chars_format::fixed);
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
-    const std::size_t point = text.find('.');
-    Decimal decimal { std::string(text.substr(0, point)),
-        point == std::string_view::npos ? std::string() : std::string(text.substr(point + 1)) };
-    // The shortest exact text fits in 19 decimals, or no text of 19 decimals gives the value back: 1E-25
-    // would become 0 and 1.2345678E-7 lose digits. Such values go in the shortest exact exponent form the
-    // engine reads ("1E-25").
-    if (decimal.fraction.size() <= 19) {
-        return withPoint(value < 0, std::move(decimal), false);
-    }
+    // The pattern "0.###################": the value's exact decimal expansion rounded to 19 decimals.
+    // 1074 decimals hold every double exactly.
+    std::array<char, 1500> buffer {};
     const auto exact =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value), std::chars_format::fixed, 1074);
+    const std::string_view text(buffer.data(), static_cast<std::size_t>(exact.ptr - buffer.data()));
+    const std::size_t point = text.find('.');
+    Decimal decimal { std::string(text.substr(0, point)), std::string(text.substr(point + 1)) };
+    roundHalfUp(decimal, 19);
+    std::string patterned = withPoint(value < 0, std::move(decimal), false);
+    // Values the pattern would not give back go in the shortest exact exponent form the engine reads: 1E-25
+    // would become 0, and 1.2345678E-17 lose digits.
+    if (textToDouble(patterned) == value) {
+        return patterned;
+    }
+    const auto shortest =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific);
-    std::string exponentForm(buffer.data(), exact.ptr);
+    std::string exponentForm(buffer.data(), shortest.ptr);
     std::replace(exponentForm.begin(), exponentForm.end(), 'e', 'E');
     return exponentForm;
 }

@@ -3,6 +3,7 @@
 #include "frontend/core/number_text.h"
 #include "platform/exchange_files.h"
 
+#include <array>
 #include <cstdio>
 #include <iterator>
 #include <system_error>
@@ -11,6 +12,8 @@ namespace frontend::core
 {
 namespace
 {
+
+constexpr std::array<char, 3> byteOrderMark { '\xEF', '\xBB', '\xBF' };
 
 std::optional<LoadProblem> problemWith(const std::filesystem::path &path)
 {
@@ -60,6 +63,15 @@ LineReader::LineReader(const std::filesystem::path &path)
     }
     m_stream.open(path, std::ios::binary);
     m_open = m_stream.is_open();
+    // Editors that save UTF-8 may begin the file with a byte-order mark; it belongs to no line.
+    if (m_open) {
+        std::array<char, 3> start {};
+        m_stream.read(start.data(), start.size());
+        if (!m_stream || start != byteOrderMark) {
+            m_stream.clear();
+            m_stream.seekg(0);
+        }
+    }
 }
 
 std::optional<std::string> LineReader::next()

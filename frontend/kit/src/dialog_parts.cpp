@@ -2,6 +2,7 @@
 
 #include "frontend/kit/feedback.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,7 +16,14 @@ namespace frontend
 
 QFont fixedFont()
 {
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // At the size the program's text has: a larger text chosen for the program makes its numbers larger too.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const double general = QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSizeF();
+    const double shown = QApplication::font().pointSizeF();
+    if (general > 0 && shown > 0 && fixed.pointSizeF() > 0) {
+        fixed.setPointSizeF(fixed.pointSizeF() * shown / general);
+    }
+    return fixed;
 }
 
 QRadioButton *radio(const QString &text, const char *name)
@@ -30,6 +38,13 @@ QLabel *label(const QString &text, const char *name)
     auto *out = new QLabel(text);
     out->setObjectName(QLatin1String(name));
     out->setWordWrap(true);
+    return out;
+}
+
+QLabel *caption(const QString &text, const char *name)
+{
+    auto *out = new QLabel(text);
+    out->setObjectName(QLatin1String(name));
     return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include "frontend/kit/messages.h"
 #include "frontend/kit/qt_text.h"
+#include "frontend/kit/scrolling_rows.h"
 #include "platform/message_service.h"
 
 #include <QApplication>
@@ -97,6 +98,8 @@ void applyBoxCheck(platform::MessageService &messages,
     if (focus) {
         if (QLineEdit *faulty = box(*focus)) {
             faulty->setFocus();
+            // Also when it had the focus already while scrolled away: the user must see what to mend.
+            scrollIntoView(faulty);
         }
     }
 }
@@ -116,6 +119,7 @@ void refuse(platform::MessageService &messages,
         messages.show(msg::divisionByZero(), owner);
     }
     box->setFocus();
+    scrollIntoView(box);
     messages.show(message, owner);
 }
 

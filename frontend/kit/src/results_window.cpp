@@ -8,7 +8,6 @@
 #include "platform/message_service.h"
 
 #include <QDir>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -48,7 +47,7 @@ ResultsWindow::ResultsWindow(platform::MessageService &messages, platform::Clipb
 {
     m_txtEquation->setObjectName(QStringLiteral("txtEquation"));
     m_txtEquation->setReadOnly(true);
-    m_txtEquation->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_txtEquation->setFont(fixedFont());
     m_txtEquation->setDragEnabled(true);
     m_lstRoots->setParent(this);
     m_txtCopy->setObjectName(QStringLiteral("txtCopy"));
@@ -65,7 +64,7 @@ QListWidget *ResultsWindow::makeList(const char *name)
 {
     auto *list = new QListWidget;
     list->setObjectName(QLatin1String(name));
-    list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    list->setFont(fixedFont());
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     list->setDragEnabled(true);
     return list;

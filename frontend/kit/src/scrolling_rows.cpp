@@ -1,14 +1,15 @@
 #include "frontend/kit/scrolling_rows.h"
 
 #include "frontend/core/rows.h"
+#include "frontend/kit/dialog_parts.h"
 #include "frontend/kit/feedback.h"
 #include "platform/twips.h"
 
 #include <QEvent>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -77,10 +78,11 @@ void ScrollingRows::scr_Change(int value)
     m_panel->move(0, platform::twipsToPixels(core::PanelTop(value), this));
 }
 
-void ScrollingRows::scrollTo(const QWidget *box)
+void ScrollingRows::showRow(const QWidget *box)
 {
-    const double top = platform::pixelsToTwips(box->y(), this);
-    const double bottom = platform::pixelsToTwips(box->y() + box->height(), this);
+    const int y = box->mapTo(m_panel, QPoint()).y();
+    const double top = platform::pixelsToTwips(y, this);
+    const double bottom = platform::pixelsToTwips(y + box->height(), this);
     const double shown = -core::PanelTop(m_bar->value());
     if (top < shown) {
         m_bar->setValue(static_cast<int>(std::floor(top / stepTwips)));
@@ -98,9 +100,35 @@ bool ScrollingRows::eventFilter(QObject *watched, QEvent *event)
         m_bar->setValue(m_bar->value() - notches * m_bar->singleStep() * 3);
         return true;
     } else if (event->type() == QEvent::FocusIn && watched != m_bar && watched != m_viewport) {
-        scrollTo(static_cast<QWidget *>(watched));
+        scrollIntoView(static_cast<QWidget *>(watched));
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void scrollIntoView(QWidget *widget)
+{
+    if (widget->isWindow()) {
+        return;
+    }
+    for (QWidget *outer = widget->parentWidget(); outer; outer = outer->parentWidget()) {
+        if (auto *rows = qobject_cast<ScrollingRows *>(outer)) {
+            rows->showRow(widget);
+        } else if (auto *area = qobject_cast<QScrollArea *>(outer); area && area->widget()) {
+            const QRect shown(widget->mapTo(area->widget(), QPoint()), widget->size());
+            area->ensureVisible(shown.center().x(), shown.center().y(), shown.width() / 2 + 1, shown.height() / 2 + 1);
+        }
+        if (outer->isWindow()) {
+            break;
+        }
+    }
+}
+
+int rowHeightTwips(const QWidget *context)
+{
+    QLineEdit sample;
+    sample.setFont(fixedFont());
+    const double needed = platform::pixelsToTwips(sample.minimumSizeHint().height(), context);
+    return std::max(core::templateRowHeight, static_cast<int>(std::ceil(needed)));
 }
 
 QString indexedName(const char *name, int index)
@@ -112,7 +140,7 @@ QLineEdit *addRowBox(QWidget *panel, const QString &name, int x, int y, int widt
 {
     auto *box = new QLineEdit(panel);
     box->setObjectName(name);
-    box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    box->setFont(fixedFont());
     box->setGeometry(platform::twipsToPixels(x, panel),
         platform::twipsToPixels(y, panel),
         platform::twipsToPixels(widthTwips, panel),

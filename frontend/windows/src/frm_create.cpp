@@ -4,6 +4,7 @@
 #include "frontend/frm_create_solve.h"
 #include "frontend/kit/feedback.h"
 #include "frontend/kit/qt_text.h"
+#include "frontend/kit/screen_fit.h"
 #include "frontend/kit/scrolling_rows.h"
 #include "frontend/messages.h"
 #include "frontend/panels.h"
@@ -24,10 +25,11 @@ namespace frontend
 namespace
 {
 
-// Geometry of the root rows, in twips. Seven rows fill the viewport all but the panel's last margin.
-constexpr int rowHeight = core::templateRowHeight;
+// Geometry of the root rows, in twips. Seven rows of the template's height fill the viewport all but the
+// panel's last margin; the viewport grows with rows that the font makes taller.
 constexpr int firstTop = core::templateRowTop;
 constexpr int viewportHeight = 2700;
+constexpr int rowsInView = 7;
 constexpr int numberLeft = 60;
 constexpr int openLeft = 660;
 constexpr int realLeft = 780;
@@ -45,22 +47,29 @@ FrmCreate::FrmCreate(core::KovalinState &state, platform::Services services, QWi
     : QDialog(parent)
     , m_state(state)
     , m_services(services)
+    , m_rowHeight(rowHeightTwips(this))
 {
     setObjectName(QStringLiteral("frmCreate"));
     setWindowTitle(tr("Kovalin - Equation Creator - [Roots]"));
+    auto *body = new QWidget;
+    auto *frames = new QVBoxLayout(body);
+    frames->setContentsMargins(0, 0, 0, 0);
+    frames->addWidget(buildRootsFrame(), 1);
+    frames->addWidget(buildFileFrame(), 1);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(buildRootsFrame(), 1);
-    layout->addWidget(buildFileFrame(), 1);
+    layout->addWidget(new WindowBody(body), 1);
     layout->addWidget(buildButtons());
     Form_Load();
+    fitToScreen(this);
 }
 
 QWidget *FrmCreate::buildRootsFrame()
 {
     m_frmEnterRoots = new QGroupBox;
     m_frmEnterRoots->setObjectName(QStringLiteral("frmEnterRoots"));
-    m_rows = new ScrollingRows(
-        { QStringLiteral("picOutRoots"), QStringLiteral("picRoots"), QStringLiteral("scrRoots") }, viewportHeight);
+    m_rows =
+        new ScrollingRows({ QStringLiteral("picOutRoots"), QStringLiteral("picRoots"), QStringLiteral("scrRoots") },
+            viewportHeight + rowsInView * (m_rowHeight - core::templateRowHeight));
     auto *layout = new QVBoxLayout(m_frmEnterRoots);
     layout->addWidget(label(tr("Enter the real or imaginary roots of the equation to create below. If a root is a "
                                "real number then enter '0' in the imaginary part of the root."),
@@ -134,7 +143,7 @@ void FrmCreate::LoadRoots(int count)
 {
     clearRows();
     m_rootRowCount = count;
-    const core::RowLayout rows = core::RootRows(count, rowHeight, firstTop);
+    const core::RowLayout rows = core::RootRows(count, m_rowHeight, firstTop);
     m_rows->setPanelSize(rows.panelHeight, platform::twipsToPixels(panelWidth, this));
     QWidget *panel = m_rows->panel();
     for (int k = 1; k <= count; ++k) {
@@ -143,9 +152,9 @@ void FrmCreate::LoadRoots(int count)
         const int labelTop = rows.labelTops[at];
         addRowLabel(panel, indexedName("lblNumRoot", k), QString::number(k) + QLatin1Char(':'), numberLeft, labelTop);
         addRowLabel(panel, indexedName("lblP", k), QStringLiteral("("), openLeft, labelTop);
-        m_txtCRA.push_back(addRowBox(panel, indexedName("txtCRA", k), realLeft, top, boxWidth, rowHeight));
+        m_txtCRA.push_back(addRowBox(panel, indexedName("txtCRA", k), realLeft, top, boxWidth, m_rowHeight));
         addRowLabel(panel, indexedName("lblPlus", k), QStringLiteral(" + "), plusLeft, labelTop);
-        m_txtCRB.push_back(addRowBox(panel, indexedName("txtCRB", k), imaginaryLeft, top, boxWidth, rowHeight));
+        m_txtCRB.push_back(addRowBox(panel, indexedName("txtCRB", k), imaginaryLeft, top, boxWidth, m_rowHeight));
         addRowLabel(panel, indexedName("lblI", k), QStringLiteral("i)"), closeLeft, labelTop);
         m_rows->followFocus(m_txtCRA.back());
         m_rows->followFocus(m_txtCRB.back());

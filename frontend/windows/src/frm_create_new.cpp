@@ -2,6 +2,7 @@
 
 #include "frontend/core/roots_file.h"
 #include "frontend/creator_request.h"
+#include "frontend/kit/screen_fit.h"
 #include "frontend/messages.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_service.h"
@@ -35,9 +36,10 @@ FrmCreateNew::FrmCreateNew(core::KovalinState &state, platform::Services service
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(buildChoice());
+    layout->addWidget(new WindowBody(buildChoice()), 1);
     layout->addLayout(buttons);
     Form_Load();
+    fitToScreen(this);
 }
 
 QWidget *FrmCreateNew::buildChoice()
@@ -47,15 +49,15 @@ QWidget *FrmCreateNew::buildChoice()
     m_optProgram = radio(tr("This &Program"), "optProgram");
     m_optFile = radio(tr("&File"), "optFile");
     pairOptions(this, m_optProgram, m_optFile);
-    connect(m_optProgram, &QRadioButton::clicked, this, &FrmCreateNew::optProgram_Click);
-    connect(m_optFile, &QRadioButton::clicked, this, &FrmCreateNew::optProgram_Click);
+    onChosen(m_optProgram, this, &FrmCreateNew::optProgram_Click);
+    onChosen(m_optFile, this, &FrmCreateNew::optProgram_Click);
     m_program = buildRootsProgramPanel("picProgram", QString(), nullptr);
     m_file = buildFileChooser({ "picFile", "lblOpen", "btnOpen2", "Label2", "txtFilepath2", "btnInstructions2" },
         tr("Open the file containing the roots of the equation to create."));
     connect(m_file.open, &QPushButton::clicked, this, &FrmCreateNew::btnOpen2_Click);
     connect(m_file.instructions, &QPushButton::clicked, this, &FrmCreateNew::btnInstructions2_Click);
     auto *from = new QHBoxLayout;
-    from->addWidget(label(tr("Enter roots from:"), "lblFrom"));
+    from->addWidget(caption(tr("Enter roots from:"), "lblFrom"));
     from->addWidget(m_optProgram);
     from->addWidget(m_optFile);
     auto *layout = new QVBoxLayout(frame);

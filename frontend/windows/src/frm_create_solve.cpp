@@ -2,6 +2,7 @@
 
 #include "frontend/core/text_file.h"
 #include "frontend/kit/qt_text.h"
+#include "frontend/kit/screen_fit.h"
 #include "frontend/messages.h"
 #include "frontend/panels.h"
 #include "platform/file_dialogs.h"
@@ -38,11 +39,15 @@ FrmCreateSolve::FrmCreateSolve(platform::Services services, QWidget *parent)
     auto *save = button(tr("Save..."), "btnSave");
     save->setToolTip(tr("Save equation"));
     connect(save, &QPushButton::clicked, this, &FrmCreateSolve::btnSave_Click);
+    auto *body = new QWidget;
+    auto *frames = new QVBoxLayout(body);
+    frames->setContentsMargins(0, 0, 0, 0);
+    frames->addWidget(frmSolved, 1);
+    frames->addWidget(m_frmEquation, 1);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(frmSolved, 1);
-    layout->addWidget(m_frmEquation, 1);
+    layout->addWidget(new WindowBody(body), 1);
     layout->addWidget(buildButtons(tr("Copy equation and roots"), { save }));
-    resize(640, 560);
+    fitToScreen(this, QSize(640, 560));
 }
 
 void FrmCreateSolve::fill(int degree, const core::CreatorRoots &roots, const core::CreatedEquation &equation)

@@ -7,6 +7,7 @@
 #include "frontend/kit/action_launcher.h"
 #include "frontend/kit/feedback.h"
 #include "frontend/kit/qt_text.h"
+#include "frontend/kit/screen_fit.h"
 #include "frontend/kit/scrolling_rows.h"
 #include "frontend/messages.h"
 #include "frontend/panels.h"
@@ -33,8 +34,7 @@ namespace frontend
 namespace
 {
 
-// Geometry of the coefficient rows, in twips.
-constexpr int rowHeight = core::templateRowHeight;
+// Geometry of the coefficient rows, in twips (the rows' height comes from their font).
 constexpr int firstTop = core::templateRowTop;
 constexpr int viewportHeight = 4320;
 constexpr int boxLeft = 120;
@@ -75,18 +75,20 @@ FrmKovalin::FrmKovalin(core::KovalinState &state, platform::Services services, A
     , m_services(services)
     , m_actions(actions)
     , m_icon(std::make_unique<FrmIcon>())
+    , m_rowHeight(rowHeightTwips(this))
 {
     setObjectName(QStringLiteral("frmKovalin"));
     setWindowTitle(tr("Kovalin - Equation Solver - [Coefficients]"));
     buildMenus();
     auto *central = new QWidget;
     auto *layout = new QVBoxLayout(central);
-    layout->addWidget(buildEntry(), 1);
+    layout->addWidget(new WindowBody(buildEntry()), 1);
     layout->addWidget(buildActions());
     setCentralWidget(central);
     connect(m_icon->mnuLength(), &QAction::triggered, this, &FrmKovalin::mnuCurveLength_Click);
     connect(m_icon->mnuCalculus(), &QAction::triggered, this, &FrmKovalin::mnuCurveCalculus_Click);
     Form_Load();
+    fitToScreen(this);
 }
 
 FrmKovalin::~FrmKovalin() = default;
@@ -234,12 +236,12 @@ QWidget *FrmKovalin::buildActions()
 
 QLineEdit *FrmKovalin::addBox(QWidget *panel, const QString &name, int x, int y, int widthTwips)
 {
-    return addRowBox(panel, name, x, y, widthTwips, rowHeight);
+    return addRowBox(panel, name, x, y, widthTwips, m_rowHeight);
 }
 
 void FrmKovalin::LoadReal(int degree)
 {
-    const core::RowLayout rows = core::CoefficientRows(degree, rowHeight, firstTop);
+    const core::RowLayout rows = core::CoefficientRows(degree, m_rowHeight, firstTop);
     m_realRows->setPanelSize(rows.panelHeight, platform::twipsToPixels(realPanelWidth, this));
     QWidget *panel = m_realRows->panel();
     m_txtCR.assign(static_cast<std::size_t>(degree) + 1, nullptr);
@@ -253,7 +255,7 @@ void FrmKovalin::LoadReal(int degree)
 
 void FrmKovalin::LoadComplex(int degree)
 {
-    const core::RowLayout rows = core::CoefficientRows(degree, rowHeight, firstTop);
+    const core::RowLayout rows = core::CoefficientRows(degree, m_rowHeight, firstTop);
     m_complexRows->setPanelSize(rows.panelHeight, platform::twipsToPixels(complexPanelWidth, this));
     QWidget *panel = m_complexRows->panel();
     m_txtCCA.assign(static_cast<std::size_t>(degree) + 1, nullptr);

@@ -5,6 +5,7 @@
 #include "frontend/kit/action_launcher.h"
 #include "frontend/kit/feedback.h"
 #include "frontend/kit/qt_text.h"
+#include "frontend/kit/screen_fit.h"
 #include "frontend/messages.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_service.h"
@@ -43,14 +44,20 @@ FrmNew::FrmNew(core::KovalinState &state, platform::Services services, ActionLau
     auto *choice = new QHBoxLayout;
     choice->addWidget(m_optSolve);
     choice->addWidget(m_optCreate);
+    auto *body = new QWidget;
+    auto *choices = new QVBoxLayout(body);
+    choices->setContentsMargins(0, 0, 0, 0);
+    choices->addLayout(choice);
+    choices->addWidget(buildSolveFrame());
+    choices->addWidget(buildCreateFrame());
+    choices->addStretch(1);
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(choice);
-    layout->addWidget(buildSolveFrame());
-    layout->addWidget(buildCreateFrame());
+    layout->addWidget(new WindowBody(body), 1);
     layout->addWidget(buildButtons());
-    connect(m_optSolve, &QRadioButton::clicked, this, &FrmNew::optSolve_Click);
-    connect(m_optCreate, &QRadioButton::clicked, this, &FrmNew::optSolve_Click);
+    onChosen(m_optSolve, this, &FrmNew::optSolve_Click);
+    onChosen(m_optCreate, this, &FrmNew::optSolve_Click);
     Form_Load();
+    fitToScreen(this);
 }
 
 QWidget *FrmNew::buildSolveFrame()
@@ -60,10 +67,10 @@ QWidget *FrmNew::buildSolveFrame()
     m_optProgram = radio(tr("This &Program"), "optProgram");
     m_optFile = radio(tr("&File"), "optFile");
     pairOptions(this, m_optProgram, m_optFile);
-    connect(m_optProgram, &QRadioButton::clicked, this, &FrmNew::optProgram_Click);
-    connect(m_optFile, &QRadioButton::clicked, this, &FrmNew::optProgram_Click);
+    onChosen(m_optProgram, this, &FrmNew::optProgram_Click);
+    onChosen(m_optFile, this, &FrmNew::optProgram_Click);
     auto *from = new QHBoxLayout;
-    from->addWidget(label(tr("Enter coefficients from:"), "lblFrom"));
+    from->addWidget(caption(tr("Enter coefficients from:"), "lblFrom"));
     from->addWidget(m_optProgram);
     from->addWidget(m_optFile);
     auto *layout = new QVBoxLayout(m_frmEnter);
@@ -88,16 +95,16 @@ QWidget *FrmNew::buildProgramPanel()
     m_optReal = radio(tr("&Real"), "optReal");
     m_optComplex = radio(tr("C&omplex"), "optComplex");
     pairOptions(this, m_optReal, m_optComplex);
-    connect(m_optReal, &QRadioButton::clicked, this, &FrmNew::optReal_Click);
-    connect(m_optComplex, &QRadioButton::clicked, this, &FrmNew::optComplex_Click);
+    onChosen(m_optReal, this, &FrmNew::optReal_Click);
+    onChosen(m_optComplex, this, &FrmNew::optComplex_Click);
     m_cboDegree = numberList("cboDegree");
     auto *grid = new QGridLayout(m_picProgram);
-    grid->addWidget(label(tr("Coefficient type:"), "lblType"), 0, 0);
+    grid->addWidget(caption(tr("Coefficient type:"), "lblType"), 0, 0);
     grid->addWidget(m_optReal, 0, 1);
-    grid->addWidget(label(tr("(maximum degree is 100)"), "lblMax_0"), 0, 2);
+    grid->addWidget(caption(tr("(maximum degree is 100)"), "lblMax_0"), 0, 2);
     grid->addWidget(m_optComplex, 1, 1);
-    grid->addWidget(label(tr("(maximum degree is 50)"), "lblMax_1"), 1, 2);
-    grid->addWidget(label(tr("Degree of equation:"), "lblDegree"), 2, 0);
+    grid->addWidget(caption(tr("(maximum degree is 50)"), "lblMax_1"), 1, 2);
+    grid->addWidget(caption(tr("Degree of equation:"), "lblDegree"), 2, 0);
     grid->addWidget(m_cboDegree, 2, 1);
     return m_picProgram;
 }
@@ -109,10 +116,10 @@ QWidget *FrmNew::buildCreateFrame()
     m_optProgram2 = radio(tr("This &Program"), "optProgram2");
     m_optFile2 = radio(tr("&File"), "optFile2");
     pairOptions(this, m_optProgram2, m_optFile2);
-    connect(m_optProgram2, &QRadioButton::clicked, this, &FrmNew::optProgram2_Click);
-    connect(m_optFile2, &QRadioButton::clicked, this, &FrmNew::optProgram2_Click);
+    onChosen(m_optProgram2, this, &FrmNew::optProgram2_Click);
+    onChosen(m_optFile2, this, &FrmNew::optProgram2_Click);
     auto *from = new QHBoxLayout;
-    from->addWidget(label(tr("Enter roots from:"), "Label8"));
+    from->addWidget(caption(tr("Enter roots from:"), "Label8"));
     from->addWidget(m_optProgram2);
     from->addWidget(m_optFile2);
     auto *layout = new QVBoxLayout(m_frmCreate2);
@@ -148,8 +155,8 @@ QWidget *FrmNew::buildButtons()
     connect(ok, &QPushButton::clicked, this, &FrmNew::btnOK_Click);
     connect(exit, &QPushButton::clicked, this, &FrmNew::btnExit_Click);
     auto *grid = new QGridLayout(frame);
-    grid->addWidget(label(tr("Precision of solutions:"), "lblPrecision"), 0, 0);
-    grid->addWidget(label(tr("(f.p. accuracy)"), "lblPrecision2"), 1, 0);
+    grid->addWidget(caption(tr("Precision of solutions:"), "lblPrecision"), 0, 0);
+    grid->addWidget(caption(tr("(f.p. accuracy)"), "lblPrecision2"), 1, 0);
     grid->addWidget(m_lstPrecision, 0, 1, 2, 1);
     grid->addWidget(ok, 0, 2);
     grid->addWidget(exit, 1, 2);

@@ -64,7 +64,7 @@ FileChooser buildFileChooser(const FileChooserNames &names, const QString &promp
     auto *grid = new QGridLayout(out.panel);
     grid->addWidget(label(prompt, names.prompt), 0, 0, 1, 3);
     grid->addWidget(out.open, 1, 0);
-    grid->addWidget(label(tr("Selected file:"), names.selected), 1, 1);
+    grid->addWidget(caption(tr("Selected file:"), names.selected), 1, 1);
     grid->addWidget(out.path, 1, 2);
     grid->addWidget(out.instructions, 2, 0);
     return out;
@@ -104,21 +104,21 @@ RootsProgramPanel buildRootsProgramPanel(const char *panelName, const QString &i
     makeNumberBox(out.txtLeadingA);
     makeNumberBox(out.txtLeadingB);
     auto *leading = new QHBoxLayout;
-    leading->addWidget(label(QStringLiteral("("), "lblLeading_0"));
+    leading->addWidget(caption(QStringLiteral("("), "lblLeading_0"));
     leading->addWidget(out.txtLeadingA);
-    leading->addWidget(label(QStringLiteral(" + "), "lblLeading_1"));
+    leading->addWidget(caption(QStringLiteral(" + "), "lblLeading_1"));
     leading->addWidget(out.txtLeadingB);
-    leading->addWidget(label(QStringLiteral("i)"), "lblLeading_2"));
+    leading->addWidget(caption(QStringLiteral("i)"), "lblLeading_2"));
     auto *grid = new QGridLayout(out.panel);
     int row = 0;
     if (!intro.isEmpty()) {
         grid->addWidget(label(intro, introName), row++, 0, 1, 2);
     }
-    grid->addWidget(label(tr("Number of roots to enter:"), "lblCreateNew_0"), row, 0);
+    grid->addWidget(caption(tr("Number of roots to enter:"), "lblCreateNew_0"), row, 0);
     grid->addWidget(out.cboNumRoots, row++, 1);
-    grid->addWidget(label(tr("Leading coefficient:"), "lblCreateNew_1"), row, 0);
+    grid->addWidget(caption(tr("Leading coefficient:"), "lblCreateNew_1"), row, 0);
     grid->addLayout(leading, row++, 1);
-    grid->addWidget(label(tr("(of highest power of 'x')"), "lblCreateNew_2"), row, 0);
+    grid->addWidget(caption(tr("(of highest power of 'x')"), "lblCreateNew_2"), row, 0);
     return out;
 }
 

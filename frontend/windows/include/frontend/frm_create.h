@@ -52,6 +52,7 @@ private:
 
     core::KovalinState &m_state;
     platform::Services m_services;
+    int m_rowHeight; // twips
     bool m_fromFile = false;
     bool m_creatorOpen = true;
     int m_rootRowCount = 0;

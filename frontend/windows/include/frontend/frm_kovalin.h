@@ -97,6 +97,7 @@ private:
     platform::Services m_services;
     ActionLauncher &m_actions;
     std::unique_ptr<FrmIcon> m_icon;
+    int m_rowHeight; // twips
 
     QGroupBox *m_frmEntry = nullptr;
     QWidget *m_picReal = nullptr;

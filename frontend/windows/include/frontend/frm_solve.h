@@ -19,7 +19,8 @@ public:
 
     /// Names the degree in the frame's caption.
     void setDegree(const QString &degree);
-    /// Lists the roots and sets the counts of their nature.
+    /// Lists the roots and sets the counts of their nature; a root the engine could not find is listed in
+    /// words and counted apart.
     void showRoots(const core::RootList &roots);
 
 private:
@@ -28,6 +29,8 @@ private:
     QGroupBox *m_frmSolved;
     QLabel *m_lblNumReal = nullptr;
     QLabel *m_lblNumImaginary = nullptr;
+    QLabel *m_lblNotFound = nullptr;
+    QLabel *m_lblNumNotFound = nullptr;
 };
 
 } // namespace frontend

@@ -42,6 +42,12 @@ std::optional<std::vector<std::string>> lengthRequestLines(const Equation &equat
 /// The first `count` numbers of an answer, read free-format (separated by blanks, commas or line ends);
 /// nothing when there are fewer or one of them is not a finite number ("Infinity", "NaN").
 std::optional<std::vector<double>> readAnswerValues(std::string_view answer, std::size_t count);
+/// The `degree` roots of a solve's answer, real part then imaginary part, read as readAnswerValues reads. A
+/// root the engine could not find (or lost to a vanishing leading coefficient) is its placeholder
+/// ("Infinity 0"), kept as (+infinity, 0); any other value that is not a finite number gives nothing.
+std::optional<std::vector<ComplexValue>> readAnswerRoots(std::string_view answer, int degree);
+/// True for the engine's placeholder of a root it could not find: (+infinity, 0).
+bool isPlaceholder(ComplexValue root);
 
 struct SolveResult {
     ExchangeFault fault = ExchangeFault::None;
@@ -51,22 +57,24 @@ struct SolveResult {
 /// Writes the solve request, calls the engine, deletes the request file and reads the answer
 /// (ReadSolveResult).
 SolveResult WriteSolveRequest(const Equation &equation, const EngineCall &callEngine);
-/// Reads `degree` roots (real part, imaginary part) from the answer file and deletes it; nothing, and the
-/// file kept, when they cannot all be read.
+/// Reads `degree` roots (real part, imaginary part, placeholders included) from the answer file and deletes
+/// it; nothing, and the file kept, when they cannot all be read.
 std::optional<std::vector<ComplexValue>> ReadSolveResult(const platform::ExchangeFiles &files, int degree);
 
-/// The results list of a solve: one entry per root, with the counts of the roots' nature.
+/// The results list of a solve: one entry per root, with the counts of the found roots' nature. A root the
+/// engine could not find has an empty entry, for the window to say so in words; `notFound` gives its place.
 struct RootList {
     std::vector<std::string> entries;
     int realCount = 0;
     int imaginaryCount = 0;
+    std::vector<std::size_t> notFound; // positions in `entries`, in order
 };
 
 /// The entry of one root with parts formatted to `decimals`: "(r)" when the imaginary part's text is 0,
 /// "(r) + (m)i" when it is positive, else "(r) - (a)i" with a its magnitude in general number text.
 /// `imaginary` tells whether the root counts as imaginary.
 std::string rootEntry(ComplexValue root, std::size_t decimals, bool &imaginary);
-/// The entries and counts of all roots, in their order.
+/// The entries and counts of all roots, in their order; placeholders are counted in neither nature.
 RootList listRoots(const std::vector<ComplexValue> &roots, std::size_t decimals);
 
 /// What the results window of a solve shows, worked out in one go: the refusal of a complex degree 50 (the

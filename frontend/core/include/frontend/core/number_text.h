@@ -73,9 +73,10 @@ std::string FormatNumber(double value, std::size_t decimals);
 /// Exponent form with one integer digit and up to `decimals` decimals, the point always kept, the exponent
 /// signed with at least two digits: 0.00125 -> "1.25E-03", 2 -> "2.E+00".
 std::string formatScientific(double value, std::size_t decimals);
-/// Number lines of the engine request: at least one integer digit, up to 19 decimals, the point always
-/// present, no grouping (5 -> "5.", -1.25 -> "-1.25"); a value that form would not give back exactly is
-/// written as the shortest exact exponent form instead (1E-25 -> "1E-25").
+/// Number lines of the engine request: the value rounded to 19 decimals, at least one integer digit, the
+/// point always present, no grouping (5 -> "5.", -1.25 -> "-1.25", 1/3 -> "0.3333333333333333148"); a value
+/// that form would not give back exactly is written as the shortest exact exponent form instead
+/// (1E-25 -> "1E-25").
 std::string formatRequestNumber(double value);
 /// The general text of a double: up to 15 significant digits, exponent form where it needs one
 /// ("0.5", "1E+20"); no grouping.

@@ -40,13 +40,14 @@ public:
     int viewportTwips() const { return m_viewportTwips; }
     /// Scrolls so that a row's box shows whenever it gets the focus.
     void followFocus(QWidget *box);
+    /// Scrolls the panel so that `box`, one of its rows' boxes, shows whole in the viewport.
+    void showRow(const QWidget *box);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void scr_Change(int value);
-    void scrollTo(const QWidget *box);
 
     QWidget *m_viewport;
     QWidget *m_panel;
@@ -54,6 +55,14 @@ private:
     int m_viewportTwips;
     int m_panelTwips = 0;
 };
+
+/// Scrolls every area that holds `widget` (rows of boxes and scrolling window bodies alike), the innermost
+/// first, so that it shows.
+void scrollIntoView(QWidget *widget);
+
+/// The height of a row's box: the template's, or more when the fixed-pitch font needs more to show its text
+/// whole.
+int rowHeightTwips(const QWidget *context);
 
 /// The object name of element `index` of a control array: "txtCR_2".
 QString indexedName(const char *name, int index);
