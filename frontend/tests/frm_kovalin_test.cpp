@@ -15,6 +15,8 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 using frontend::FrmKovalin;
 using frontend::core::Action;
@@ -426,6 +428,57 @@ private Q_SLOTS:
         click("btnEvaluate");
         QCOMPARE(launcher->launches.size(), 1);
         QCOMPARE(launcher->launches[0].second, QStringLiteral("[(2)+(0)i]*x^1 + [(1)+(0)i]"));
+    }
+
+    void aFileThatTurnedComplexOnDiskIsRefusedAtTheNextAction()
+    {
+        launcher->offered = { Action::Graph, Action::Length, Action::Calculus };
+        open(CoefKind::Real, 1);
+        auto *view = child<QPlainTextEdit>(window.get(), QStringLiteral("txtFileText"));
+        const std::function<void()> actions[] = {
+            [this] {
+                click("btnGraph");
+            },
+            [this] {
+                child<QAction>(window.get(), QStringLiteral("mnuCurveLength"))->trigger();
+            },
+            [this] {
+                child<QAction>(window.get(), QStringLiteral("mnuCurveCalculus"))->trigger();
+            },
+        };
+        for (const auto &action : actions) {
+            const QString path = writeFile("2\n1\n-3\n2\n");
+            openFile(path);
+            fakes->messages.shown.clear();
+            writeFile("2\n1,1\n-3\n2\n", path);
+            action();
+            QCOMPARE(shownTexts(), QStringList { complexRefusal });
+            QVERIFY(launcher->launches.isEmpty());
+            QVERIFY(view->toPlainText().contains(QStringLiteral("1,1"))); // the view shows what was refused
+            action(); // and stays refused
+            QCOMPARE(shownTexts(), QStringList(2, complexRefusal));
+            // Mended on disk, the same file is accepted again.
+            writeFile("2\n1\n-3\n2\n", path);
+            action();
+            QCOMPARE(launcher->launches.size(), 1);
+            QVERIFY(launcher->launches[0].second.endsWith(QStringLiteral("(1)*x^2 + (-3)*x^1 + (2)")));
+            launcher->launches.clear();
+        }
+    }
+
+    void aComplexFileGateRefusesBeforeTheFileCheckSpeaks()
+    {
+        launcher->offered = { Action::Graph, Action::Table };
+        open(CoefKind::Real, 1);
+        const QString path = writeFile("2\n1\n-3\n2\n");
+        openFile(path);
+        writeFile("2\n1,1\nx\n2\n", path); // complex, and faulty as well
+        fakes->messages.shown.clear();
+        click("btnGraph");
+        QCOMPARE(shownTexts(), QStringList { complexRefusal });
+        click("btnTable"); // not gated: the file check tells the fault
+        QCOMPARE(fakes->messages.shown.last().title, QStringLiteral("File Input Error"));
+        QVERIFY(launcher->launches.isEmpty());
     }
 
     void realToolsGetTheirPrefixedText()

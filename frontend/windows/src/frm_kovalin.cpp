@@ -398,12 +398,12 @@ void FrmKovalin::applyCheck(const core::EquationCheck &check)
 
 const core::Equation *FrmKovalin::checkedEquation(bool gate)
 {
-    if (gate && core::complexGateRefuses(m_state)) {
+    const core::EquationCheck check = core::checkEquation(m_state, boxTexts(), gate);
+    applyCheck(check);
+    if (check.complexRefused) {
         m_services.messages.show(msg::complexCoefficients(), this);
         return nullptr;
     }
-    const core::EquationCheck check = core::checkEquation(m_state, boxTexts());
-    applyCheck(check);
     // A check that passed made its equation the state's current one.
     return check.equation ? &m_state.equation : nullptr;
 }
