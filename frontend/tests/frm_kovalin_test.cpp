@@ -5,6 +5,8 @@
 #include "window_fixture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCursor>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -517,6 +519,39 @@ private Q_SLOTS:
         items[0]->trigger();
         QCOMPARE(launcher->launches.size(), 1);
         QCOMPARE(launcher->launches[0].second, QStringLiteral("y = (1)*x^1 + (0)"));
+    }
+
+    void curveDataFromTheKeyboardOpensUnderTheButton()
+    {
+        launcher->offered = { Action::Length, Action::Calculus };
+        open(CoefKind::Real, 1);
+        type({ { "txtCR_1", "1" } });
+        auto *button = child<QPushButton>(window.get(), QStringLiteral("btnLength"));
+        QCursor::setPos(window->mapToGlobal(QPoint(2, 2))); // the pointer far from the button
+        QTest::keyClick(window.get(), Qt::Key_C, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        auto *shown = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(shown);
+        QCOMPARE(shown->pos(), button->mapToGlobal(QPoint(0, button->height())));
+        // Its items are taken from the keyboard too.
+        QTest::keyClick(shown, Qt::Key_Down);
+        QTest::keyClick(shown, Qt::Key_Return);
+        QTRY_COMPARE(launcher->launches.size(), 1);
+        QCOMPARE(launcher->launches[0].first, Action::Length);
+    }
+
+    void curveDataClickedOpensAtThePointer()
+    {
+        launcher->offered = { Action::Length };
+        open(CoefKind::Real, 1);
+        auto *button = child<QPushButton>(window.get(), QStringLiteral("btnLength"));
+        const QPoint at(button->width() - 3, button->height() / 2);
+        QCursor::setPos(button->mapToGlobal(at));
+        QTest::mouseClick(button, Qt::LeftButton, {}, at);
+        auto *shown = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(shown);
+        QCOMPARE(shown->pos(), button->mapToGlobal(at));
+        shown->close();
     }
 
     void aboutIsShownModally()

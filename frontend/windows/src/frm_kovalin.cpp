@@ -535,7 +535,11 @@ void FrmKovalin::btnGraph_Click()
 
 void FrmKovalin::btnLength_Click()
 {
-    m_icon->mnuCurve()->popup(QCursor::pos());
+    // A click pops the menu up at the pointer. Pressed from the keyboard (Alt+C, Space) the button may be far
+    // from the pointer, so the menu opens under the button, where the eye already is.
+    const auto *button = findChild<QPushButton *>(QStringLiteral("btnLength"));
+    const bool clicked = button->rect().contains(button->mapFromGlobal(QCursor::pos()));
+    m_icon->mnuCurve()->popup(clicked ? QCursor::pos() : button->mapToGlobal(QPoint(0, button->height())));
 }
 
 void FrmKovalin::mnuCurveLength_Click()
