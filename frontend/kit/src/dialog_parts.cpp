@@ -33,6 +33,14 @@ QLabel *label(const QString &text, const char *name)
     return out;
 }
 
+QLabel *caption(const QString &text, const char *name)
+{
+    auto *out = new QLabel(text);
+    out->setObjectName(QLatin1String(name));
+    out->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    return out;
+}
+
 QPushButton *button(const QString &text, const char *name, const QString &tip)
 {
     auto *out = new QPushButton(text);
@@ -62,6 +70,7 @@ QLineEdit *display(const char *name, bool fixedPitch)
     auto *box = new QLineEdit;
     box->setObjectName(QLatin1String(name));
     box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
     if (fixedPitch) {
         box->setFont(fixedFont());
     }

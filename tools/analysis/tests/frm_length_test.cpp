@@ -169,6 +169,20 @@ private Q_SLOTS:
         QVERIFY(exchangeFiles().isEmpty());
     }
 
+    void opensReadyForTheUser_data() { platform::testing::addFontSizeRows(); }
+    void opensReadyForTheUser()
+    {
+        QFETCH(qreal, pointSize);
+        const platform::testing::ApplicationFont font(pointSize);
+        open({ "1", "2" });
+        expectReadyForTheUser(*window);
+        QVERIFY(box(window.get(), "txtX1")->hasFocus());
+        type("0", "3");
+        calculate([](QDialog &result) {
+            expectReadyForTheUser(result);
+        });
+    }
+
 private:
     void open(std::vector<std::string> coefficients)
     {

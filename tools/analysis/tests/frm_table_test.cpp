@@ -3,6 +3,7 @@
 #include "tools/analysis/frm_table.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
@@ -246,6 +247,26 @@ private Q_SLOTS:
         click(window.get(), "btnCreate");
         QCOMPARE(clipboard.text.count(u"\r\n"_s), 1000004);
         QVERIFY(clipboard.text.endsWith(u"999999\t999,998,000,002\r\n"_s));
+    }
+
+    void opensReadyForTheUser_data() { platform::testing::addFontSizeRows(); }
+    void opensReadyForTheUser()
+    {
+        QFETCH(qreal, pointSize);
+        const platform::testing::ApplicationFont font(pointSize);
+        open({ "1", "2" });
+        expectReadyForTheUser(*window);
+        QTest::mouseClick(child<QRadioButton>(window.get(), u"optIntervalUser"_s), Qt::LeftButton);
+        expectWhole(window.get());
+        expectNoFaults(platform::testing::unnaturalTabSteps(window.get(), platform::testing::tabPath()));
+        QTest::mouseClick(child<QRadioButton>(window.get(), u"optIntervalOne"_s), Qt::LeftButton);
+        type({ { "txtOneFirst", "1" }, { "txtOneLast", "2" } });
+        fakes->modal.onRun = [](QDialog &table) {
+            expectReadyForTheUser(table);
+            QVERIFY(child<QListView>(&table, u"lstTable"_s)->hasFocus());
+        };
+        click(window.get(), "btnCreate");
+        QCOMPARE(fakes->modal.shownWindows, QStringList { u"frmTable"_s });
     }
 
 private:

@@ -55,6 +55,7 @@ FrmGraphParameters::FrmGraphParameters(frontend::core::GraphSettings &settings,
     layout->addWidget(buildButtons());
     m_txtFunction->setText(function);
     Form_Load(entries);
+    m_txtXMin->setFocus();
 }
 
 QLineEdit *FrmGraphParameters::addBox(QGridLayout *grid, int row, const char *name, const QString &caption)
@@ -81,6 +82,7 @@ QWidget *FrmGraphParameters::buildParametersFrame()
     auto *grid = new QGridLayout;
     m_txtFunction = addBox(grid, 0, "txtFunction", tr("Function:"));
     m_txtFunction->setReadOnly(true);
+    m_txtFunction->setFocusPolicy(Qt::ClickFocus); // the Tab key goes through what can be changed
     m_txtXMin = addBox(grid, 1, "txtXMin", tr("Minimum 'x' value:"));
     m_txtXMax = addBox(grid, 2, "txtXMax", tr("Maximum 'x' value:"));
     m_txtYMin = addBox(grid, 3, "txtYMin", tr("Minimum 'y' value:"));
@@ -92,6 +94,10 @@ QWidget *FrmGraphParameters::buildParametersFrame()
     m_ScrPercent = new QScrollBar(Qt::Horizontal);
     m_ScrPercent->setObjectName(QStringLiteral("ScrPercent"));
     m_ScrPercent->setRange(1, 100);
+    // A scroll bar takes no focus unless told, and its arrow keys move the other way (as content scrolls);
+    // this one sets a value, which the keyboard must reach and Left lowers.
+    m_ScrPercent->setFocusPolicy(Qt::StrongFocus);
+    m_ScrPercent->setInvertedControls(false);
     m_txtPercentQuality = new QLineEdit;
     m_txtPercentQuality->setObjectName(QStringLiteral("txtPercentQuality"));
     m_txtPercentQuality->setEnabled(false);
