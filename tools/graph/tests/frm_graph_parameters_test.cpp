@@ -149,12 +149,18 @@ private Q_SLOTS:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QVERIFY(bar->hasFocus());
+        const QImage focused = bar->grab().toImage();
         QTest::keyClick(bar, Qt::Key_Left);
         QCOMPARE(text("txtPercentQuality"), QStringLiteral("99%"));
         QTest::keyClick(bar, Qt::Key_Home);
         QCOMPARE(text("txtPercentQuality"), QStringLiteral("1%"));
         QTest::keyClick(bar, Qt::Key_Right);
         QCOMPARE(text("txtPercentQuality"), QStringLiteral("2%"));
+        // The focus shows on the bar: it looks otherwise once the focus has moved on.
+        QTest::keyClick(bar, Qt::Key_End);
+        QTest::keyClick(bar, Qt::Key_Tab);
+        QVERIFY(!bar->hasFocus());
+        QVERIFY(bar->grab().toImage() != focused);
     }
 
     void theWindowBoxesSelectTheirTextOnFocus()

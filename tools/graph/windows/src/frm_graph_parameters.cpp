@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QVBoxLayout>
 
 namespace tools::graph
@@ -31,6 +33,29 @@ QCheckBox *checkBox(const char *name, const QString &caption)
     check->setObjectName(QLatin1String(name));
     return check;
 }
+
+/// A scroll bar that sets a value: it shows the focus, which the style leaves out on scroll bars.
+class ValueScrollBar final : public QScrollBar
+{
+public:
+    ValueScrollBar()
+        : QScrollBar(Qt::Horizontal)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QScrollBar::paintEvent(event);
+        if (hasFocus()) {
+            QStylePainter painter(this);
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.backgroundColor = palette().color(QPalette::Window);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+};
 
 QString percent(int value)
 {
@@ -91,7 +116,7 @@ QWidget *FrmGraphParameters::buildParametersFrame()
         frontend::makeNumberBox(window); // selects its whole text on gaining the focus
     }
 
-    m_ScrPercent = new QScrollBar(Qt::Horizontal);
+    m_ScrPercent = new ValueScrollBar;
     m_ScrPercent->setObjectName(QStringLiteral("ScrPercent"));
     m_ScrPercent->setRange(1, 100);
     // A scroll bar takes no focus unless told, and its arrow keys move the other way (as content scrolls);
