@@ -51,8 +51,7 @@ private Q_SLOTS:
     void theNewEquationDialog_data() { platform::testing::addFontSizeRows(); }
     void theNewEquationDialog()
     {
-        QFETCH(qreal, pointSize);
-        const platform::testing::ApplicationFont font(pointSize);
+        const auto font = platform::testing::ApplicationFont::ofTestRow();
         frontend::FrmNew dialog(*state, fakes->services(), *registry);
         QVERIFY(showActive(&dialog));
         expectReady(dialog);
@@ -61,8 +60,7 @@ private Q_SLOTS:
     void theCreatorsDialogs_data() { platform::testing::addFontSizeRows(); }
     void theCreatorsDialogs()
     {
-        QFETCH(qreal, pointSize);
-        const platform::testing::ApplicationFont font(pointSize);
+        const auto font = platform::testing::ApplicationFont::ofTestRow();
         const auto main = openMain({ "1", "1" });
         fakes->messages.answers = { platform::Answer::Yes };
         play[u"frmCreateNew"_s] = [](QDialog &dialog) {
@@ -88,8 +86,7 @@ private Q_SLOTS:
     void theResultsWindow_data() { platform::testing::addFontSizeRows(); }
     void theResultsWindow()
     {
-        QFETCH(qreal, pointSize);
-        const platform::testing::ApplicationFont font(pointSize);
+        const auto font = platform::testing::ApplicationFont::ofTestRow();
         const auto main = openMain({ "2", "-3", "1" });
         play[u"frmSolve"_s] = [](QDialog &results) {
             expectReady(results);
@@ -101,8 +98,7 @@ private Q_SLOTS:
     void theAboutBox_data() { platform::testing::addFontSizeRows(); }
     void theAboutBox()
     {
-        QFETCH(qreal, pointSize);
-        const platform::testing::ApplicationFont font(pointSize);
+        const auto font = platform::testing::ApplicationFont::ofTestRow();
         about::FrmAbout dialog(fakes->shell, fakes->messages);
         QVERIFY(showActive(&dialog));
         expectReady(dialog);

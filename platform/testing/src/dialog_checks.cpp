@@ -182,6 +182,12 @@ ApplicationFont::ApplicationFont(qreal pointSize)
     QApplication::setFont(font);
 }
 
+ApplicationFont ApplicationFont::ofTestRow()
+{
+    QFETCH(qreal, pointSize);
+    return ApplicationFont(pointSize);
+}
+
 ApplicationFont::~ApplicationFont()
 {
     QApplication::setFont(m_saved);

@@ -306,8 +306,7 @@ private Q_SLOTS:
     void textsShowWholeWithEitherOption_data() { platform::testing::addFontSizeRows(); }
     void textsShowWholeWithEitherOption()
     {
-        QFETCH(qreal, pointSize);
-        const platform::testing::ApplicationFont font(pointSize);
+        const auto font = platform::testing::ApplicationFont::ofTestRow();
         open({ "5", "-1", "0", "2" });
         expectWhole(window.get());
         QTest::mouseClick(child<QRadioButton>(window.get(), u"optInteg"_s), Qt::LeftButton);
@@ -321,8 +320,7 @@ private Q_SLOTS:
     void resultTextsShowWhole_data() { platform::testing::addFontSizeRows(); }
     void resultTextsShowWhole()
     {
-        QFETCH(qreal, pointSize);
-        const platform::testing::ApplicationFont font(pointSize);
+        const auto font = platform::testing::ApplicationFont::ofTestRow();
         open({ "5", "-1", "0", "2" });
         const auto whole = [](QDialog &result) {
             QVERIFY(QTest::qWaitForWindowExposed(&result));

@@ -172,8 +172,7 @@ private Q_SLOTS:
     void opensReadyForTheUser_data() { platform::testing::addFontSizeRows(); }
     void opensReadyForTheUser()
     {
-        QFETCH(qreal, pointSize);
-        const platform::testing::ApplicationFont font(pointSize);
+        const auto font = platform::testing::ApplicationFont::ofTestRow();
         open({ "1", "2" });
         expectReadyForTheUser(*window);
         QVERIFY(box(window.get(), "txtX1")->hasFocus());

@@ -254,8 +254,7 @@ private Q_SLOTS:
     void opensReadyForTheUser_data() { platform::testing::addFontSizeRows(); }
     void opensReadyForTheUser()
     {
-        QFETCH(qreal, pointSize);
-        const platform::testing::ApplicationFont font(pointSize);
+        const auto font = platform::testing::ApplicationFont::ofTestRow();
         open({ "1", "2" });
         expectReadyForTheUser(*window);
         QTest::mouseClick(child<QRadioButton>(window.get(), u"optIntervalUser"_s), Qt::LeftButton);

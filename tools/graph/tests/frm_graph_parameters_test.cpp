@@ -132,8 +132,7 @@ private Q_SLOTS:
     void opensReadyForTheUser_data() { platform::testing::addFontSizeRows(); }
     void opensReadyForTheUser()
     {
-        QFETCH(qreal, pointSize);
-        const platform::testing::ApplicationFont font(pointSize);
+        const auto font = platform::testing::ApplicationFont::ofTestRow();
         open(OfferedParameters(state->graph)); // made afresh, in that font
         QVERIFY(showActive(dialog.get()));
         expectNoFaults(platform::testing::clippedTexts(dialog.get()));

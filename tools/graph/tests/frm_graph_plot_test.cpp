@@ -99,8 +99,7 @@ private Q_SLOTS:
     void opensReadyForTheUser_data() { platform::testing::addFontSizeRows(); }
     void opensReadyForTheUser()
     {
-        QFETCH(qreal, pointSize);
-        const platform::testing::ApplicationFont font(pointSize);
+        const auto font = platform::testing::ApplicationFont::ofTestRow();
         plot = std::make_unique<FrmGraphPlot>(
             state->equation, state->decimals(), state->graph, fakes->services(), QStringLiteral("y = x"));
         QVERIFY(showActive(plot.get())); // at the size it opens with

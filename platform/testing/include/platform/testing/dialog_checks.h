@@ -16,6 +16,8 @@ class ApplicationFont
 {
 public:
     explicit ApplicationFont(qreal pointSize);
+    /// At the size of the running test's row (column "pointSize", see addFontSizeRows).
+    static ApplicationFont ofTestRow();
     ~ApplicationFont();
     ApplicationFont(const ApplicationFont &) = delete;
     ApplicationFont &operator=(const ApplicationFont &) = delete;
