@@ -15,7 +15,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <limits>
 
 namespace platform::testing
 {
