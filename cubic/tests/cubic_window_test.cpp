@@ -53,6 +53,8 @@ private Q_SLOTS:
     void copyReadsLinearBoxesNowButKeepsTheCubicAsSolved();
     void emailLabelOpensTheMailProgramAndReddensWhilePressed();
     void focusSelectsTheWholeText();
+    void readyForTheUser_data();
+    void readyForTheUser();
 
 private:
     std::unique_ptr<WindowUnderTest<cubic::CubicWindow>> m_ui;
@@ -277,6 +279,18 @@ void CubicWindowTest::focusSelectsTheWholeText()
         QTest::mouseClick(m_ui->box(name), Qt::LeftButton);
         QTRY_COMPARE(m_ui->box(name)->selectedText(), QStringLiteral("12.5/3"));
     }
+}
+
+void CubicWindowTest::readyForTheUser_data()
+{
+    platform::testing::addFontSizeRows();
+}
+
+void CubicWindowTest::readyForTheUser()
+{
+    m_ui.reset(); // made afresh in the row's font
+    expectReadyForTheUser<cubic::CubicWindow>(kBoxes, list({ "1", "0", "0", "1" }));
+    m_ui = std::make_unique<WindowUnderTest<cubic::CubicWindow>>(kBoxes);
 }
 
 KOVALIN_WINDOW_TEST_MAIN(CubicWindowTest)

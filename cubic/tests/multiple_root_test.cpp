@@ -39,6 +39,13 @@ INSTANTIATE_TEST_SUITE_P(Structures,
     ::testing::Values(Structure::DoubleReal, Structure::TripleReal, Structure::ThreeDistinct),
     TestNameOf);
 
+// A quadratic typed with a leading 0 takes the quadratic formula, whose discriminant is no more exact than
+// the cubic's: a double root must not show as a complex pair or as two roots one digit apart.
+TEST(RootedQuadratics, DoubleRootsAreShownExactly)
+{
+    EXPECT_EQ(CountInexactDoubleRoots(FamilyCases(400), 1630, solved, 1), 0);
+}
+
 // The discriminant of a quadratic typed as decimals, with its bound.
 Bounded discriminant(double a, double b, double c)
 {

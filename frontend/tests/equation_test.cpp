@@ -3,6 +3,11 @@
 #include "frontend/core/state.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
 
 using namespace frontend::core;
 
@@ -134,6 +139,51 @@ TEST(ComplexGate, RefusesComplexCoefficientsTypedOrFromAFile)
     // A real file opened after a complex one is no longer refused.
     startFileEntry(state, "b.txt", "1\n1\n2\n");
     EXPECT_FALSE(complexGateRefuses(state));
+}
+
+// The gated check of a file judges the file as it reads now, not as it read when it was opened.
+TEST(checkEquation, TheComplexGateJudgesAFileAsItReadsNow)
+{
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("kovalin-gate-" + std::to_string(::getpid()) + ".txt");
+    const auto write = [&path](const char *bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    };
+    KovalinState state;
+    write("2\n1\n-3\n2\n");
+    startFileEntry(state, path.string(), "2\n1\n-3\n2\n");
+    write("2\n1,1\n-3\n2\n");
+    EquationCheck check = checkEquation(state, {}, true);
+    EXPECT_TRUE(check.complexRefused);
+    EXPECT_FALSE(check.equation);
+    EXPECT_TRUE(check.notices.empty());
+    EXPECT_EQ(check.viewText, "2\n1,1\n-3\n2\n");
+    EXPECT_EQ(state.FileCoefType, FileKind::Complex);
+    // Ungated, the same file is a complex equation (the table and the evaluation take it).
+    check = checkEquation(state, {}, false);
+    ASSERT_TRUE(check.equation);
+    EXPECT_EQ(check.equation->text, "[(1)+(1)i]*x^2 + [(-3)+(0)i]*x^1 + [(2)+(0)i]");
+    // Real again on disk: the gate lets it through.
+    write("2\n1\n-3\n2\n");
+    check = checkEquation(state, {}, true);
+    EXPECT_FALSE(check.complexRefused);
+    ASSERT_TRUE(check.equation);
+    EXPECT_EQ(check.equation->text, "(1)*x^2 + (-3)*x^1 + (2)");
+    // A complex file that can no longer be read is refused as it was last seen.
+    write("1\n1,1\n2\n");
+    checkEquation(state, {}, false);
+    std::filesystem::remove(path);
+    EXPECT_TRUE(checkEquation(state, {}, true).complexRefused);
+}
+
+TEST(checkEquation, TheComplexGateRefusesTypedComplexBoxesBeforeAnyCheck)
+{
+    KovalinState state;
+    startProgramEntry(state, CoefKind::Complex, 1, 15);
+    const EquationCheck check = checkEquation(state, CoefficientTexts::complexPairs({ "", "x" }, { "", "1" }), true);
+    EXPECT_TRUE(check.complexRefused);
+    EXPECT_TRUE(check.notices.empty());
+    EXPECT_TRUE(check.filledWithZero.empty());
 }
 
 TEST(startProgramEntry, SetsTheEquationAndItsPrecision)

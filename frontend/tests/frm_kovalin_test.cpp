@@ -5,6 +5,8 @@
 #include "window_fixture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCursor>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,6 +16,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+
+#include <functional>
 
 using namespace Qt::StringLiterals;
 using frontend::FrmKovalin;
@@ -442,6 +446,57 @@ private Q_SLOTS:
         QCOMPARE(launcher->launches[0].second, QStringLiteral("[(2)+(0)i]*x^1 + [(1)+(0)i]"));
     }
 
+    void aFileThatTurnedComplexOnDiskIsRefusedAtTheNextAction()
+    {
+        launcher->offered = { Action::Graph, Action::Length, Action::Calculus };
+        open(CoefKind::Real, 1);
+        auto *view = child<QPlainTextEdit>(window.get(), QStringLiteral("txtFileText"));
+        const std::function<void()> actions[] = {
+            [this] {
+                click("btnGraph");
+            },
+            [this] {
+                child<QAction>(window.get(), QStringLiteral("mnuCurveLength"))->trigger();
+            },
+            [this] {
+                child<QAction>(window.get(), QStringLiteral("mnuCurveCalculus"))->trigger();
+            },
+        };
+        for (const auto &action : actions) {
+            const QString path = writeFile("2\n1\n-3\n2\n");
+            openFile(path);
+            fakes->messages.shown.clear();
+            writeFile("2\n1,1\n-3\n2\n", path);
+            action();
+            QCOMPARE(shownTexts(), QStringList { complexRefusal });
+            QVERIFY(launcher->launches.isEmpty());
+            QVERIFY(view->toPlainText().contains(QStringLiteral("1,1"))); // the view shows what was refused
+            action(); // and stays refused
+            QCOMPARE(shownTexts(), QStringList(2, complexRefusal));
+            // Mended on disk, the same file is accepted again.
+            writeFile("2\n1\n-3\n2\n", path);
+            action();
+            QCOMPARE(launcher->launches.size(), 1);
+            QVERIFY(launcher->launches[0].second.endsWith(QStringLiteral("(1)*x^2 + (-3)*x^1 + (2)")));
+            launcher->launches.clear();
+        }
+    }
+
+    void aComplexFileGateRefusesBeforeTheFileCheckSpeaks()
+    {
+        launcher->offered = { Action::Graph, Action::Table };
+        open(CoefKind::Real, 1);
+        const QString path = writeFile("2\n1\n-3\n2\n");
+        openFile(path);
+        writeFile("2\n1,1\nx\n2\n", path); // complex, and faulty as well
+        fakes->messages.shown.clear();
+        click("btnGraph");
+        QCOMPARE(shownTexts(), QStringList { complexRefusal });
+        click("btnTable"); // not gated: the file check tells the fault
+        QCOMPARE(fakes->messages.shown.last().title, QStringLiteral("File Input Error"));
+        QVERIFY(launcher->launches.isEmpty());
+    }
+
     void realToolsGetTheirPrefixedText()
     {
         launcher->offered = { Action::Solve, Action::Graph, Action::Length, Action::Calculus, Action::Create };
@@ -478,6 +533,39 @@ private Q_SLOTS:
         items[0]->trigger();
         QCOMPARE(launcher->launches.size(), 1);
         QCOMPARE(launcher->launches[0].second, QStringLiteral("y = (1)*x^1 + (0)"));
+    }
+
+    void curveDataFromTheKeyboardOpensUnderTheButton()
+    {
+        launcher->offered = { Action::Length, Action::Calculus };
+        open(CoefKind::Real, 1);
+        type({ { "txtCR_1", "1" } });
+        auto *button = child<QPushButton>(window.get(), QStringLiteral("btnLength"));
+        QCursor::setPos(window->mapToGlobal(QPoint(2, 2))); // the pointer far from the button
+        QTest::keyClick(window.get(), Qt::Key_C, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        auto *shown = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(shown);
+        QCOMPARE(shown->pos(), button->mapToGlobal(QPoint(0, button->height())));
+        // Its items are taken from the keyboard too.
+        QTest::keyClick(shown, Qt::Key_Down);
+        QTest::keyClick(shown, Qt::Key_Return);
+        QTRY_COMPARE(launcher->launches.size(), 1);
+        QCOMPARE(launcher->launches[0].first, Action::Length);
+    }
+
+    void curveDataClickedOpensAtThePointer()
+    {
+        launcher->offered = { Action::Length };
+        open(CoefKind::Real, 1);
+        auto *button = child<QPushButton>(window.get(), QStringLiteral("btnLength"));
+        const QPoint at(button->width() - 3, button->height() / 2);
+        QCursor::setPos(button->mapToGlobal(at));
+        QTest::mouseClick(button, Qt::LeftButton, {}, at);
+        auto *shown = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(shown);
+        QCOMPARE(shown->pos(), button->mapToGlobal(at));
+        shown->close();
     }
 
     void aboutIsShownModally()

@@ -54,5 +54,10 @@ INSTANTIATE_TEST_SUITE_P(Structures,
     ::testing::Values(Structure::DoubleReal, Structure::TripleReal, Structure::ThreeDistinct),
     TestNameOf);
 
+TEST(RootedQuadraticsInTheQuarticSolver, DoubleRootsAreShownExactly)
+{
+    EXPECT_EQ(CountInexactDoubleRoots(FamilyCases(200), 1640, solved, 2), 0);
+}
+
 } // namespace
 } // namespace quartic

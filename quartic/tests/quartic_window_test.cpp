@@ -48,6 +48,8 @@ private Q_SLOTS:
     void copyPutsTheLineOnTheClipboard_data();
     void copyPutsTheLineOnTheClipboard();
     void cubicCaseLeavesTheFourthRowEmpty();
+    void readyForTheUser_data();
+    void readyForTheUser();
 
 private:
     std::unique_ptr<WindowUnderTest<quartic::QuarticWindow>> m_ui;
@@ -176,6 +178,18 @@ void QuarticWindowTest::cubicCaseLeavesTheFourthRowEmpty()
     QCOMPARE(rowColour(m_ui->window, 3), kBlue);
     QCOMPARE(rowColour(m_ui->window, 4), neutral(m_ui->window));
     QCOMPARE(caption(m_ui->window), QStringLiteral("(Three real roots)"));
+}
+
+void QuarticWindowTest::readyForTheUser_data()
+{
+    platform::testing::addFontSizeRows();
+}
+
+void QuarticWindowTest::readyForTheUser()
+{
+    m_ui.reset(); // made afresh in the row's font
+    expectReadyForTheUser<quartic::QuarticWindow>(kBoxes, list({ "1", "0", "0", "0", "-1" }));
+    m_ui = std::make_unique<WindowUnderTest<quartic::QuarticWindow>>(kBoxes);
 }
 
 KOVALIN_WINDOW_TEST_MAIN(QuarticWindowTest)

@@ -524,8 +524,10 @@ QuadraticSolution QuadraticEquation(double a_, double b_, double c_, int decimal
 {
     const Checked a = a_;
     const Checked b = b_;
-    const Checked c = c_;
-    const Checked delta = b * b - 4.0 * a * c;
+    // Decimal coefficients are not binary numbers, so the discriminant of a double root comes out a little
+    // off zero, of either sign; within the rounding of the coefficients and of its own evaluation it is zero.
+    const Bounded discriminant = Bounded::Read(b_) * Bounded::Read(b_) - 4.0 * Bounded::Read(a_) * Bounded::Read(c_);
+    const Checked delta = discriminant.MayBeZero() ? 0.0 : discriminant.value();
     const Checked m = -b / (2.0 * a);
     QuadraticSolution solution;
     auto &roots = solution.display.roots;

@@ -385,6 +385,63 @@ int CountInexactSolves(
     return faults;
 }
 
+DoubleRootQuadratic RandomDoubleRootQuadratic(std::mt19937 &engine)
+{
+    const DecimalRoot root = randomDecimal(engine, true);
+    DecimalRoot leading;
+    do {
+        leading = randomDecimal(engine, false);
+    } while (leading.re == 0);
+    return { MultiplyOut(leading.re, leading.places, { root, root }).equation, root };
+}
+
+bool ShowsDecimal(const std::string &shown, const DecimalRoot &root)
+{
+    const std::size_t point = shown.find('.');
+    std::string digits = shown;
+    int places = 0;
+    if (point != std::string::npos) {
+        digits.erase(point, 1);
+        places = static_cast<int>(shown.size() - point - 1);
+    }
+    const bool negative = !digits.empty() && digits.front() == '-';
+    const std::string magnitude = negative ? digits.substr(1) : digits;
+    if (magnitude.empty() || magnitude.size() > 15 || magnitude.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    const std::int64_t units = (negative ? -1 : 1) * std::stoll(magnitude);
+    // units / 10^places = root.re / 10^root.places, cross-multiplied in whole numbers.
+    const int common = std::max(places, root.places);
+    return checkedProduct(units, powerOfTen(common - places))
+        == checkedProduct(root.re, powerOfTen(common - root.places));
+}
+
+int CountInexactDoubleRoots(int count, unsigned seed, const Solver &solve, std::size_t leadingZeros)
+{
+    constexpr int kReported = 5;
+    std::mt19937 engine(seed);
+    int faults = 0;
+    for (int i = 0; i < count; ++i) {
+        const DoubleRootQuadratic quadratic = RandomDoubleRootQuadratic(engine);
+        std::vector<std::string> boxes(leadingZeros, "0");
+        boxes.insert(boxes.end(), quadratic.equation.texts.begin(), quadratic.equation.texts.end());
+        const std::optional<cubic::Display> display = solve(boxes);
+        const cubic::Nature nature =
+            quadratic.root.re == 0 ? cubic::Nature::TwoRealRoots : cubic::Nature::TwoEqualRealRoots;
+        const bool exact = display && ShowsDecimal(display->roots[0], quadratic.root)
+            && ShowsDecimal(display->roots[1], quadratic.root) && display->roots[2].empty()
+            && display->colours[0] == cubic::RowColour::Blue && display->colours[1] == cubic::RowColour::Blue
+            && display->colours[2] == cubic::RowColour::Neutral && display->nature == nature;
+        if (!exact && faults++ < kReported) {
+            ADD_FAILURE() << quadratic.equation.describe() << " shows "
+                          << (display ? rowsOf(*display, 3) : std::string("nothing")) << " for the double root "
+                          << decimalText(quadratic.root.re, quadratic.root.places);
+        }
+    }
+    std::cout << "[ family ] double root of a quadratic: " << faults << " of " << count << " not shown exactly\n";
+    return faults;
+}
+
 int FamilyCases(int fallback)
 {
     const char *wide = std::getenv("KOVALIN_FAMILY_CASES");

@@ -68,6 +68,23 @@ bool ShowsExactRoots(const RootedEquation &rooted, const cubic::Display &display
 int CountInexactSolves(
     Structure structure, int count, unsigned seed, const Solver &solve, int decimals, std::size_t leadingZeros = 0);
 
+/// A random quadratic leading × (x - root)² (typed as exact decimals) with a decimal root as
+/// RandomRootedEquation chooses them; `root` is that root.
+struct DoubleRootQuadratic {
+    TypedEquation equation;
+    DecimalRoot root;
+};
+DoubleRootQuadratic RandomDoubleRootQuadratic(std::mt19937 &engine);
+
+/// Whether a shown number ("-0.7", "12", "0.001") is exactly the decimal `root.re / 10^root.places`,
+/// compared as rational numbers.
+bool ShowsDecimal(const std::string &shown, const DecimalRoot &root);
+
+/// Solves `count` random double-root quadratics (after `leadingZeros` boxes "0") and counts those not shown
+/// as their double root: two real rows showing exactly that root, the third row empty, and the caption of
+/// two equal roots (of two real roots for the root 0). Reports the first few faults.
+int CountInexactDoubleRoots(int count, unsigned seed, const Solver &solve, std::size_t leadingZeros);
+
 /// Equations per family: `fallback`, or the value of the environment variable KOVALIN_FAMILY_CASES (for
 /// wide runs of the same tests).
 int FamilyCases(int fallback);

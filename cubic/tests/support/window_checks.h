@@ -3,6 +3,7 @@
 // and the caption show.
 
 #include "platform/message_service.h"
+#include "platform/testing/dialog_checks.h"
 #include "platform/testing/fakes.h"
 #include "platform/testing/modal_watchdog.h"
 
@@ -126,5 +127,18 @@ public:
     Window window;
     platform::testing::ModalWatchdog watchdog;
 };
+
+/// A solver window at the font size of the running test's row, as its user meets it: the focus in its first
+/// coefficient box and a natural Tab round; after solving `typed`, every text (roots and caption too) whole.
+template <class Window>
+void expectReadyForTheUser(const QStringList &boxes, const QStringList &typed)
+{
+    const auto font = platform::testing::ApplicationFont::ofTestRow();
+    WindowUnderTest<Window> ui(boxes);
+    QVERIFY(QTest::qWaitForWindowActive(&ui.window));
+    platform::testing::expectNoFaults(platform::testing::keyboardFaults(&ui.window));
+    ui.solve(typed);
+    platform::testing::expectNoFaults(platform::testing::clippedTexts(&ui.window));
+}
 
 } // namespace window_checks

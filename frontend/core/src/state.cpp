@@ -69,17 +69,24 @@ EquationCheck checkBoxes(KovalinState &state, CoefficientTexts boxTexts)
     return check;
 }
 
-EquationCheck checkFile(KovalinState &state)
+EquationCheck checkFile(KovalinState &state, bool complexGate)
 {
     CoefficientFileRead read = ReadCoefficientFile(pathFromUtf8(state.FilePath));
     EquationCheck check;
-    check.notices = std::move(read.notices);
-    check.markFile = read.markFile;
     check.viewText = std::move(read.viewText);
+    if (check.viewText) {
+        state.FileCoefType = hasComma(*check.viewText) ? FileKind::Complex : FileKind::Real;
+    }
     if (read.file.degree > 0) {
         state.Degree = read.file.degree;
-        state.FileCoefType = read.file.kind;
     }
+    // The gate judges the file as just read (a file that could not be read keeps the kind last seen).
+    if (complexGate && state.FileCoefType == FileKind::Complex) {
+        check.complexRefused = true;
+        return check;
+    }
+    check.notices = std::move(read.notices);
+    check.markFile = read.markFile;
     if (!read.FileError && !read.ConversionFailed) {
         CoefficientFile &file = read.file;
         check.equation = makeEquation(std::move(file.degreeLine), std::move(file.texts), std::move(file.values));
@@ -89,9 +96,15 @@ EquationCheck checkFile(KovalinState &state)
 
 } // namespace
 
-EquationCheck checkEquation(KovalinState &state, CoefficientTexts boxTexts)
+EquationCheck checkEquation(KovalinState &state, CoefficientTexts boxTexts, bool complexGate)
 {
-    EquationCheck check = state.CoefType == CoefKind::File ? checkFile(state) : checkBoxes(state, std::move(boxTexts));
+    if (state.CoefType == CoefKind::Complex && complexGate) {
+        EquationCheck refused;
+        refused.complexRefused = true;
+        return refused;
+    }
+    EquationCheck check =
+        state.CoefType == CoefKind::File ? checkFile(state, complexGate) : checkBoxes(state, std::move(boxTexts));
     if (check.equation) {
         state.equation = *check.equation;
     }

@@ -45,6 +45,7 @@ QLabel *caption(const QString &text, const char *name)
 {
     auto *out = new QLabel(text);
     out->setObjectName(QLatin1String(name));
+    out->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     return out;
 }
 
@@ -77,6 +78,7 @@ QLineEdit *display(const char *name, bool fixedPitch)
     auto *box = new QLineEdit;
     box->setObjectName(QLatin1String(name));
     box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
     if (fixedPitch) {
         box->setFont(fixedFont());
     }

@@ -47,6 +47,7 @@ ResultsWindow::ResultsWindow(platform::MessageService &messages, platform::Clipb
 {
     m_txtEquation->setObjectName(QStringLiteral("txtEquation"));
     m_txtEquation->setReadOnly(true);
+    m_txtEquation->setFocusPolicy(Qt::ClickFocus); // selected and dragged with the mouse; Tab passes it by
     m_txtEquation->setFont(fixedFont());
     m_txtEquation->setDragEnabled(true);
     m_lstRoots->setParent(this);

@@ -400,12 +400,12 @@ void FrmKovalin::applyCheck(const core::EquationCheck &check)
 
 const core::Equation *FrmKovalin::checkedEquation(bool gate)
 {
-    if (gate && core::complexGateRefuses(m_state)) {
+    const core::EquationCheck check = core::checkEquation(m_state, boxTexts(), gate);
+    applyCheck(check);
+    if (check.complexRefused) {
         m_services.messages.show(msg::complexCoefficients(), this);
         return nullptr;
     }
-    const core::EquationCheck check = core::checkEquation(m_state, boxTexts());
-    applyCheck(check);
     // A check that passed made its equation the state's current one.
     return check.equation ? &m_state.equation : nullptr;
 }
@@ -537,7 +537,11 @@ void FrmKovalin::btnGraph_Click()
 
 void FrmKovalin::btnLength_Click()
 {
-    m_icon->mnuCurve()->popup(QCursor::pos());
+    // A click pops the menu up at the pointer. Pressed from the keyboard (Alt+C, Space) the button may be far
+    // from the pointer, so the menu opens under the button, where the eye already is.
+    const auto *button = findChild<QPushButton *>(QStringLiteral("btnLength"));
+    const bool clicked = button->rect().contains(button->mapFromGlobal(QCursor::pos()));
+    m_icon->mnuCurve()->popup(clicked ? QCursor::pos() : button->mapToGlobal(QPoint(0, button->height())));
 }
 
 void FrmKovalin::mnuCurveLength_Click()

@@ -60,8 +60,11 @@ void settle()
 
 int runWindowTests(int argc, char *argv[], const std::function<std::unique_ptr<QObject>()> &makeTest)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen unless the environment chose another platform; its screen is a desktop's, not the plugin's
+    // small default, on which larger fonts would make windows open squeezed.
+    const QByteArray platformName = qgetenv("QT_QPA_PLATFORM");
+    if (platformName.isEmpty() || platformName == "offscreen") {
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen:configfile=") + KOVALIN_OFFSCREEN_CONFIG);
     }
     QApplication application(argc, argv);
     QApplication::setAttribute(Qt::AA_Use96Dpi, true);

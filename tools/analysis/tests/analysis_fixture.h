@@ -4,8 +4,10 @@
 
 #include "frontend/core/state.h"
 #include "frontend/core/testing/equations.h"
+#include "platform/testing/dialog_checks.h"
 #include "platform/testing/window_test.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,6 +22,8 @@ using WindowTest = platform::testing::WindowTestWith<frontend::core::KovalinStat
 
 namespace analysis_test
 {
+
+using platform::testing::expectNoFaults;
 
 using frontend::core::CoefficientTexts;
 using frontend::core::testing::equationOf;
@@ -117,6 +121,36 @@ inline void checkRefused(const platform::testing::FakeServices &fakes,
         critical ? platform::MessageIcon::Critical : platform::MessageIcon::Exclamation);
     QVERIFY(box(window, qPrintable(focus))->hasFocus());
     QVERIFY(fakes.modal.shownWindows.isEmpty());
+}
+
+/// Every text of the window shows whole at its present size.
+inline void expectWhole(const QWidget *window)
+{
+    expectNoFaults(platform::testing::clippedTexts(window));
+}
+
+/// The window, just opened and active, has the focus in its first input and a natural Tab round.
+inline void expectNaturalKeyboard(QWidget *window)
+{
+    expectNoFaults(platform::testing::keyboardFaults(window));
+}
+
+/// Makes a window that the modal runner opened the active one, as it is for the user.
+inline bool activate(QWidget &window)
+{
+    window.activateWindow();
+    return QTest::qWaitFor([&window] {
+        return QApplication::activeWindow() == &window;
+    });
+}
+
+/// A window as its user meets it, at the application's present font: every text whole, the focus in its
+/// first input and a natural Tab round.
+inline void expectReadyForTheUser(QWidget &window)
+{
+    QVERIFY(activate(window));
+    expectWhole(&window);
+    expectNaturalKeyboard(&window);
 }
 
 /// The common input-error text with its own first line.

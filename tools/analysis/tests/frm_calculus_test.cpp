@@ -1,4 +1,5 @@
 #include "analysis_fixture.h"
+#include "platform/testing/dialog_checks.h"
 #include "platform/testing/window_test_main.h"
 #include "platform/twips.h"
 #include "tools/analysis/frm_calculus.h"
@@ -300,6 +301,68 @@ private Q_SLOTS:
         QVERIFY(fakes->modal.shownWindows.isEmpty());
         QVERIFY(window->isVisible());
         QCOMPARE(child<QPushButton>(window.get(), u"btnCancel"_s)->text(), u"Cancel"_s);
+    }
+
+    void textsShowWholeWithEitherOption_data() { platform::testing::addFontSizeRows(); }
+    void textsShowWholeWithEitherOption()
+    {
+        const auto font = platform::testing::ApplicationFont::ofTestRow();
+        open({ "5", "-1", "0", "2" });
+        expectWhole(window.get());
+        QTest::mouseClick(child<QRadioButton>(window.get(), u"optInteg"_s), Qt::LeftButton);
+        settle();
+        expectWhole(window.get());
+        QTest::mouseClick(child<QRadioButton>(window.get(), u"optDiff"_s), Qt::LeftButton);
+        settle();
+        expectWhole(window.get());
+    }
+
+    void resultTextsShowWhole_data() { platform::testing::addFontSizeRows(); }
+    void resultTextsShowWhole()
+    {
+        const auto font = platform::testing::ApplicationFont::ofTestRow();
+        open({ "5", "-1", "0", "2" });
+        const auto whole = [](QDialog &result) {
+            QVERIFY(QTest::qWaitForWindowExposed(&result));
+            expectWhole(&result);
+        };
+        box(window.get(), "txtDiff")->setText(u"1"_s);
+        calculate(whole); // with the slope
+        box(window.get(), "txtDiff")->setText(u"x"_s);
+        calculate(whole);
+        QTest::mouseClick(child<QRadioButton>(window.get(), u"optInteg"_s), Qt::LeftButton);
+        box(window.get(), "txtInteg1")->setText(u"0"_s);
+        box(window.get(), "txtInteg2")->setText(u"1"_s);
+        calculate(whole); // with the area
+    }
+
+    void theKeyboardGoesThroughInReadingOrder()
+    {
+        open({ "5", "-1", "0", "2" });
+        expectNaturalKeyboard(window.get());
+        QVERIFY(box(window.get(), "txtDiff")->hasFocus());
+        // Integrate chosen with its access key: its boxes are on the way.
+        QTest::keyClick(window.get(), Qt::Key_I, Qt::AltModifier);
+        QTRY_VERIFY(frame("frmInteg")->isVisible());
+        const QList<QWidget *> path = platform::testing::tabPath();
+        expectNoFaults(platform::testing::unnaturalTabSteps(window.get(), path));
+        QVERIFY(path.contains(box(window.get(), "txtInteg1")) && path.contains(box(window.get(), "txtInteg2")));
+        QVERIFY(!path.contains(box(window.get(), "txtDiff")));
+    }
+
+    void resultWindowsOpenAtTheirFirstControl()
+    {
+        open({ "5", "-1", "0", "2" });
+        const auto natural = [](QDialog &result) {
+            result.activateWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), &result);
+            expectNaturalKeyboard(&result);
+            QVERIFY(!qobject_cast<QLineEdit *>(QApplication::focusWidget())); // not in a read-only box
+        };
+        box(window.get(), "txtDiff")->setText(u"1"_s);
+        calculate(natural);
+        QTest::mouseClick(child<QRadioButton>(window.get(), u"optInteg"_s), Qt::LeftButton);
+        calculate(natural);
     }
 
 private:

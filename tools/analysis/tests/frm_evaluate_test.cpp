@@ -131,6 +131,15 @@ private Q_SLOTS:
         QCOMPARE(fakes->clipboard.text, QStringLiteral("(1.E-10) = (1)*(1.0000000001)^1 + (-1)"));
     }
 
+    void opensReadyForTheUser_data() { platform::testing::addFontSizeRows(); }
+    void opensReadyForTheUser()
+    {
+        const auto font = platform::testing::ApplicationFont::ofTestRow();
+        open({ "1", "2" });
+        expectReadyForTheUser(*window);
+        QVERIFY(box(window.get(), "txtXA")->hasFocus());
+    }
+
 private:
     void open(std::vector<std::string> coefficients, std::size_t decimals = 15)
     {

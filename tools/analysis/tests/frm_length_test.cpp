@@ -169,6 +169,19 @@ private Q_SLOTS:
         QVERIFY(exchangeFiles().isEmpty());
     }
 
+    void opensReadyForTheUser_data() { platform::testing::addFontSizeRows(); }
+    void opensReadyForTheUser()
+    {
+        const auto font = platform::testing::ApplicationFont::ofTestRow();
+        open({ "1", "2" });
+        expectReadyForTheUser(*window);
+        QVERIFY(box(window.get(), "txtX1")->hasFocus());
+        type("0", "3");
+        calculate([](QDialog &result) {
+            expectReadyForTheUser(result);
+        });
+    }
+
 private:
     void open(std::vector<std::string> coefficients)
     {

@@ -3,10 +3,13 @@
 #include "tools/analysis/frm_table.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
 #include <QDir>
+#include <QDrag>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QMimeData>
 #include <QRadioButton>
 
 using namespace analysis_test;
@@ -246,6 +249,55 @@ private Q_SLOTS:
         click(window.get(), "btnCreate");
         QCOMPARE(clipboard.text.count(u"\r\n"_s), 1000004);
         QVERIFY(clipboard.text.endsWith(u"999999\t999,998,000,002\r\n"_s));
+    }
+
+    void opensReadyForTheUser_data() { platform::testing::addFontSizeRows(); }
+    void opensReadyForTheUser()
+    {
+        const auto font = platform::testing::ApplicationFont::ofTestRow();
+        open({ "1", "2" });
+        expectReadyForTheUser(*window);
+        QTest::mouseClick(child<QRadioButton>(window.get(), u"optIntervalUser"_s), Qt::LeftButton);
+        expectWhole(window.get());
+        expectNoFaults(platform::testing::unnaturalTabSteps(window.get(), platform::testing::tabPath()));
+        QTest::mouseClick(child<QRadioButton>(window.get(), u"optIntervalOne"_s), Qt::LeftButton);
+        type({ { "txtOneFirst", "1" }, { "txtOneLast", "2" } });
+        fakes->modal.onRun = [](QDialog &table) {
+            expectReadyForTheUser(table);
+            QVERIFY(child<QListView>(&table, u"lstTable"_s)->hasFocus());
+        };
+        click(window.get(), "btnCreate");
+        QCOMPARE(fakes->modal.shownWindows, QStringList { u"frmTable"_s });
+    }
+
+    void selectedRowsAreDraggedOutAsText()
+    {
+        open({ "0", "0", "1" });
+        type({ { "txtOneFirst", "1" }, { "txtOneLast", "4" } });
+        QString dragged;
+        fakes->modal.onRun = [&dragged](QDialog &table) {
+            QVERIFY(QTest::qWaitForWindowExposed(&table));
+            auto *list = child<QListView>(&table, u"lstTable"_s);
+            QWidget *rows = list->viewport();
+            const QPoint second = list->visualRect(list->model()->index(3, 0)).center();
+            const QPoint fourth = list->visualRect(list->model()->index(5, 0)).center();
+            QTest::mouseClick(rows, Qt::LeftButton, {}, second);
+            QTest::mouseClick(rows, Qt::LeftButton, Qt::ShiftModifier, fourth);
+            // The platform here ends a drag at once (there is no other program to drop on); the drag object
+            // stays with the list until the event loop deletes it.
+            QTest::mousePress(rows, Qt::LeftButton, {}, second);
+            for (int step = 1; step <= 3; ++step) {
+                QTest::mouseMove(rows, second + QPoint(0, step * QApplication::startDragDistance()));
+            }
+            if (const auto *drag = list->findChild<QDrag *>()) {
+                dragged = drag->mimeData()->text();
+            }
+            QTest::mouseRelease(rows, Qt::LeftButton, {}, second + QPoint(0, 3 * QApplication::startDragDistance()));
+            click(&table, "btnCopy"); // Copy takes every row, selected or not
+        };
+        click(window.get(), "btnCreate");
+        QCOMPARE(dragged, u"2\t4\n3\t9\n4\t16"_s);
+        QCOMPARE(clipboard.text, u"y = (1)*x^2 + (0)*x^1 + (0)\r\n\r\nx\ty\r\n\r\n1\t1\r\n2\t4\r\n3\t9\r\n4\t16\r\n"_s);
     }
 
 private:

@@ -1,8 +1,10 @@
 #include "graph/core/parameters.h"
 #include "graph/frm_graph_parameters.h"
 #include "graph_fixture.h"
+#include "platform/testing/dialog_checks.h"
 #include "platform/testing/window_test_main.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +15,7 @@
 using tools::graph::FrmGraphParameters;
 using namespace tools::graph::core;
 using platform::MessageIcon;
+using platform::testing::expectNoFaults;
 
 namespace
 {
@@ -124,6 +127,39 @@ private Q_SLOTS:
         QCOMPARE(text("txtPercentQuality"), QStringLiteral("1%"));
         bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
         QCOMPARE(text("txtPercentQuality"), QString::number(bar->value()) + QLatin1Char('%'));
+    }
+
+    void opensReadyForTheUser_data() { platform::testing::addFontSizeRows(); }
+    void opensReadyForTheUser()
+    {
+        const auto font = platform::testing::ApplicationFont::ofTestRow();
+        open(OfferedParameters(state->graph)); // made afresh, in that font
+        QVERIFY(showActive(dialog.get()));
+        expectNoFaults(platform::testing::clippedTexts(dialog.get()));
+        expectNoFaults(platform::testing::keyboardFaults(dialog.get()));
+        QVERIFY(box("txtXMin")->hasFocus());
+    }
+
+    void theQualityIsSetFromTheKeyboard()
+    {
+        QVERIFY(showActive(dialog.get()));
+        auto *bar = child<QScrollBar>(dialog.get(), QStringLiteral("ScrPercent"));
+        for (int presses = 0; presses < 10 && !bar->hasFocus(); ++presses) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QVERIFY(bar->hasFocus());
+        const QImage focused = bar->grab().toImage();
+        QTest::keyClick(bar, Qt::Key_Left);
+        QCOMPARE(text("txtPercentQuality"), QStringLiteral("99%"));
+        QTest::keyClick(bar, Qt::Key_Home);
+        QCOMPARE(text("txtPercentQuality"), QStringLiteral("1%"));
+        QTest::keyClick(bar, Qt::Key_Right);
+        QCOMPARE(text("txtPercentQuality"), QStringLiteral("2%"));
+        // The focus shows on the bar: it looks otherwise once the focus has moved on.
+        QTest::keyClick(bar, Qt::Key_End);
+        QTest::keyClick(bar, Qt::Key_Tab);
+        QVERIFY(!bar->hasFocus());
+        QVERIFY(bar->grab().toImage() != focused);
     }
 
     void theWindowBoxesSelectTheirTextOnFocus()

@@ -1,6 +1,7 @@
 #include "graph/frm_graph_plot.h"
 #include "graph/picture.h"
 #include "graph_fixture.h"
+#include "platform/testing/dialog_checks.h"
 #include "platform/testing/window_test_main.h"
 #include "platform/twips.h"
 
@@ -93,6 +94,17 @@ private Q_SLOTS:
         QCOMPARE(zoom->parentWidget(), picture());
         QCOMPARE(child<Overlay>(plot.get(), QStringLiteral("Ver"))->colour(), QColor(192, 192, 192));
         QCOMPARE(child<Overlay>(plot.get(), QStringLiteral("Der"))->colour(), QColor(128, 128, 0));
+    }
+
+    void opensReadyForTheUser_data() { platform::testing::addFontSizeRows(); }
+    void opensReadyForTheUser()
+    {
+        const auto font = platform::testing::ApplicationFont::ofTestRow();
+        plot = std::make_unique<FrmGraphPlot>(
+            state->equation, state->decimals(), state->graph, fakes->services(), QStringLiteral("y = x"));
+        QVERIFY(showActive(plot.get())); // at the size it opens with
+        platform::testing::expectNoFaults(platform::testing::clippedTexts(plot.get()));
+        platform::testing::expectNoFaults(platform::testing::keyboardFaults(plot.get()));
     }
 
     void thePictureKeepsItsMarginsAndTheWindowItsMinimum()

@@ -91,7 +91,8 @@ struct QuadraticSolution {
     std::string TermsCopy;
 };
 
-/// a·x² + b·x + c = 0 with a ≠ 0, shown in the first two rows. Throws ArithmeticFailure.
+/// a·x² + b·x + c = 0 with a ≠ 0, shown in the first two rows; a discriminant within the rounding of the
+/// coefficients (read from decimal texts) is that of a double root. Throws ArithmeticFailure.
 QuadraticSolution QuadraticEquation(double a, double b, double c, int decimals);
 
 /// The complete solve of a·x³ + b·x² + c·x + d = 0 from its four boxes (`texts` as they stand after the

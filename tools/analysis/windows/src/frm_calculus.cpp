@@ -20,7 +20,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tools::analysis
 {
@@ -66,7 +69,7 @@ QWidget *CalculusResultWindow::buildTop(const Names &names)
     QGroupBox *group = frontend::frame(names.topFrame, "frmCalcLength");
     auto *layout = new QVBoxLayout(group);
     m_txtFunction = frontend::display("txtFunction", true);
-    layout->addLayout(frontend::row({ frontend::label(tr("Original function:"), "lblFunction"), m_txtFunction }));
+    layout->addLayout(frontend::row({ frontend::caption(tr("Original function:"), "lblFunction"), m_txtFunction }));
     auto *points = new QHBoxLayout;
     m_pointRow = points;
     layout->addLayout(points);
@@ -78,7 +81,7 @@ QWidget *CalculusResultWindow::buildPoint(const Names &names)
     m_pointFrame = frontend::frame(names.pointFrameTitle, names.pointFrame);
     m_pointValue = frontend::display(names.pointValue);
     auto *layout = new QVBoxLayout(m_pointFrame);
-    layout->addLayout(frontend::row({ frontend::label(names.pointCaption, "lblPoint"), m_pointValue }));
+    layout->addLayout(frontend::row({ frontend::caption(names.pointCaption, "lblPoint"), m_pointValue }));
     return m_pointFrame;
 }
 
@@ -127,7 +130,10 @@ void CalculusResultWindow::showResult(const CalculusResult &result, const QStrin
     const bool withPoint = result.pointValue.has_value();
     m_pointValue->setText(toQt(result.pointValue.value_or(std::string())));
     m_pointFrame->setVisible(withPoint);
-    setFixedHeight(platform::twipsToPixels(withPoint ? tallWindow : shortWindow, this));
+    // The height the window has by its description, or more where larger fonts need it for their texts.
+    const int width = std::max(sizeHint().width(), minimumWidth());
+    setFixedHeight(std::max(platform::twipsToPixels(withPoint ? tallWindow : shortWindow, this),
+        layout()->totalMinimumHeightForWidth(width)));
 }
 
 void CalculusResultWindow::btnCopy_Click()
@@ -171,7 +177,7 @@ FrmCalculusD::FrmCalculusD(platform::Services services, QWidget *parent)
         parent)
 {
     m_txtX = frontend::display("txtX");
-    pointRow()->addWidget(frontend::label(tr("x = "), "lblX"));
+    pointRow()->addWidget(frontend::caption(tr("x = "), "lblX"));
     pointRow()->addWidget(m_txtX);
 }
 
@@ -200,9 +206,9 @@ FrmCalculusI::FrmCalculusI(platform::Services services, QWidget *parent)
 {
     m_txtX1 = frontend::display("txtX1");
     m_txtX2 = frontend::display("txtX2");
-    pointRow()->addWidget(frontend::label(tr("x1 = "), "lblX1"));
+    pointRow()->addWidget(frontend::caption(tr("x1 = "), "lblX1"));
     pointRow()->addWidget(m_txtX1);
-    pointRow()->addWidget(frontend::label(tr("x2 = "), "lblX2"));
+    pointRow()->addWidget(frontend::caption(tr("x2 = "), "lblX2"));
     pointRow()->addWidget(m_txtX2);
 }
 
@@ -225,6 +231,7 @@ FrmCalculusNew::FrmCalculusNew(
     layout->addWidget(buildChoice());
     layout->addLayout(buildButtons());
     optDiff_Click();
+    m_txtDiff->setFocus();
 }
 
 QWidget *FrmCalculusNew::buildChoice()
@@ -234,29 +241,34 @@ QWidget *FrmCalculusNew::buildChoice()
     layout->addWidget(
         frontend::label(tr("Would you like to differentiate or integrate the function below?"), "lblCalculusNew_0"));
     m_txtFunction = frontend::display("txtFunction", true);
-    layout->addLayout(frontend::row({ frontend::label(tr("Function:"), "lblCalculusNew_1"), m_txtFunction }));
+    layout->addLayout(frontend::row({ frontend::caption(tr("Function:"), "lblCalculusNew_1"), m_txtFunction }));
     m_optDiff = frontend::radio(tr("&Differentiate"), "optDiff");
     m_optDiff->setChecked(true);
     m_optInteg = frontend::radio(tr("&Integrate"), "optInteg");
-    layout->addLayout(frontend::row({ m_optDiff, m_optInteg }));
+    QBoxLayout *options = frontend::row({ m_optDiff, m_optInteg });
+    options->addStretch(1); // each option only as wide as its text, which is where a click takes it
+    layout->addLayout(options);
 
     m_frmDiff = frontend::frame(QString(), "frmDiff");
     m_txtDiff = frontend::numberBox("txtDiff", QStringLiteral("x"));
     auto *diff = new QVBoxLayout(m_frmDiff);
     diff->addWidget(frontend::label(tr("Find the tangent's slope at"), "lblDiff"));
-    diff->addLayout(frontend::row({ frontend::label(tr("x = "), "lblCalculusNew_2"), m_txtDiff }));
+    diff->addLayout(frontend::row({ frontend::caption(tr("x = "), "lblCalculusNew_2"), m_txtDiff }));
 
     m_frmInteg = frontend::frame(QString(), "frmInteg");
     m_txtInteg1 = frontend::numberBox("txtInteg1", QStringLiteral("x"));
     m_txtInteg2 = frontend::numberBox("txtInteg2", QStringLiteral("x"));
     auto *integ = new QVBoxLayout(m_frmInteg);
     integ->addWidget(frontend::label(tr("Find the area under the curve between"), "Label1"));
-    integ->addLayout(frontend::row({ frontend::label(tr("x1 = "), "lblCalculusNew_3"),
+    integ->addLayout(frontend::row({ frontend::caption(tr("x1 = "), "lblCalculusNew_3"),
         m_txtInteg1,
-        frontend::label(tr("x2 = "), "lblCalculusNew_4"),
+        frontend::caption(tr("x2 = "), "lblCalculusNew_4"),
         m_txtInteg2 }));
-    layout->addWidget(m_frmDiff);
-    layout->addWidget(m_frmInteg);
+    // One place for the two frames, as large as the larger needs: the dialog opens with room for either.
+    m_frames = new QStackedWidget;
+    m_frames->addWidget(m_frmDiff);
+    m_frames->addWidget(m_frmInteg);
+    layout->addWidget(m_frames);
     connect(m_optDiff, &QRadioButton::clicked, this, &FrmCalculusNew::optDiff_Click);
     connect(m_optInteg, &QRadioButton::clicked, this, &FrmCalculusNew::optInteg_Click);
     return group;
@@ -281,14 +293,12 @@ void FrmCalculusNew::setFunction(const QString &text)
 
 void FrmCalculusNew::optDiff_Click()
 {
-    m_frmInteg->hide();
-    m_frmDiff->show();
+    m_frames->setCurrentWidget(m_frmDiff);
 }
 
 void FrmCalculusNew::optInteg_Click()
 {
-    m_frmDiff->hide();
-    m_frmInteg->show();
+    m_frames->setCurrentWidget(m_frmInteg);
 }
 
 void FrmCalculusNew::btnCancel_Click()

@@ -32,12 +32,12 @@ QBoxLayout *complexRow(const QString &caption, int first, QLineEdit *re, QLineEd
     const auto name = [first](const char *base, int offset) -> QString {
         return QLatin1String(base) + QLatin1Char('_') + QString::number(first + offset);
     };
-    QBoxLayout *layout = frontend::row({ frontend::label(caption, qPrintable(name("lblLengthNew", 0))),
-        frontend::label(QStringLiteral("("), qPrintable(name("lblP", 0))),
+    QBoxLayout *layout = frontend::row({ frontend::caption(caption, qPrintable(name("lblLengthNew", 0))),
+        frontend::caption(QStringLiteral("("), qPrintable(name("lblP", 0))),
         re,
-        frontend::label(QStringLiteral(" + "), qPrintable(name("lblPlus", 0))),
+        frontend::caption(QStringLiteral(" + "), qPrintable(name("lblPlus", 0))),
         im,
-        frontend::label(QStringLiteral("i)"), qPrintable(name("lblI", 0))) });
+        frontend::caption(QStringLiteral("i)"), qPrintable(name("lblI", 0))) });
     layout->setStretch(2, 1);
     layout->setStretch(4, 1);
     return layout;

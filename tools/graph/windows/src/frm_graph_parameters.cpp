@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QVBoxLayout>
 
 namespace tools::graph
@@ -31,6 +33,29 @@ QCheckBox *checkBox(const char *name, const QString &caption)
     check->setObjectName(QLatin1String(name));
     return check;
 }
+
+/// A scroll bar that sets a value: it shows the focus, which the style leaves out on scroll bars.
+class ValueScrollBar final : public QScrollBar
+{
+public:
+    ValueScrollBar()
+        : QScrollBar(Qt::Horizontal)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QScrollBar::paintEvent(event);
+        if (hasFocus()) {
+            QStylePainter painter(this);
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.backgroundColor = palette().color(QPalette::Window);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+};
 
 QString percent(int value)
 {
@@ -55,6 +80,7 @@ FrmGraphParameters::FrmGraphParameters(frontend::core::GraphSettings &settings,
     layout->addWidget(buildButtons());
     m_txtFunction->setText(function);
     Form_Load(entries);
+    m_txtXMin->setFocus();
 }
 
 QLineEdit *FrmGraphParameters::addBox(QGridLayout *grid, int row, const char *name, const QString &caption)
@@ -81,6 +107,7 @@ QWidget *FrmGraphParameters::buildParametersFrame()
     auto *grid = new QGridLayout;
     m_txtFunction = addBox(grid, 0, "txtFunction", tr("Function:"));
     m_txtFunction->setReadOnly(true);
+    m_txtFunction->setFocusPolicy(Qt::ClickFocus); // the Tab key goes through what can be changed
     m_txtXMin = addBox(grid, 1, "txtXMin", tr("Minimum 'x' value:"));
     m_txtXMax = addBox(grid, 2, "txtXMax", tr("Maximum 'x' value:"));
     m_txtYMin = addBox(grid, 3, "txtYMin", tr("Minimum 'y' value:"));
@@ -89,9 +116,13 @@ QWidget *FrmGraphParameters::buildParametersFrame()
         frontend::makeNumberBox(window); // selects its whole text on gaining the focus
     }
 
-    m_ScrPercent = new QScrollBar(Qt::Horizontal);
+    m_ScrPercent = new ValueScrollBar;
     m_ScrPercent->setObjectName(QStringLiteral("ScrPercent"));
     m_ScrPercent->setRange(1, 100);
+    // A scroll bar takes no focus unless told, and its arrow keys move the other way (as content scrolls);
+    // this one sets a value, which the keyboard must reach and Left lowers.
+    m_ScrPercent->setFocusPolicy(Qt::StrongFocus);
+    m_ScrPercent->setInvertedControls(false);
     m_txtPercentQuality = new QLineEdit;
     m_txtPercentQuality->setObjectName(QStringLiteral("txtPercentQuality"));
     m_txtPercentQuality->setEnabled(false);

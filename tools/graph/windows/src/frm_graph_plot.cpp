@@ -30,6 +30,7 @@ constexpr int pictureMarginY = 135;
 constexpr int edge = 16;
 constexpr int top = 8;
 constexpr int bottomHeight = 92;
+constexpr int readOutHeight = 20;
 
 /// The hourglass for as long as it lives.
 class BusyCursor
@@ -119,12 +120,17 @@ QGroupBox *FrmGraphPlot::buildFunctionFrame()
     m_txtFunction = new QLineEdit;
     m_txtFunction->setObjectName(QStringLiteral("txtFunction"));
     m_txtFunction->setReadOnly(true);
+    m_txtFunction->setFocusPolicy(Qt::ClickFocus); // the Tab key goes through what acts
     auto *hint = new QLabel(tr("Hint: maximize the window and zoom into the area of interest"));
     hint->setObjectName(QStringLiteral("Label1"));
     hint->setWordWrap(true);
     grid->addWidget(label, 0, 0);
     grid->addWidget(m_txtFunction, 0, 1);
     grid->addWidget(hint, 1, 0, 1, 2);
+    // Closely set, so that at the usual font sizes the frame fits the band the picture's margins leave.
+    const QMargins margins = grid->contentsMargins();
+    grid->setContentsMargins(margins.left(), 2, margins.right(), 2);
+    grid->setVerticalSpacing(2);
     return frame;
 }
 
@@ -157,15 +163,22 @@ QString FrmGraphPlot::functionText() const
 void FrmGraphPlot::layoutChildren()
 {
     // The picture keeps fixed margins in the client area; the buttons stay at the bottom right, the
-    // function's frame beside them and the read-out above both.
+    // function's frame beside them and the read-out above both. Fonts larger than the margins were made for
+    // get more room below the picture, so that no text is cut.
     const int w = width();
     const int h = height();
-    m_picture->setGeometry(edge, top, std::max(1, w - pictureMarginX), std::max(1, h - pictureMarginY));
-    m_lblXY->setGeometry(edge, h - pictureMarginY + top + 4, std::max(1, w - 2 * edge), 20);
     const int buttonsWidth = m_buttons->sizeHint().width();
-    const int bottom = h - bottomHeight - top;
-    m_buttons->setGeometry(w - edge - buttonsWidth, bottom, buttonsWidth, bottomHeight);
-    m_frmNewLength->setGeometry(edge, bottom, std::max(1, w - 3 * edge - buttonsWidth), bottomHeight);
+    const int frameWidth = std::max(1, w - 3 * edge - buttonsWidth);
+    const int band = std::max({ bottomHeight,
+        m_buttons->minimumSizeHint().height(),
+        m_frmNewLength->layout()->totalMinimumHeightForWidth(frameWidth) });
+    const int readOut = std::max(readOutHeight, m_lblXY->fontMetrics().height());
+    const int marginY = pictureMarginY + (band - bottomHeight) + (readOut - readOutHeight);
+    m_picture->setGeometry(edge, top, std::max(1, w - pictureMarginX), std::max(1, h - marginY));
+    m_lblXY->setGeometry(edge, h - marginY + top + 4, std::max(1, w - 2 * edge), readOut);
+    const int bottom = h - band - top;
+    m_buttons->setGeometry(w - edge - buttonsWidth, bottom, buttonsWidth, band);
+    m_frmNewLength->setGeometry(edge, bottom, frameWidth, band);
 }
 
 void FrmGraphPlot::resizeEvent(QResizeEvent *event)

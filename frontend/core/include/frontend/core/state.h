@@ -91,7 +91,7 @@ void startProgramEntry(KovalinState &state, CoefKind kind, int degree, std::size
 /// The equation is the coefficient file at `path`, whose text is `viewText`.
 void startFileEntry(KovalinState &state, const std::string &path, std::string_view viewText);
 
-/// True when a real-only tool must refuse the current equation.
+/// True when a real-only tool must refuse the current equation as last known (before any re-reading).
 bool complexGateRefuses(const KovalinState &state);
 
 /// The outcome of the check every action on the equation runs first: the equation when it passed, else
@@ -103,11 +103,14 @@ struct EquationCheck {
     std::vector<BoxRef> filledWithZero;
     bool markFile = false;
     std::optional<std::string> viewText; // the reloaded file text
+    bool complexRefused = false; // the complex gate refused the equation; nothing else is to be told
 };
 
 /// Checks the typed boxes (their texts given) or re-reads the file, reading every coefficient once. When it
-/// passes, the state keeps the equation as the current one.
-EquationCheck checkEquation(KovalinState &state, CoefficientTexts boxTexts);
+/// passes, the state keeps the equation as the current one. With `complexGate`, complex coefficients are
+/// refused: typed ones before any check, a file's as the file reads now, since it may have changed on disk
+/// since it was opened.
+EquationCheck checkEquation(KovalinState &state, CoefficientTexts boxTexts, bool complexGate = false);
 
 /// Actions started from the main window that use the current equation.
 enum class Action { Solve, Create, Evaluate, Table, Graph, Calculus, Length };

@@ -35,15 +35,16 @@ void onChosen(QRadioButton *option, Owner *owner, void (Owner::*handler)())
 }
 /// A word-wrapped label.
 QLabel *label(const QString &text, const char *name);
-/// A one-line label for a row of a form ("Degree of equation:"): never wrapped, so a narrow column
-/// cannot break it into lines its row has no room for.
+/// A label that keeps its text on one line, at the width its text needs: a form row's caption ("Degree of
+/// equation:") or a short caption before a box ("x1 = "), which a narrow column cannot break into lines.
 QLabel *caption(const QString &text, const char *name);
 /// A button that is not pressed by Enter unless it is the default one.
 QPushButton *button(const QString &text, const char *name, const QString &tip = QString());
 QGroupBox *frame(const QString &title, const char *name);
 /// A box for a number: selects its whole text on focus, every key let through.
 QLineEdit *numberBox(const char *name, const QString &text = QString());
-/// A read-only box showing a text the window computed or was handed.
+/// A read-only box showing a text the window computed or was handed. A click selects in it, but the Tab key
+/// passes it by: the keyboard's way through a window goes through what the user can change or press.
 QLineEdit *display(const char *name, bool fixedPitch = false);
 
 /// Widgets side by side, in the given order.

@@ -12,6 +12,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QStackedWidget;
 
 namespace tools::analysis
 {
@@ -124,6 +125,7 @@ private:
     QRadioButton *m_optInteg = nullptr;
     QGroupBox *m_frmDiff = nullptr;
     QGroupBox *m_frmInteg = nullptr;
+    QStackedWidget *m_frames = nullptr; // holds frmDiff and frmInteg, one shown at a time
     QLineEdit *m_txtDiff = nullptr;
     QLineEdit *m_txtInteg1 = nullptr;
     QLineEdit *m_txtInteg2 = nullptr;
