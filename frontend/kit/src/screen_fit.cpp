@@ -63,6 +63,7 @@ WindowBody::WindowBody(QWidget *body, QWidget *parent)
 {
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
+    setFocusPolicy(Qt::NoFocus); // Tab goes through the body's own controls; the focused one is kept in view
     setWidget(body);
     body->installEventFilter(this);
     m_least = wholeBody();
