@@ -224,23 +224,40 @@ std::string withPoint(bool negative, Decimal decimal, bool group)
     return (minus ? "-" : "") + (group ? grouped(decimal.integer) : decimal.integer) + "." + decimal.fraction;
 }
 
-/// "#,#0." + decimals "#" + "E+00": one integer digit in the mantissa, the point always stays.
-std::string scientificPattern(double value, std::size_t decimals)
+/// Keeps `decimals` digits after the first, rounding half up or cutting the rest off.
+Significant keptDigits(Significant s, std::size_t decimals, bool rounded)
 {
-    Significant s = significant(std::fabs(value));
     if (s.digits.size() > decimals + 1) {
-        const bool up = s.digits[decimals + 1] >= '5';
+        const bool up = rounded && s.digits[decimals + 1] >= '5';
         s.digits.resize(decimals + 1);
         if (up && incrementDigits(s.digits)) { // 9.99 rounded to 10.0: one more power of ten
             s.digits.pop_back();
             ++s.exponent;
         }
     }
+    return s;
+}
+
+std::string exponentText(bool negative, const Significant &s)
+{
     std::string fraction = s.digits.substr(1);
     dropTrailingZeros(fraction);
     const std::string power = std::to_string(std::abs(s.exponent));
-    return std::string(value < 0 ? "-" : "") + s.digits[0] + "." + fraction + "E" + (s.exponent < 0 ? "-" : "+")
+    return std::string(negative ? "-" : "") + s.digits[0] + "." + fraction + "E" + (s.exponent < 0 ? "-" : "+")
         + (power.size() < 2 ? "0" : "") + power;
+}
+
+/// "#,#0." + decimals "#" + "E+00": one integer digit in the mantissa, the point always stays. A mantissa
+/// rounded up past the largest double (1.8E+308 for 1.77E+308 at one decimal) would read back as no number
+/// at all, so there the digits are cut off instead: the text always stands for a finite number near the value.
+std::string scientificPattern(double value, std::size_t decimals)
+{
+    const Significant s = significant(std::fabs(value));
+    const std::string rounded = exponentText(value < 0, keptDigits(s, decimals, true));
+    if (textToDouble(rounded)) {
+        return rounded;
+    }
+    return exponentText(value < 0, keptDigits(s, decimals, false));
 }
 
 std::string nonFiniteText(double value)
