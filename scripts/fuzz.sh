@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fuzzes every libFuzzer target of the suite for a given time each (default 600 s), starting from its seed
 # corpus in the tree and with its dictionary where it has one. New inputs go to a scratch folder; anything that
-# crashes, hangs (over 2 s) or fails a check is left as crash-*/timeout-* in the current folder. Each target's
+# crashes, hangs (over 5 s) or fails a check is left as crash-*/timeout-* in the current folder. Each target's
 # executions, new coverage and findings are reported at the end; the exit status is 1 when any target found
 # something. Targets may run side by side (-j N, default 1).
 #   bash scripts/fuzz.sh [-j N] [seconds] [target ...]
@@ -46,7 +46,7 @@ trap 'rm -rf "$scratch"' EXIT
 fuzz_one() {
     local target=$1 seeds dict
     read -r _ seeds dict < <(grep "^$target " <<< "$table")
-    local options=(-max_total_time="$seconds" -timeout=2 -max_len=4096 -print_final_stats=1
+    local options=(-max_total_time="$seconds" -timeout=5 -max_len=4096 -print_final_stats=1
                    -artifact_prefix="$here/$target-")
     [[ $dict != - ]] && options+=(-dict="$dict")
     mkdir -p "$scratch/$target"

@@ -78,10 +78,9 @@ FileBytes readWhole(const fs::path &path, std::size_t maxBytes, FileOwner)
     return { std::move(bytes), ReadFault::None };
 }
 
-int createTemporary(const fs::path &name, FileOwner owner)
+int createTemporary(const fs::path &name, FileOwner)
 {
-    const int mode = owner == FileOwner::Program ? _S_IREAD | _S_IWRITE : _S_IREAD | _S_IWRITE;
-    return ::_wopen(name.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, mode);
+    return ::_wopen(name.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
 }
 
 bool writeAll(int fd, std::string_view bytes)
