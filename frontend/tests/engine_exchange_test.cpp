@@ -2,12 +2,14 @@
 // entries, and whole requests through the real engine entry with the exchange directory of the test's own.
 
 #include "engine/entry.h"
+#include "frontend/core/coefficient_file.h"
 #include "frontend/core/engine_exchange.h"
 #include "frontend/core/state.h"
 #include "frontend/core/testing/equations.h"
 #include "platform/exchange_files.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -437,4 +439,49 @@ TEST_F(ExchangeTest, AnArcLengthThatIsNotANumberIsTooLarge)
     EXPECT_EQ(result.fault, ExchangeFault::AnswerUnreadable);
     EXPECT_TRUE(lengthTooLarge(result.length));
     EXPECT_TRUE(fs::exists(answer()));
+}
+
+TEST_F(ExchangeTest, Issue14TheRootsNearTheLargestDoubleAreListedAsImaginary)
+{
+    // ../shared/bench/regressions/display_near_dblmax.txt: 5E-324 x^2 + 1.55E293 = 0 has the roots
+    // +-1.7713E+308 i. At precision 1 they were listed as (0), (0) and counted as two real roots.
+    const CoefficientFileRead read = ReadCoefficientFile(fs::path(KOVALIN_REGRESSIONS) / "display_near_dblmax.txt");
+    ASSERT_FALSE(read.FileError);
+    const Equation equation = makeEquation(read.file.degreeLine, read.file.texts, read.file.values);
+    const SolveOutcome outcome = solve(equation, 1, engine());
+    EXPECT_EQ(outcome.fault, ExchangeFault::None);
+    EXPECT_EQ(outcome.equationText, "0 = (5E-324)*x^2 + (0)*x^1 + (1.55e293)");
+    const std::vector<std::string> pair { "(0) + (1.7E+308)i", "(0) - (1.7E+308)i" };
+    const std::vector<std::string> swapped { pair[1], pair[0] };
+    EXPECT_TRUE(outcome.roots.entries == pair || outcome.roots.entries == swapped)
+        << ::testing::PrintToString(outcome.roots.entries);
+    EXPECT_EQ(outcome.roots.realCount, 0);
+    EXPECT_EQ(outcome.roots.imaginaryCount, 2);
+}
+
+TEST_F(ExchangeTest, Issue14APipeInPlaceOfTheRequestIsRefusedWithoutWaiting)
+{
+    ASSERT_EQ(::mkfifo(request().c_str(), 0600), 0);
+    bool called = false;
+    const SolveResult result = WriteSolveRequest(realBoxes({ "1", "-3", "2" }), [&called] {
+        called = true;
+        return true;
+    });
+    EXPECT_EQ(result.fault, ExchangeFault::RequestNotWritten);
+    EXPECT_FALSE(called);
+    // The engine, called with a pipe where its request should be, returns at once with an empty answer.
+    VX_KOVALIN();
+    EXPECT_EQ(readAll(answer()), "");
+}
+
+TEST_F(ExchangeTest, Issue14APipeInPlaceOfTheAnswerIsRefusedWithoutWaiting)
+{
+    const SolveResult result = WriteSolveRequest(realBoxes({ "1", "-3", "2" }), [this] {
+        // The engine cannot write its answer into a pipe either: it is left in place for the reader.
+        EXPECT_EQ(::mkfifo(answer().c_str(), 0600), 0);
+        VX_KOVALIN();
+        return true;
+    });
+    EXPECT_EQ(result.fault, ExchangeFault::AnswerUnreadable);
+    EXPECT_TRUE(fs::is_fifo(answer()));
 }

@@ -3,9 +3,14 @@
 #include "frontend/core/text_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 using namespace frontend::core;
@@ -188,6 +193,61 @@ TEST_F(FileTest, LoadingTellsWhyAFileIsUnusable)
     fs::resize_file(big, maxEquationFileBytes + 1);
     EXPECT_EQ(loadFileText(big).problem, LoadProblem::TooLarge);
     EXPECT_EQ(loadFileText(write("a\r\nb")).text, "a\r\nb");
+}
+
+TEST_F(FileTest, Issue14AFileThatCannotBeReadGivesTheFileErrorsAndNoException)
+{
+    // /proc/self/mem fails its first read with EIO, as a file on failing media or a network file system does.
+    const fs::path failing = "/proc/self/mem";
+    EXPECT_EQ(loadFileText(failing).problem, LoadProblem::Unreadable);
+    EXPECT_EQ(ReadCoefficientFile(failing).notices, Notices { Notice::FileGeneral });
+    EXPECT_EQ(ReadRootsFile(failing).notices, Notices { Notice::RootsFileRead });
+}
+
+TEST_F(FileTest, Issue14APipeIsRefusedWithoutWaitingForAWriter)
+{
+    const fs::path pipe = dir / "equation.txt";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    // Were the pipe opened as a file, each of these would wait for a writer that never comes (the test then
+    // ends by its time limit).
+    EXPECT_EQ(loadFileText(pipe).problem, LoadProblem::NotAFile);
+    EXPECT_EQ(ReadCoefficientFile(pipe).notices, Notices { Notice::FileGeneral });
+    EXPECT_EQ(ReadRootsFile(pipe).notices, Notices { Notice::RootsFileRead });
+    EXPECT_FALSE(writeLines(pipe, { "1", "1", "1" }));
+}
+
+TEST_F(FileTest, Issue14AFileUpToTheCapIsReadAndLargerOnesAreRefused)
+{
+    std::string bytes = "1\n1\n2\n";
+    bytes.resize(static_cast<std::size_t>(maxEquationFileBytes), '\n');
+    const CoefficientFileRead read = ReadCoefficientFile(write(bytes));
+    EXPECT_FALSE(read.FileError);
+    EXPECT_EQ(read.viewText, bytes);
+    EXPECT_EQ(ReadCoefficientFile(write(bytes + "\n")).notices, Notices { Notice::FileGeneral });
+}
+
+TEST_F(FileTest, Issue14ASaveThatCannotBeCompletedKeepsTheSavedEquation)
+{
+    // The issue's case: saved over an earlier equation on a full disk, the file read back as another equation
+    // (constant term 123 for the typed 123456). The save now fails as a whole and the old file stays.
+    const fs::path path = dir / "saved.txt";
+    ASSERT_TRUE(writeLines(path, coefficientFileLines(CoefficientTexts::real({ "2", "-3", "1" }))));
+    const std::string before = bytesOf(path);
+    rlimit limit {};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit unlimited = limit;
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = 48; // the disk fills inside the constant term's line
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const bool saved = writeLines(path, coefficientFileLines(CoefficientTexts::real({ "123456", "-3", "1" })));
+    ::setrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(bytesOf(path), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    const CoefficientFileRead read = ReadCoefficientFile(path);
+    ASSERT_FALSE(read.FileError);
+    EXPECT_EQ(read.file.values[0].re, 2.0);
 }
 
 TEST_F(FileTest, SavedEquationsUseCrLfAndTheirPowerLabels)

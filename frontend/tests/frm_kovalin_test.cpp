@@ -1,4 +1,5 @@
 #include "frontend/core/rows.h"
+#include "frontend/core/text_file.h"
 #include "frontend/frm_kovalin.h"
 #include "platform/testing/window_test_main.h"
 #include "platform/twips.h"
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <sys/stat.h>
 
 #include <functional>
 
@@ -358,6 +360,47 @@ private Q_SLOTS:
         QVERIFY(visible("picReal"));
         QCOMPARE(state->CoefType, CoefKind::Real);
         QCOMPARE(box("txtCR_1")->text(), QStringLiteral("7"));
+    }
+
+    void issue14AFileThatCannotBeReadIsToldAndTheEquationKept()
+    {
+        open(CoefKind::Real, 1);
+        type({ { "txtCR_1", "7" } });
+        // A read error (EIO, as failing media give; /proc/self/mem reproduces it) and a pipe (which would
+        // hold the window for ever were it opened as a file) are each told, and the typed equation stays.
+        const QString pipe = files.filePath(QStringLiteral("pipe.txt"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const QString large = writeFile(QByteArray(static_cast<int>(frontend::core::maxEquationFileBytes) + 1, '1'));
+        const QStringList why { QStringLiteral("It could not be read."),
+            QStringLiteral("It is not a plain file."),
+            QStringLiteral("It is too large to be an equation file (more than 128 KiB).") };
+        const QStringList paths { QStringLiteral("/proc/self/mem"), pipe, large };
+        for (qsizetype i = 0; i < paths.size(); ++i) {
+            openFile(paths[i]);
+            QCOMPARE(fakes->messages.shown.last().title, QStringLiteral("File Error"));
+            QVERIFY2(fakes->messages.shown.last().text.endsWith(why[i]), qPrintable(fakes->messages.shown.last().text));
+            QVERIFY(visible("picReal"));
+            QCOMPARE(state->CoefType, CoefKind::Real);
+            QCOMPARE(box("txtCR_1")->text(), QStringLiteral("7"));
+        }
+    }
+
+    void issue14AFileThatBecameUnreadableIsToldAtTheNextAction()
+    {
+        open(CoefKind::Real, 1);
+        const QString path = writeFile("2\n1\n-3\n2\n");
+        openFile(path);
+        click("btnCopy");
+        QCOMPARE(fakes->clipboard.text, QStringLiteral("0 = (1)*x^2 + (-3)*x^1 + (2)"));
+        fakes->clipboard.text.reset();
+        QVERIFY(QFile::remove(path));
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0); // a pipe in its place
+        click("btnCopy");
+        QCOMPARE(fakes->messages.shown.last().title, QStringLiteral("Input File Error"));
+        QVERIFY(!fakes->clipboard.text);
+        QVERIFY(child<QPlainTextEdit>(window.get(), QStringLiteral("txtFileText"))
+                    ->toPlainText()
+                    .startsWith(QStringLiteral("2\n1\n-3"))); // the view keeps what it showed
     }
 
     void aFaultyFileIsMarkedOnceAndUnmarkedWhenMended()

@@ -161,6 +161,25 @@ INSTANTIATE_TEST_SUITE_P(Patterns,
         FormatCase { 1e15, 15, "1.E+15" },
         FormatCase { 123456789012345.0, 15, "123,456,789,012,345" }));
 
+TEST(FormatNumber, Issue14NeverShowsAFiniteValuePastTheLargestDouble)
+{
+    // ../shared/bench/regressions/display_near_dblmax.txt: rounded half up, 1.77E+308 at one decimal would be
+    // 1.8E+308, which is no double at all (it read back as 0, and the root as real). The digits are cut instead.
+    EXPECT_EQ(FormatNumber(1.7713e308, 1), "1.7E+308");
+    EXPECT_EQ(FormatNumber(-1.7713e308, 1), "-1.7E+308");
+    EXPECT_EQ(FormatNumber(1.7713e308, 2), "1.77E+308"); // rounding that stays below is kept
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(FormatNumber(largest, 15), "1.79769313486231E+308");
+    EXPECT_EQ(FormatNumber(largest, 3), "1.797E+308");
+    EXPECT_EQ(formatScientific(largest, 15), "1.79769313486231E+308");
+    EXPECT_EQ(generalNumberText(largest), "1.79769313486231E+308");
+    EXPECT_EQ(generalNumberText(-largest), "-1.79769313486231E+308");
+    EXPECT_EQ(generalNumberText(1.5e308), "1.5E+308");
+    for (std::size_t decimals = 1; decimals <= 15; ++decimals) {
+        EXPECT_TRUE(textToDouble(FormatNumber(largest, decimals))) << decimals;
+    }
+}
+
 TEST(formatScientific, OneIntegerDigitAndASignedTwoDigitExponent)
 {
     EXPECT_EQ(formatScientific(0.00125, 15), "1.25E-03");

@@ -177,9 +177,18 @@ FileCheck CheckFileValues(CoefficientFile &file)
 
 CoefficientFileRead ReadCoefficientFile(const std::filesystem::path &path)
 {
+    LoadedText loaded = loadFileText(path);
+    if (!loaded.text) {
+        return generalError(CoefficientFileRead());
+    }
+    return readCoefficientText(std::move(*loaded.text));
+}
+
+CoefficientFileRead readCoefficientText(std::string text)
+{
     CoefficientFileRead read;
-    read.viewText = loadFileText(path).text;
-    LineReader reader(path);
+    read.viewText = std::move(text);
+    LineReader reader(*read.viewText);
     const auto first = reader.next();
     if (!first) {
         return generalError(std::move(read));
@@ -190,7 +199,7 @@ CoefficientFileRead ReadCoefficientFile(const std::filesystem::path &path)
         failCheck(read, Notice::FileDegree, true);
         return read;
     }
-    const bool complex = read.viewText && hasComma(*read.viewText);
+    const bool complex = hasComma(*read.viewText);
     if (*degree > (complex ? maxComplexDegree : maxRealDegree)) {
         return generalError(std::move(read));
     }

@@ -160,16 +160,39 @@ struct Significant {
     int exponent = 0;
 };
 
-Significant significant(double magnitude)
+/// The first `count` significant digits of a positive value, rounded to nearest.
+Significant roundedDigits(double magnitude, int count)
 {
     std::array<char, 64> buffer {};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::scientific, 14);
+    const auto result = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::scientific, count - 1);
     const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const std::size_t e = text.find('e');
     Significant out;
-    out.digits = std::string(1, text[0]) + std::string(text.substr(2, e - 2));
+    out.digits = std::string(1, text[0]);
+    if (e > 2) {
+        out.digits += text.substr(2, e - 2); // the digits after the point
+    }
     std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), out.exponent);
+    return out;
+}
+
+/// True when the digits stand for more than the largest double (they then read back as no number at all).
+bool pastLargest(const Significant &s)
+{
+    const std::string largest = "17976931348623157"; // DBL_MAX = 1.7976931348623157E+308
+    return s.exponent > 308 || (s.exponent == 308 && s.digits > largest.substr(0, s.digits.size()));
+}
+
+/// The value's 15 significant digits, as the general text has them. Near the largest double, rounding to 15
+/// digits can pass it (1.79769313486232E+308 is no double): there the 16th and later digits are cut off.
+Significant significant(double magnitude)
+{
+    Significant out = roundedDigits(magnitude, 15);
+    if (pastLargest(out)) {
+        out = roundedDigits(magnitude, 17);
+        out.digits.resize(15);
+    }
     return out;
 }
 
@@ -224,23 +247,40 @@ std::string withPoint(bool negative, Decimal decimal, bool group)
     return (minus ? "-" : "") + (group ? grouped(decimal.integer) : decimal.integer) + "." + decimal.fraction;
 }
 
-/// "#,#0." + decimals "#" + "E+00": one integer digit in the mantissa, the point always stays.
-std::string scientificPattern(double value, std::size_t decimals)
+/// Keeps `decimals` digits after the first, rounding half up or cutting the rest off.
+Significant keptDigits(Significant s, std::size_t decimals, bool rounded)
 {
-    Significant s = significant(std::fabs(value));
     if (s.digits.size() > decimals + 1) {
-        const bool up = s.digits[decimals + 1] >= '5';
+        const bool up = rounded && s.digits[decimals + 1] >= '5';
         s.digits.resize(decimals + 1);
         if (up && incrementDigits(s.digits)) { // 9.99 rounded to 10.0: one more power of ten
             s.digits.pop_back();
             ++s.exponent;
         }
     }
+    return s;
+}
+
+std::string exponentText(bool negative, const Significant &s)
+{
     std::string fraction = s.digits.substr(1);
     dropTrailingZeros(fraction);
     const std::string power = std::to_string(std::abs(s.exponent));
-    return std::string(value < 0 ? "-" : "") + s.digits[0] + "." + fraction + "E" + (s.exponent < 0 ? "-" : "+")
+    return std::string(negative ? "-" : "") + s.digits[0] + "." + fraction + "E" + (s.exponent < 0 ? "-" : "+")
         + (power.size() < 2 ? "0" : "") + power;
+}
+
+/// "#,#0." + decimals "#" + "E+00": one integer digit in the mantissa, the point always stays. A mantissa
+/// rounded up past the largest double (1.8E+308 for 1.77E+308 at one decimal) would read back as no number
+/// at all, so there the digits are cut off instead: the text always stands for a finite number near the value.
+std::string scientificPattern(double value, std::size_t decimals)
+{
+    const Significant s = significant(std::fabs(value));
+    const std::string rounded = exponentText(value < 0, keptDigits(s, decimals, true));
+    if (textToDouble(rounded)) {
+        return rounded;
+    }
+    return exponentText(value < 0, keptDigits(s, decimals, false));
 }
 
 std::string nonFiniteText(double value)
@@ -403,6 +443,14 @@ std::string generalNumberText(double value)
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
     std::string text(buffer.data(), result.ptr);
     std::replace(text.begin(), text.end(), 'e', 'E');
+    if (pastLargest(roundedDigits(std::fabs(value), 15))) {
+        // Rounded to 15 digits the value passes the largest double: its digits cut off instead.
+        Significant s = significant(std::fabs(value));
+        dropTrailingZeros(s.digits);
+        const std::string fraction = s.digits.substr(1);
+        return std::string(value < 0 ? "-" : "") + s.digits[0] + (fraction.empty() ? "" : "." + fraction) + "E+"
+            + std::to_string(s.exponent);
+    }
     return text;
 }
 

@@ -54,8 +54,17 @@ bool CheckRootsFileValues(RootsFile &file, int i, RootsFileRead &read)
 
 RootsFileRead ReadRootsFile(const std::filesystem::path &path)
 {
+    const LoadedText loaded = loadFileText(path);
+    if (!loaded.text) {
+        return failWith(RootsFileRead(), Notice::RootsFileRead);
+    }
+    return readRootsText(*loaded.text);
+}
+
+RootsFileRead readRootsText(std::string_view text)
+{
     RootsFileRead read;
-    LineReader reader(path);
+    LineReader reader(text);
     const auto first = reader.next();
     if (!first) {
         return failWith(std::move(read), Notice::RootsFileRead);

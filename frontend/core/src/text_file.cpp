@@ -1,39 +1,27 @@
 #include "frontend/core/text_file.h"
 
 #include "frontend/core/number_text.h"
-#include "platform/exchange_files.h"
-
-#include <array>
-#include <cstdio>
-#include <iterator>
-#include <system_error>
+#include "platform/files.h"
 
 namespace frontend::core
 {
 namespace
 {
 
-constexpr std::array<char, 3> byteOrderMark { '\xEF', '\xBB', '\xBF' };
-
-std::optional<LoadProblem> problemWith(const std::filesystem::path &path)
+LoadProblem problemOf(platform::ReadFault fault)
 {
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (error || !std::filesystem::exists(status)) {
+    switch (fault) {
+    case platform::ReadFault::Missing:
         return LoadProblem::Missing;
-    }
-    // Directories, devices and pipes would block or never end.
-    if (!std::filesystem::is_regular_file(status)) {
+    case platform::ReadFault::NotAFile:
         return LoadProblem::NotAFile;
-    }
-    const auto size = std::filesystem::file_size(path, error);
-    if (error) {
-        return LoadProblem::Unreadable;
-    }
-    if (size > maxEquationFileBytes) {
+    case platform::ReadFault::TooLarge:
         return LoadProblem::TooLarge;
+    case platform::ReadFault::None:
+    case platform::ReadFault::Unreadable:
+        break;
     }
-    return std::nullopt;
+    return LoadProblem::Unreadable;
 }
 
 } // namespace
@@ -45,65 +33,32 @@ std::filesystem::path pathFromUtf8(const std::string &path)
 
 LoadedText loadFileText(const std::filesystem::path &path)
 {
-    if (const auto problem = problemWith(path)) {
-        return { std::nullopt, *problem };
-    }
-    std::ifstream stream(path, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
-    if (!stream.is_open() || stream.bad()) {
-        return { std::nullopt, LoadProblem::Unreadable };
-    }
-    return { std::move(text), LoadProblem::Unreadable };
+    platform::FileBytes read =
+        platform::readWholeFile(path, static_cast<std::size_t>(maxEquationFileBytes), platform::FileOwner::User);
+    return { std::move(read.bytes), problemOf(read.fault) };
 }
 
-LineReader::LineReader(const std::filesystem::path &path)
+LineReader::LineReader(std::string_view text)
+    : m_rest(text.starts_with("\xEF\xBB\xBF") ? text.substr(3) : text)
 {
-    if (problemWith(path)) {
-        return;
-    }
-    m_stream.open(path, std::ios::binary);
-    m_open = m_stream.is_open();
-    // Editors that save UTF-8 may begin the file with a byte-order mark; it belongs to no line.
-    if (m_open) {
-        std::array<char, 3> start {};
-        m_stream.read(start.data(), start.size());
-        if (!m_stream || start != byteOrderMark) {
-            m_stream.clear();
-            m_stream.seekg(0);
-        }
-    }
 }
 
 std::optional<std::string> LineReader::next()
 {
-    if (!m_open || m_failed) {
+    if (m_failed || m_rest.empty()) {
         return std::nullopt;
     }
-    std::string line;
-    int c = 0;
-    bool any = false;
-    while ((c = m_stream.get()) != std::char_traits<char>::eof()) {
-        any = true;
-        if (c == '\n') {
-            break;
-        }
-        if (line.size() >= maxLineLength) {
-            m_failed = true;
-            return std::nullopt;
-        }
-        line.push_back(static_cast<char>(c));
+    const std::size_t end = m_rest.find('\n');
+    std::string_view line = m_rest.substr(0, end);
+    m_rest.remove_prefix(end == std::string_view::npos ? m_rest.size() : end + 1);
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
     }
-    if (m_stream.bad()) {
+    if (line.size() > maxLineLength) {
         m_failed = true;
         return std::nullopt;
     }
-    if (!any) {
-        return std::nullopt;
-    }
-    if (!line.empty() && line.back() == '\r') {
-        line.pop_back();
-    }
-    return line;
+    return std::string(line);
 }
 
 std::string cutAtBlank(std::string_view line)
@@ -141,37 +96,17 @@ std::string joinCrLf(const std::vector<std::string> &lines)
 
 bool writePrivateFile(const std::filesystem::path &path, const std::string &bytes)
 {
-    std::FILE *file = platform::openExchangeFile(path, platform::FileMode::Write);
-    if (!file) {
-        return false;
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
+    return platform::replaceFile(path, bytes, platform::FileOwner::Program);
 }
 
 std::optional<std::string> readPrivateFile(const std::filesystem::path &path, std::size_t maxBytes)
 {
-    std::FILE *file = platform::openExchangeFile(path, platform::FileMode::Read);
-    if (!file) {
-        return std::nullopt;
-    }
-    std::string text(maxBytes, '\0');
-    const std::size_t got = std::fread(text.data(), 1, text.size(), file);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) {
-        return std::nullopt;
-    }
-    text.resize(got);
-    return text;
+    return platform::readWholeFile(path, maxBytes, platform::FileOwner::Program).bytes;
 }
 
 bool writeLines(const std::filesystem::path &path, const std::vector<std::string> &lines)
 {
-    std::ofstream stream(path, std::ios::binary | std::ios::trunc);
-    stream << joinCrLf(lines);
-    stream.close();
-    return !stream.fail();
+    return platform::replaceFile(path, joinCrLf(lines), platform::FileOwner::User);
 }
 
 } // namespace frontend::core

@@ -79,21 +79,22 @@ Message confirmOpen()
 
 Message fileUnusable(const QString &path, core::LoadProblem problem)
 {
-    const char *why = "It could not be read.";
+    QString why = tr("It could not be read.");
     switch (problem) {
     case core::LoadProblem::Missing:
-        why = "It does not exist (any more).";
+        why = tr("It does not exist (any more).");
         break;
     case core::LoadProblem::NotAFile:
-        why = "It is not a plain file.";
+        why = tr("It is not a plain file.");
         break;
     case core::LoadProblem::TooLarge:
-        why = "It is too large to be an equation file.";
+        why = tr("It is too large to be an equation file (more than %1 KiB).")
+                  .arg(static_cast<qulonglong>(core::maxEquationFileBytes / 1024u));
         break;
     case core::LoadProblem::Unreadable:
         break;
     }
-    return ok(tr("The selected file could not be opened:") + QLatin1Char('\n') + path + QLatin1Char('\n') + tr(why),
+    return ok(tr("The selected file could not be opened:") + QLatin1Char('\n') + path + QLatin1Char('\n') + why,
         "File Error",
         MessageIcon::Exclamation);
 }

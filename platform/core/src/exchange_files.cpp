@@ -117,14 +117,27 @@ std::optional<ExchangeFiles> exchangeFiles(std::string *why)
 std::FILE *openExchangeFile(const std::filesystem::path &path, FileMode mode)
 {
 #ifdef _WIN32
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        return nullptr;
+    }
     return _wfopen(path.c_str(), mode == FileMode::Read ? L"rb" : L"wb");
 #else
-    const int flags = mode == FileMode::Read ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC;
-    const int fd = ::open(path.c_str(), flags | O_NOFOLLOW | O_CLOEXEC, 0600);
+    // O_NONBLOCK: a pipe in the file's place would hold open() for ever (for reading until a writer comes,
+    // for writing until a reader does). What is opened must then be a regular file, and only a regular file
+    // is truncated.
+    const int flags = mode == FileMode::Read ? O_RDONLY : O_WRONLY | O_CREAT;
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0600);
     if (fd < 0) {
         return nullptr;
     }
-    std::FILE *file = ::fdopen(fd, mode == FileMode::Read ? "rb" : "wb");
+    struct stat st {
+    };
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    const bool ready = regular && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0
+        && (mode == FileMode::Read || ::ftruncate(fd, 0) == 0);
+    std::FILE *file = ready ? ::fdopen(fd, mode == FileMode::Read ? "rb" : "wb") : nullptr;
     if (!file) {
         ::close(fd);
     }

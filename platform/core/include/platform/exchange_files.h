@@ -25,8 +25,9 @@ std::optional<ExchangeFiles> exchangeFiles(std::string *why = nullptr);
 
 enum class FileMode { Read, Write };
 
-/// Opens an exchange file without following a symbolic link in its last component; a new file is
-/// created 0600 and an existing one truncated. Returns nullptr on failure.
+/// Opens an exchange file without following a symbolic link in its last component and without waiting on a
+/// pipe or device of that name: anything but a regular file is refused. A new file is created 0600 and an
+/// existing one truncated. Returns nullptr on failure.
 std::FILE *openExchangeFile(const std::filesystem::path &path, FileMode mode);
 
 } // namespace platform

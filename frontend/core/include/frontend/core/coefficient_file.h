@@ -51,8 +51,12 @@ std::pair<std::string, std::string> SplitComplexLine(std::string_view line);
 /// Checks the lines of a read file: their count, the leading coefficient, then every lower one
 /// (an empty imaginary part becomes "0"). Stops at the first fault.
 FileCheck CheckFileValues(CoefficientFile &file);
-/// Reads the file at `path` afresh, reloads its text for the view and checks it.
+/// Reads the file at `path` afresh, reloads its text for the view and checks it. A file that cannot be read
+/// (missing, not a regular file, too large, a read error) is the general file error, with no text for the view.
 CoefficientFileRead ReadCoefficientFile(const std::filesystem::path &path);
+/// Checks a coefficient file's whole text as ReadCoefficientFile does once it has read it; the text is kept
+/// for the view.
+CoefficientFileRead readCoefficientText(std::string text);
 
 /// The first line of a saved equation: the degree, a tab and its comment.
 std::string savedDegreeLine(int degree);

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace frontend::core
@@ -33,7 +34,10 @@ struct RootsFileRead {
 /// Checks value line `i` (0 the leading coefficient, else root i) and stores its value; false when a
 /// part does not read as a number.
 bool CheckRootsFileValues(RootsFile &file, int i, RootsFileRead &read);
-/// Reads and checks the roots file at `path`; every bad line is told about on its own.
+/// Reads and checks the roots file at `path`; every bad line is told about on its own. A file that cannot be
+/// read (missing, not a regular file, too large, a read error) is the roots-file read error.
 RootsFileRead ReadRootsFile(const std::filesystem::path &path);
+/// Checks a roots file's whole text as ReadRootsFile does once it has read it.
+RootsFileRead readRootsText(std::string_view text);
 
 } // namespace frontend::core

@@ -5,16 +5,18 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace frontend::core
 {
 
-/// Larger files are not equation files; refusing them keeps a wrong choice from filling the memory.
-inline constexpr std::uintmax_t maxEquationFileBytes = 16u * 1024u * 1024u;
+/// Larger files are not equation files (one of the largest degree with a comment on every line is a few
+/// kilobytes). Refusing them keeps a wrong choice from freezing the window: the file view shows a file of
+/// this size, in its worst shape (a line per byte pair), in well under a second (bench/file_view_bench).
+inline constexpr std::uintmax_t maxEquationFileBytes = 128u * 1024u;
 /// Longer lines are not coefficient lines (a comment of this size is taken as a damaged file).
 inline constexpr std::size_t maxLineLength = 64u * 1024u;
 
@@ -28,22 +30,24 @@ struct LoadedText {
 /// A path held as UTF-8 text (as the state keeps it), in the file system's own form.
 std::filesystem::path pathFromUtf8(const std::string &path);
 
-/// The whole file as bytes, or why it could not be had.
+/// The whole file as bytes, or why it could not be had: a read error is an outcome, never an exception,
+/// and a pipe or device is refused without waiting on it.
 LoadedText loadFileText(const std::filesystem::path &path);
 
-/// Reads a text file line by line, without the line ends.
+/// Reads a file's text line by line, without the line ends.
 class LineReader
 {
 public:
-    explicit LineReader(const std::filesystem::path &path);
-    /// The next line; nothing at the end of the file or on a read error (see failed()).
+    /// Over the text, less a UTF-8 byte-order mark at its start (editors that save UTF-8 may write one; it
+    /// belongs to no line).
+    explicit LineReader(std::string_view text);
+    /// The next line; nothing at the end of the text or after an over-long line (see failed()).
     std::optional<std::string> next();
-    /// A read error or an over-long line was met.
+    /// An over-long line was met.
     bool failed() const { return m_failed; }
 
 private:
-    std::ifstream m_stream;
-    bool m_open = false;
+    std::string_view m_rest;
     bool m_failed = false;
 };
 
@@ -57,13 +61,14 @@ std::string cutAtBlank(std::string_view line);
 /// The lines joined, each ended by CR LF.
 std::string joinCrLf(const std::vector<std::string> &lines);
 
-/// Writes an exchange or scratch file: created 0600 (an existing one truncated), never through a link left
-/// in its place; false when it could not be written completely.
+/// Writes an exchange or scratch file: created 0600, never through a link left in its place, and put in
+/// place only once it was written completely; false when that failed.
 bool writePrivateFile(const std::filesystem::path &path, const std::string &bytes);
-/// Reads up to `maxBytes` of such a file; nothing when it cannot be opened or read.
+/// Reads up to `maxBytes` of such a file; nothing when it cannot be read, is larger, or is not a regular file.
 std::optional<std::string> readPrivateFile(const std::filesystem::path &path, std::size_t maxBytes);
 
-/// Writes the lines, each ended by CR LF; false when the file could not be written completely.
+/// Saves the lines, each ended by CR LF, through a temporary file renamed over `path` once everything was
+/// written and flushed; false, with any old file untouched, when the file could not be written completely.
 bool writeLines(const std::filesystem::path &path, const std::vector<std::string> &lines);
 
 } // namespace frontend::core
