@@ -88,14 +88,31 @@ Complex evaluateBoth(int np, Complex s, const Vector &p, Vector &q, const Vector
     return pv;
 }
 
-// Bound on the rounding error of the evaluation whose partial values are q.
-double DZ9OCC(int nn, const Vector &q, double ms, double mp, double are, double mre)
+// evaluateBoth and, along the same pass, DZ9OCC: the bound on the rounding error of the evaluation of p. Its
+// chain is shorter than Horner's, so it comes in Horner's waiting time; the results are those of the evaluations
+// and the bound one after the other.
+Complex evaluateBothWithBound(int np, Complex s, const Vector &p, Vector &q, const Vector &h, Vector &qh, Complex &hv,
+    double &bound, double are, double mre)
 {
-    double e = directModulus(q[1]) * mre / (are + mre);
-    for (int i = 1; i <= nn; ++i) {
-        e = e * ms + directModulus(q[i]);
+    const double ms = directModulus(s);
+    Complex pv = p[1];
+    hv = h[1];
+    q[1] = pv;
+    qh[1] = hv;
+    double e = directModulus(pv) * mre / (are + mre);
+    e = e * ms + directModulus(pv);
+    for (int i = 2; i < np; ++i) {
+        pv = mulAdd(pv, s, p[i]);
+        hv = mulAdd(hv, s, h[i]);
+        q[i] = pv;
+        qh[i] = hv;
+        e = e * ms + directModulus(pv);
     }
-    return e * (are + mre) - mp * mre;
+    pv = mulAdd(pv, s, p[np]);
+    q[np] = pv;
+    e = e * ms + directModulus(pv);
+    bound = e * (are + mre) - directModulus(pv) * mre;
+    return pv;
 }
 
 // Lower bound on the moduli of the roots.
@@ -156,7 +173,7 @@ struct DZ13CC {
     bool DZ6OCC();
     bool correction(Complex hv);
     bool evaluateBothAndDZ6OCC();
-    void DZ7OCC(bool bol);
+    bool nextShiftPolynomial(bool bol);
 };
 
 // First stage: H starts as the scaled derivative and gets l1 steps without shift.
@@ -191,8 +208,7 @@ bool DZ13CC::DZ4OCC(int l2, Complex &z)
     bool pasd = false;
     for (int j = 1; j <= l2; ++j) {
         const Complex ot = t;
-        DZ7OCC(bol);
-        bol = DZ6OCC();
+        bol = nextShiftPolynomial(bol);
         z = s + t;
         if (bol || !test || j == l2) {
             continue;
@@ -231,41 +247,37 @@ bool DZ13CC::DZ5OCC(int l3, Complex &z)
     for (int i = 1; i <= l3; ++i) {
         // H at s is needed next unless this step converges: evaluated along with P.
         Complex hv;
-        pv = evaluateBoth(nn, s, P, QP, H, QH, hv);
-        bool hEvaluated = true;
+        double bound = 0.0;
+        pv = evaluateBothWithBound(nn, s, P, QP, H, QH, hv, bound, are, mre);
         const double mp = directModulus(pv);
-        const double ms = directModulus(s);
-        if (mp <= 20.0 * DZ9OCC(nn, QP, ms, mp, are, mre)) {
+        if (mp <= 20.0 * bound) {
             z = s;
             return true;
         }
-        bool afterCluster = false;
-        if (i != 1) {
-            if (!b && mp >= omp && relstp < 0.05) {
-                // The iteration stalls near a cluster of roots: a small step off the line, then five
-                // fixed-shift steps to refresh H.
-                const double r1 = std::sqrt(std::max(relstp, eta));
-                const double x = s.real();
-                const double y = s.imag();
-                s = Complex(x * (r1 + 1.0) - y * r1, x * r1 + y * (r1 + 1.0));
-                pv = DZ8OCC(nn, s, P, QP);
-                for (int j = 1; j <= 5; ++j) {
-                    DZ7OCC(DZ6OCC());
-                }
-                hEvaluated = false;
-                omp = infin;
-                b = true;
-                afterCluster = true;
-            } else if (mp * 0.1 > omp) {
+        bool bol = false;
+        if (i != 1 && !b && mp >= omp && relstp < 0.05) {
+            // The iteration stalls near a cluster of roots: a small step off the line, then five
+            // fixed-shift steps to refresh H.
+            const double r1 = std::sqrt(std::max(relstp, eta));
+            const double x = s.real();
+            const double y = s.imag();
+            s = Complex(x * (r1 + 1.0) - y * r1, x * r1 + y * (r1 + 1.0));
+            pv = DZ8OCC(nn, s, P, QP);
+            bol = DZ6OCC();
+            for (int j = 1; j <= 5; ++j) {
+                bol = nextShiftPolynomial(bol);
+            }
+            omp = infin;
+            b = true;
+        } else {
+            if (i != 1 && mp * 0.1 > omp) {
                 // The value grew markedly: this start does not lead to a root.
                 return false;
             }
-        }
-        if (!afterCluster) {
             omp = mp;
+            bol = correction(hv);
         }
-        DZ7OCC(hEvaluated ? correction(hv) : DZ6OCC());
-        if (!DZ6OCC()) {
+        if (!nextShiftPolynomial(bol)) {
             relstp = directModulus(t) / directModulus(s);
             s += t;
         }
@@ -295,21 +307,31 @@ bool DZ13CC::correction(Complex hv)
     return bol;
 }
 
-// The next shift polynomial H.
-void DZ13CC::DZ7OCC(bool bol)
+// DZ7OCC, the next shift polynomial H, followed by DZ6OCC on it in the same pass: each new coefficient of H goes
+// straight into the Horner chain at s, so the update costs no pass of its own. The old partial values of H are
+// read before the chain overwrites them; the results are those of the two routines one after the other.
+bool DZ13CC::nextShiftPolynomial(bool bol)
 {
     const int n = nn - 1;
-    if (!bol) {
+    const auto pass = [&](Complex first, auto coefficient) {
+        Complex previous = QH[1];
+        H[1] = first;
+        Complex hv = first;
+        QH[1] = hv;
         for (int j = 2; j <= n; ++j) {
-            H[j] = mulAdd(t, QH[j - 1], QP[j]);
+            const Complex current = QH[j];
+            H[j] = coefficient(previous, j);
+            hv = mulAdd(hv, s, H[j]);
+            QH[j] = hv;
+            previous = current;
         }
-        H[1] = QP[1];
-        return;
+        return hv;
+    };
+    if (bol) {
+        // H(s) was essentially zero: H is shifted down unscaled.
+        return correction(pass(Complex(0.0, 0.0), [](Complex previous, int) { return previous; }));
     }
-    for (int j = 2; j <= n; ++j) {
-        H[j] = QH[j - 1];
-    }
-    H[1] = Complex(0.0, 0.0);
+    return correction(pass(QP[1], [&](Complex previous, int j) { return mulAdd(t, previous, QP[j]); }));
 }
 
 } // namespace
