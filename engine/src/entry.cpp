@@ -8,7 +8,6 @@
 #include "platform/exchange_files.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <iostream>
 #include <new>
 #include <vector>
@@ -49,32 +48,6 @@ void solveComplex(ListReader &input, std::int32_t n, std::string &answer, ErrorS
     for (const Complex &root : roots) {
         appendAnswerLine(answer, { root.real(), root.imag() });
     }
-}
-
-bool readFile(const std::filesystem::path &path, std::string &text)
-{
-    std::FILE *file = platform::openExchangeFile(path, platform::FileMode::Read);
-    if (!file) {
-        return false;
-    }
-    char buffer[8192];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0 && text.size() <= maxRequestSize) {
-        text.append(buffer, got);
-    }
-    const bool ok = !std::ferror(file) && text.size() <= maxRequestSize;
-    std::fclose(file);
-    return ok;
-}
-
-bool writeFile(const std::filesystem::path &path, const std::string &text)
-{
-    std::FILE *file = platform::openExchangeFile(path, platform::FileMode::Write);
-    if (!file) {
-        return false;
-    }
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    return std::fclose(file) == 0 && written;
 }
 
 ErrorService &engineErrors()
@@ -133,7 +106,7 @@ void serveExchange()
             return;
         }
         std::string request;
-        const bool readable = readFile(files->request, request);
+        const bool readable = platform::readExchangeFile(files->request, request, maxRequestSize);
         std::string answer;
         if (!readable) {
             std::cout << " *** The request file cannot be read.\n";
@@ -141,7 +114,7 @@ void serveExchange()
             handleRequest(request, answer, engineErrors());
         }
         // The answer file always holds exactly this call's lines, possibly none.
-        if (!writeFile(files->answer, answer)) {
+        if (!platform::writeExchangeFile(files->answer, answer)) {
             std::cout << " *** The answer file cannot be written.\n";
         }
         std::cout.flush();

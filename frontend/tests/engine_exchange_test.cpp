@@ -441,7 +441,7 @@ TEST_F(ExchangeTest, AnArcLengthThatIsNotANumberIsTooLarge)
     EXPECT_TRUE(fs::exists(answer()));
 }
 
-TEST_F(ExchangeTest, Issue14TheRootsNearTheLargestDoubleAreListedAsImaginary)
+TEST_F(ExchangeTest, TheRootsNearTheLargestDoubleAreListedAsImaginary)
 {
     // ../shared/bench/regressions/display_near_dblmax.txt: 5E-324 x^2 + 1.55E293 = 0 has the roots
     // +-1.7713E+308 i. At precision 1 they were listed as (0), (0) and counted as two real roots.
@@ -459,7 +459,7 @@ TEST_F(ExchangeTest, Issue14TheRootsNearTheLargestDoubleAreListedAsImaginary)
     EXPECT_EQ(outcome.roots.imaginaryCount, 2);
 }
 
-TEST_F(ExchangeTest, Issue14APipeInPlaceOfTheRequestIsRefusedWithoutWaiting)
+TEST_F(ExchangeTest, APipeInPlaceOfTheRequestIsRefusedWithoutWaiting)
 {
     ASSERT_EQ(::mkfifo(request().c_str(), 0600), 0);
     bool called = false;
@@ -474,7 +474,7 @@ TEST_F(ExchangeTest, Issue14APipeInPlaceOfTheRequestIsRefusedWithoutWaiting)
     EXPECT_EQ(readAll(answer()), "");
 }
 
-TEST_F(ExchangeTest, Issue14APipeInPlaceOfTheAnswerIsRefusedWithoutWaiting)
+TEST_F(ExchangeTest, APipeInPlaceOfTheAnswerIsRefusedWithoutWaiting)
 {
     const SolveResult result = WriteSolveRequest(realBoxes({ "1", "-3", "2" }), [this] {
         // The engine cannot write its answer into a pipe either: it is left in place for the reader.

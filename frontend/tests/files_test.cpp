@@ -195,7 +195,7 @@ TEST_F(FileTest, LoadingTellsWhyAFileIsUnusable)
     EXPECT_EQ(loadFileText(write("a\r\nb")).text, "a\r\nb");
 }
 
-TEST_F(FileTest, Issue14AFileThatCannotBeReadGivesTheFileErrorsAndNoException)
+TEST_F(FileTest, AFileThatCannotBeReadGivesTheFileErrorsAndNoException)
 {
     // /proc/self/mem fails its first read with EIO, as a file on failing media or a network file system does.
     const fs::path failing = "/proc/self/mem";
@@ -204,7 +204,7 @@ TEST_F(FileTest, Issue14AFileThatCannotBeReadGivesTheFileErrorsAndNoException)
     EXPECT_EQ(ReadRootsFile(failing).notices, Notices { Notice::RootsFileRead });
 }
 
-TEST_F(FileTest, Issue14APipeIsRefusedWithoutWaitingForAWriter)
+TEST_F(FileTest, APipeIsRefusedWithoutWaitingForAWriter)
 {
     const fs::path pipe = dir / "equation.txt";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
@@ -216,7 +216,7 @@ TEST_F(FileTest, Issue14APipeIsRefusedWithoutWaitingForAWriter)
     EXPECT_FALSE(writeLines(pipe, { "1", "1", "1" }));
 }
 
-TEST_F(FileTest, Issue14AFileUpToTheCapIsReadAndLargerOnesAreRefused)
+TEST_F(FileTest, AFileUpToTheCapIsReadAndLargerOnesAreRefused)
 {
     std::string bytes = "1\n1\n2\n";
     bytes.resize(static_cast<std::size_t>(maxEquationFileBytes), '\n');
@@ -226,7 +226,7 @@ TEST_F(FileTest, Issue14AFileUpToTheCapIsReadAndLargerOnesAreRefused)
     EXPECT_EQ(ReadCoefficientFile(write(bytes + "\n")).notices, Notices { Notice::FileGeneral });
 }
 
-TEST_F(FileTest, Issue14ASaveThatCannotBeCompletedKeepsTheSavedEquation)
+TEST_F(FileTest, ASaveThatCannotBeCompletedKeepsTheSavedEquation)
 {
     // The issue's case: saved over an earlier equation on a full disk, the file read back as another equation
     // (constant term 123 for the typed 123456). The save now fails as a whole and the old file stays.

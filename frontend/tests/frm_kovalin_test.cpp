@@ -362,7 +362,7 @@ private Q_SLOTS:
         QCOMPARE(box("txtCR_1")->text(), QStringLiteral("7"));
     }
 
-    void issue14AFileThatCannotBeReadIsToldAndTheEquationKept()
+    void aFileThatCannotBeReadIsToldAndTheEquationKept()
     {
         open(CoefKind::Real, 1);
         type({ { "txtCR_1", "7" } });
@@ -385,7 +385,7 @@ private Q_SLOTS:
         }
     }
 
-    void issue14AFileThatBecameUnreadableIsToldAtTheNextAction()
+    void aFileThatBecameUnreadableIsToldAtTheNextAction()
     {
         open(CoefKind::Real, 1);
         const QString path = writeFile("2\n1\n-3\n2\n");

@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(Patterns,
         FormatCase { 1e15, 15, "1.E+15" },
         FormatCase { 123456789012345.0, 15, "123,456,789,012,345" }));
 
-TEST(FormatNumber, Issue14NeverShowsAFiniteValuePastTheLargestDouble)
+TEST(FormatNumber, NeverShowsAFiniteValuePastTheLargestDouble)
 {
     // ../shared/bench/regressions/display_near_dblmax.txt: rounded half up, 1.77E+308 at one decimal would be
     // 1.8E+308, which is no double at all (it read back as 0, and the root as real). The digits are cut instead.

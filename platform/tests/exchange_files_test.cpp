@@ -122,4 +122,26 @@ TEST_F(ExchangeFilesTest, AWrittenFileIsTruncatedAndReadBack)
     std::fclose(in);
 }
 
+TEST_F(ExchangeFilesTest, AWholeTextReplacesTheOldContentAndReadsBackWithinItsLimit)
+{
+    const fs::path file = root / "TEMP_ZERO.OUT";
+    std::ofstream(file) << std::string(20000, 'x');
+    const std::string answer = " 1 0\r\n 2 0\r\n";
+    ASSERT_TRUE(platform::writeExchangeFile(file, answer));
+    std::string read = "kept ";
+    ASSERT_TRUE(platform::readExchangeFile(file, read, 64));
+    EXPECT_EQ(read, "kept " + answer);
+
+    // Larger than the limit: refused, also when the file is larger than one read.
+    ASSERT_TRUE(platform::writeExchangeFile(file, std::string(30000, 'y')));
+    std::string tooLong;
+    EXPECT_FALSE(platform::readExchangeFile(file, tooLong, 29999));
+    std::string whole;
+    EXPECT_TRUE(platform::readExchangeFile(file, whole, 30000));
+    EXPECT_EQ(whole, std::string(30000, 'y'));
+
+    std::string missing;
+    EXPECT_FALSE(platform::readExchangeFile(root / "TEMP_ZERO.DAT", missing, 64));
+}
+
 } // namespace

@@ -126,7 +126,7 @@ TEST_F(FilesTest, WhatCannotBeReadIsToldWhy)
     EXPECT_EQ(platform::readWholeFile(write("1234"), 4, FileOwner::User).bytes, "1234");
 }
 
-TEST_F(FilesTest, Issue14AReadErrorIsAnOutcomeNotAnException)
+TEST_F(FilesTest, AReadErrorIsAnOutcomeNotAnException)
 {
     // /proc/self/mem is a regular file whose first page cannot be read (EIO), as a file on failing media.
     const auto read = platform::readWholeFile("/proc/self/mem", 1024, FileOwner::User);
@@ -141,7 +141,7 @@ TEST_F(FilesTest, AFileThatStatesNoSizeIsStillReadWhole)
     EXPECT_NE(read.bytes->find("Name:"), std::string::npos);
 }
 
-TEST_F(FilesTest, Issue14APipeIsRefusedWithoutWaitingForAWriter)
+TEST_F(FilesTest, APipeIsRefusedWithoutWaitingForAWriter)
 {
     const fs::path pipe = fifo();
     for (const FileOwner owner : { FileOwner::User, FileOwner::Program }) {
@@ -173,7 +173,7 @@ TEST_F(FilesTest, ASaveReplacesTheFileAndLeavesNothingElse)
     EXPECT_EQ(bytesOf(dir / "new.txt"), "first");
 }
 
-TEST_F(FilesTest, Issue14ASaveThatCannotBeCompletedLeavesTheOldFileAsItWas)
+TEST_F(FilesTest, ASaveThatCannotBeCompletedLeavesTheOldFileAsItWas)
 {
     const fs::path path = write("2\tdegree of equation\r\n1\t* x^2 +\r\n-3\t* x^1 +\r\n2\t= 0\r\n");
     const std::string before = bytesOf(path);
@@ -211,7 +211,7 @@ TEST_F(FilesTest, WhatIsNotARegularFileIsNeverReplaced)
     EXPECT_TRUE(fs::is_symlink(dir / "CopyTemp.tmp"));
 }
 
-TEST_F(FilesTest, Issue14AnExchangeFileThatIsAPipeIsRefusedWithoutWaiting)
+TEST_F(FilesTest, AnExchangeFileThatIsAPipeIsRefusedWithoutWaiting)
 {
     const fs::path request = fifo("TEMP_ZERO.DAT");
     EXPECT_EQ(withoutWaiting([&] {
@@ -222,9 +222,18 @@ TEST_F(FilesTest, Issue14AnExchangeFileThatIsAPipeIsRefusedWithoutWaiting)
         return platform::openExchangeFile(request, platform::FileMode::Write);
     }),
         nullptr);
+    std::string text;
+    EXPECT_FALSE(withoutWaiting([&] {
+        return platform::readExchangeFile(request, text, 100);
+    }));
+    EXPECT_FALSE(withoutWaiting([&] {
+        return platform::writeExchangeFile(request, "S\r\n");
+    }));
     // Also while somebody holds the pipe open (it would then not even wait): still no regular file.
     const int holder = ::open(request.c_str(), O_RDWR | O_NONBLOCK);
     EXPECT_EQ(platform::openExchangeFile(request, platform::FileMode::Write), nullptr);
     EXPECT_EQ(platform::openExchangeFile(request, platform::FileMode::Read), nullptr);
+    EXPECT_FALSE(platform::writeExchangeFile(request, "S\r\n"));
+    EXPECT_FALSE(platform::readExchangeFile(request, text, 100));
     ::close(holder);
 }

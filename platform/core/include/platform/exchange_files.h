@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace platform
 {
@@ -29,5 +30,12 @@ enum class FileMode { Read, Write };
 /// pipe or device of that name: anything but a regular file is refused. A new file is created 0600 and an
 /// existing one truncated. Returns nullptr on failure.
 std::FILE *openExchangeFile(const std::filesystem::path &path, FileMode mode);
+
+/// Appends the whole exchange file to `text`, opened as openExchangeFile opens it. False when it cannot be
+/// opened or read, or holds more than `limit` bytes.
+bool readExchangeFile(const std::filesystem::path &path, std::string &text, std::size_t limit);
+
+/// Makes `text` the whole content of an exchange file, opened as openExchangeFile opens it.
+bool writeExchangeFile(const std::filesystem::path &path, std::string_view text);
 
 } // namespace platform
