@@ -4,6 +4,7 @@
 #include "engine/entry.h"
 #include "engine/roots.h"
 #include "platform/exchange_files.h"
+#include "platform/files.h"
 #include "polynomial_cases.h"
 
 #include <benchmark/benchmark.h>
@@ -64,18 +65,13 @@ void solveThroughFiles(benchmark::State &state, const engine_test::PolynomialCas
         state.SkipWithError("no exchange directory");
         return;
     }
-    std::string answer;
     for (auto _ : state) {
-        std::FILE *out = platform::openExchangeFile(files->request, platform::FileMode::Write);
-        std::fwrite(request.data(), 1, request.size(), out);
-        std::fclose(out);
+        platform::replaceFile(files->request, request, platform::FileOwner::Program);
         engine::serveExchange();
         std::filesystem::remove(files->request);
-        std::ifstream in(files->answer);
-        answer.assign(std::istreambuf_iterator<char>(in), {});
-        in.close();
+        const auto answer = platform::readWholeFile(files->answer, 1u << 20, platform::FileOwner::Program);
         std::filesystem::remove(files->answer);
-        benchmark::DoNotOptimize(answer.data());
+        benchmark::DoNotOptimize(answer.bytes->data());
     }
 }
 

@@ -6,6 +6,7 @@
 #include "engine/roots.h"
 #include "list_input.h"
 #include "platform/exchange_files.h"
+#include "platform/files.h"
 
 #include <algorithm>
 #include <iostream>
@@ -105,16 +106,16 @@ void serveExchange()
             std::cout << " *** No exchange directory: " << why << '\n';
             return;
         }
-        std::string request;
-        const bool readable = platform::readExchangeFile(files->request, request, maxRequestSize);
+        const platform::FileBytes request =
+            platform::readWholeFile(files->request, maxRequestSize, platform::FileOwner::Program);
         std::string answer;
-        if (!readable) {
+        if (!request.bytes) {
             std::cout << " *** The request file cannot be read.\n";
         } else {
-            handleRequest(request, answer, engineErrors());
+            handleRequest(*request.bytes, answer, engineErrors());
         }
         // The answer file always holds exactly this call's lines, possibly none.
-        if (!platform::writeExchangeFile(files->answer, answer)) {
+        if (!platform::replaceFile(files->answer, answer, platform::FileOwner::Program)) {
             std::cout << " *** The answer file cannot be written.\n";
         }
         std::cout.flush();

@@ -1,4 +1,5 @@
 #include "platform/exchange_files.h"
+#include "platform/files.h"
 
 #include <gtest/gtest.h>
 
@@ -96,8 +97,8 @@ TEST_F(ExchangeFilesTest, AnExchangeFileThatIsASymbolicLinkIsNotFollowed)
     const fs::path target = root / "victim.txt";
     std::ofstream(target) << "keep me";
     fs::create_symlink(target, root / "TEMP_ZERO.OUT");
-    EXPECT_EQ(platform::openExchangeFile(root / "TEMP_ZERO.OUT", platform::FileMode::Write), nullptr);
-    EXPECT_EQ(platform::openExchangeFile(root / "TEMP_ZERO.OUT", platform::FileMode::Read), nullptr);
+    EXPECT_FALSE(platform::replaceFile(root / "TEMP_ZERO.OUT", "answer", platform::FileOwner::Program));
+    EXPECT_FALSE(platform::readWholeFile(root / "TEMP_ZERO.OUT", 100, platform::FileOwner::Program).bytes);
     std::ifstream in(target);
     std::string kept;
     std::getline(in, kept);
@@ -105,43 +106,22 @@ TEST_F(ExchangeFilesTest, AnExchangeFileThatIsASymbolicLinkIsNotFollowed)
 }
 #endif
 
-TEST_F(ExchangeFilesTest, AWrittenFileIsTruncatedAndReadBack)
-{
-    const fs::path file = root / "TEMP_ZERO.DAT";
-    std::ofstream(file) << "old content that is longer";
-    std::FILE *out = platform::openExchangeFile(file, platform::FileMode::Write);
-    ASSERT_NE(out, nullptr);
-    std::fputs("S\n", out);
-    std::fclose(out);
-    std::FILE *in = platform::openExchangeFile(file, platform::FileMode::Read);
-    ASSERT_NE(in, nullptr);
-    char line[64] = {};
-    ASSERT_NE(std::fgets(line, sizeof line, in), nullptr);
-    EXPECT_STREQ(line, "S\n");
-    EXPECT_EQ(std::fgets(line, sizeof line, in), nullptr);
-    std::fclose(in);
-}
-
-TEST_F(ExchangeFilesTest, AWholeTextReplacesTheOldContentAndReadsBackWithinItsLimit)
+TEST_F(ExchangeFilesTest, AnAnswerReplacesTheOldOneWholeAndReadsBackWithinItsLimit)
 {
     const fs::path file = root / "TEMP_ZERO.OUT";
     std::ofstream(file) << std::string(20000, 'x');
     const std::string answer = " 1 0\r\n 2 0\r\n";
-    ASSERT_TRUE(platform::writeExchangeFile(file, answer));
-    std::string read = "kept ";
-    ASSERT_TRUE(platform::readExchangeFile(file, read, 64));
-    EXPECT_EQ(read, "kept " + answer);
+    ASSERT_TRUE(platform::replaceFile(file, answer, platform::FileOwner::Program));
+    EXPECT_EQ(platform::readWholeFile(file, 64, platform::FileOwner::Program).bytes, answer);
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
 
     // Larger than the limit: refused, also when the file is larger than one read.
-    ASSERT_TRUE(platform::writeExchangeFile(file, std::string(30000, 'y')));
-    std::string tooLong;
-    EXPECT_FALSE(platform::readExchangeFile(file, tooLong, 29999));
-    std::string whole;
-    EXPECT_TRUE(platform::readExchangeFile(file, whole, 30000));
-    EXPECT_EQ(whole, std::string(30000, 'y'));
-
-    std::string missing;
-    EXPECT_FALSE(platform::readExchangeFile(root / "TEMP_ZERO.DAT", missing, 64));
+    const std::string large(100000, 'y');
+    ASSERT_TRUE(platform::replaceFile(file, large, platform::FileOwner::Program));
+    EXPECT_EQ(platform::readWholeFile(file, large.size() - 1, platform::FileOwner::Program).fault,
+        platform::ReadFault::TooLarge);
+    EXPECT_EQ(platform::readWholeFile(file, large.size(), platform::FileOwner::Program).bytes, large);
+    EXPECT_EQ(std::distance(fs::directory_iterator(root), fs::directory_iterator()), 1); // no temporary left
 }
 
 } // namespace

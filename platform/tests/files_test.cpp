@@ -215,25 +215,16 @@ TEST_F(FilesTest, AnExchangeFileThatIsAPipeIsRefusedWithoutWaiting)
 {
     const fs::path request = fifo("TEMP_ZERO.DAT");
     EXPECT_EQ(withoutWaiting([&] {
-        return platform::openExchangeFile(request, platform::FileMode::Read);
+        return platform::readWholeFile(request, 100, FileOwner::Program).fault;
     }),
-        nullptr);
-    EXPECT_EQ(withoutWaiting([&] {
-        return platform::openExchangeFile(request, platform::FileMode::Write);
-    }),
-        nullptr);
-    std::string text;
+        ReadFault::NotAFile);
     EXPECT_FALSE(withoutWaiting([&] {
-        return platform::readExchangeFile(request, text, 100);
-    }));
-    EXPECT_FALSE(withoutWaiting([&] {
-        return platform::writeExchangeFile(request, "S\r\n");
+        return platform::replaceFile(request, "S\r\n", FileOwner::Program);
     }));
     // Also while somebody holds the pipe open (it would then not even wait): still no regular file.
     const int holder = ::open(request.c_str(), O_RDWR | O_NONBLOCK);
-    EXPECT_EQ(platform::openExchangeFile(request, platform::FileMode::Write), nullptr);
-    EXPECT_EQ(platform::openExchangeFile(request, platform::FileMode::Read), nullptr);
-    EXPECT_FALSE(platform::writeExchangeFile(request, "S\r\n"));
-    EXPECT_FALSE(platform::readExchangeFile(request, text, 100));
+    EXPECT_EQ(platform::readWholeFile(request, 100, FileOwner::Program).fault, ReadFault::NotAFile);
+    EXPECT_FALSE(platform::replaceFile(request, "S\r\n", FileOwner::Program));
+    EXPECT_EQ(fs::status(request).type(), fs::file_type::fifo);
     ::close(holder);
 }

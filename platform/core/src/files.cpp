@@ -93,6 +93,11 @@ bool writeAll(int fd, std::string_view bytes)
         }
         bytes.remove_prefix(static_cast<std::size_t>(put));
     }
+    return true;
+}
+
+bool syncFile(int fd)
+{
     return ::_commit(fd) == 0;
 }
 
@@ -175,7 +180,7 @@ FileBytes readWhole(const fs::path &path, std::size_t maxBytes, FileOwner owner)
         ::close(fd);
         return { std::nullopt, ReadFault::TooLarge };
     }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    // O_NONBLOCK stays: it changes nothing on a regular file.
     std::string bytes;
     bytes.reserve(std::min<std::size_t>(static_cast<std::size_t>(st.st_size), maxBytes) + 1);
     const bool read = readAll(fd, bytes, maxBytes);
@@ -208,6 +213,11 @@ bool writeAll(int fd, std::string_view bytes)
         }
         bytes.remove_prefix(static_cast<std::size_t>(put));
     }
+    return true;
+}
+
+bool syncFile(int fd)
+{
     return ::fsync(fd) == 0;
 }
 
@@ -293,13 +303,17 @@ bool replaceFile(const fs::path &path, std::string_view bytes, FileOwner owner)
     if (owner == FileOwner::User) {
         keepPermissions(fd, target);
     }
-    const bool written = writeAll(fd, bytes);
+    // A user's file is on the disk before it replaces the old one. A program's file is read back at once
+    // and means nothing after a restart: the rename alone keeps it whole for its reader.
+    const bool written = writeAll(fd, bytes) && (owner == FileOwner::Program || syncFile(fd));
     const bool closed = closeFile(fd);
     std::error_code error;
     if (written && closed) {
         fs::rename(temporary, target, error);
         if (!error) {
-            syncFolderOf(target);
+            if (owner == FileOwner::User) {
+                syncFolderOf(target);
+            }
             return true;
         }
     }

@@ -29,14 +29,15 @@ struct FileBytes {
 /// Who a file belongs to, which decides how it is opened and replaced.
 enum class FileOwner {
     User, // a file the user chose: a link is followed, a replaced file keeps its permissions
-    Program, // an exchange or scratch file: a link in its place is never followed, files are created 0600
+    Program, // an exchange or scratch file: a link in its place is never followed, files are created 0600, and
+             // a replaced file is whole for its reader but not forced to the disk (it is read back at once)
 };
 
 /// The whole of a regular file, at most `maxBytes` of it. Opening never waits on a pipe or a device.
 FileBytes readWholeFile(const std::filesystem::path &path, std::size_t maxBytes, FileOwner owner);
 
-/// Writes `bytes` to a new file beside `path` and renames it over `path` once everything was written and
-/// flushed to the disk. False, with any old file untouched and no temporary file left, when that failed or
+/// Writes `bytes` to a new file beside `path` and renames it over `path` once everything was written (and, for
+/// a user's file, flushed to the disk). False, with any old file untouched and no temporary file left, when that failed or
 /// when `path` names something that is not a regular file.
 bool replaceFile(const std::filesystem::path &path, std::string_view bytes, FileOwner owner);
 
