@@ -204,6 +204,29 @@ TEST_F(Program, ABatchWithOneBrokenFileSolvesTheOthersAndSaysWhereTheFaultIs)
     EXPECT_EQ(results[1]["verified"], true);
 }
 
+TEST_F(Program, ALongBatchIsPrintedInTheOrderOfItsFilesWithItsBrokenFileInPlace)
+{
+    // More files than are solved side by side at once, so the order must survive several rounds.
+    std::vector<std::string> arguments { "-f", "csv" };
+    for (int k = 1; k <= 600; ++k) {
+        arguments.push_back(k == 300 ? path("broken.txt") : write(std::to_string(k) + ".txt", "1\n1\n" + std::to_string(-k) + "\n"));
+    }
+    arguments.push_back("-");
+    const Outcome o = run(arguments, "1\n1\n-601\n");
+    EXPECT_EQ(o.status, cli::BadInput);
+    EXPECT_EQ(o.err, "kovalin-roots: " + path("broken.txt") + ":3: the coefficient \"three\" is not a number\n");
+    const auto rows = lines(o.out);
+    ASSERT_EQ(rows.size(), 601u) << o.out.substr(0, 300);
+    int expected = 1;
+    for (std::size_t r = 1; r < rows.size(); ++r, ++expected) {
+        expected += expected == 300 ? 1 : 0;
+        const auto f = fields(rows[r]);
+        ASSERT_EQ(f.size(), 6u) << rows[r];
+        EXPECT_EQ(f[0], expected == 601 ? "standard input" : path(std::to_string(expected) + ".txt"));
+        EXPECT_EQ(number(f[1]), expected) << rows[r];
+    }
+}
+
 TEST_F(Program, EveryBadInputGetsOneLineAndStatusTwo)
 {
     const Outcome o = run({ path("missing.txt"), testing::TempDir(), path("broken.txt"), path("real.txt") });

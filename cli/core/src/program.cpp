@@ -1,18 +1,20 @@
 #include "cli/program.h"
 
 #include "cli/output.h"
+#include "cli/parallel.h"
+#include "platform/files.h"
 
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
-#include <filesystem>
 #include <istream>
 #include <iterator>
 #include <map>
+#include <memory>
+#include <new>
+#include <optional>
 #include <ostream>
-#include <system_error>
 
 namespace cli
 {
@@ -22,9 +24,12 @@ namespace
 constexpr const char *programName = "kovalin-roots";
 constexpr const char *standardInput = "standard input";
 // Larger files are not coefficient files (a degree-100 file is a few kilobytes).
-constexpr std::uintmax_t maxFileBytes = 16u * 1024u * 1024u;
+constexpr std::size_t maxFileBytes = 16u * 1024u * 1024u;
 // Output is handed on in pieces of about this size, so a large batch neither waits nor piles up.
 constexpr std::size_t flushBytes = 1u << 16;
+// Files solved side by side before their results are printed: enough to keep every core busy, few enough
+// that a long batch shows its first results at once and holds little in memory.
+constexpr std::size_t batchSize = 256;
 
 struct Options {
     std::vector<std::string> files;
@@ -37,34 +42,21 @@ struct Options {
 /// The whole text of a file, or why it cannot be had.
 std::variant<std::string, InputError> readFile(const std::string &path)
 {
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (error || !std::filesystem::exists(status)) {
-        return InputError { 0, "cannot be read: no such file" };
-    }
     // Directories, devices and pipes are not coefficient files (and a pipe might never end).
-    if (!std::filesystem::is_regular_file(status)) {
+    platform::FileBytes read = platform::readWholeFile(path, maxFileBytes, platform::FileOwner::User);
+    switch (read.fault) {
+    case platform::ReadFault::None:
+        return std::move(*read.bytes);
+    case platform::ReadFault::Missing:
+        return InputError { 0, "cannot be read: no such file" };
+    case platform::ReadFault::NotAFile:
         return InputError { 0, "is not a regular file" };
-    }
-    if (std::filesystem::file_size(path, error) > maxFileBytes || error) {
+    case platform::ReadFault::TooLarge:
         return InputError { 0, "is too large to be a coefficient file" };
+    case platform::ReadFault::Unreadable:
+        break;
     }
-    std::FILE *file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        return InputError { 0, "cannot be opened" };
-    }
-    std::string text;
-    std::array<char, 8192> buffer {};
-    std::size_t got = 0;
-    while ((got = std::fread(buffer.data(), 1, buffer.size(), file)) > 0) {
-        text.append(buffer.data(), got);
-    }
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) {
-        return InputError { 0, "cannot be read" };
-    }
-    return text;
+    return InputError { 0, "cannot be read" };
 }
 
 /// The command line's options; nothing, with the exit status to return, when the run ends here.
@@ -104,7 +96,47 @@ std::variant<Options, int> parseOptions(const std::vector<std::string> &argument
     return options;
 }
 
-/// Runs the inputs one after another, keeping the worst exit status.
+/// One input on its way from reading to printing: its equation solved, or why it could not be.
+struct Prepared {
+    std::optional<InputError> error;
+    Polynomial polynomial;
+    Solution solution;
+};
+
+Prepared solveWith(Solver &solver, Polynomial polynomial)
+{
+    Prepared prepared;
+    try {
+        prepared.solution = solver.solve(polynomial);
+    } catch (const engine::TerminalError &) { // the degree is checked before; kept as bad input all the same
+        prepared.error = InputError { 0, "the root finder refused the equation" };
+    } catch (const std::bad_alloc &) {
+        prepared.error = InputError { 0, "not enough memory to solve it" };
+    }
+    prepared.polynomial = std::move(polynomial);
+    return prepared;
+}
+
+Prepared prepareText(std::string_view content, Solver &solver)
+{
+    ParsedInput parsed = ParseCoefficientText(content);
+    if (auto *error = std::get_if<InputError>(&parsed)) {
+        return { std::move(*error), {}, {} };
+    }
+    return solveWith(solver, std::move(std::get<Polynomial>(parsed)));
+}
+
+Prepared prepareFile(const std::string &path, Solver &solver)
+{
+    auto read = readFile(path);
+    if (auto *error = std::get_if<InputError>(&read)) {
+        return { std::move(*error), {}, {} };
+    }
+    return prepareText(std::get<std::string>(read), solver);
+}
+
+/// Runs the inputs, keeping the worst exit status. Files are read and solved in batches spread over the
+/// processor's cores; their results are printed in the order the files were named.
 class Run
 {
 public:
@@ -114,6 +146,10 @@ public:
         , m_out(out)
         , m_err(err)
     {
+        const std::size_t workers = std::min(availableWorkers(), std::max<std::size_t>(options.files.size(), 1));
+        for (std::size_t k = 0; k < workers; ++k) {
+            m_solvers.push_back(std::make_unique<Solver>());
+        }
     }
 
     int all(std::istream &in)
@@ -122,18 +158,7 @@ public:
         if (!m_options.coefficients.empty()) {
             arguments();
         }
-        for (const std::string &file : m_options.files) {
-            if (file == "-") {
-                text(standardInput, std::string(std::istreambuf_iterator<char>(in), {}));
-            } else {
-                auto read = readFile(file);
-                if (const auto *error = std::get_if<InputError>(&read)) {
-                    bad(file, *error);
-                } else {
-                    text(file, std::get<std::string>(read));
-                }
-            }
-        }
+        files(in);
         m_writer.end();
         flush(true);
         return m_status;
@@ -142,38 +167,49 @@ public:
 private:
     void arguments()
     {
-        const ParsedInput parsed = ParseCoefficientArguments(m_options.coefficients);
+        ParsedInput parsed = ParseCoefficientArguments(m_options.coefficients);
         if (const auto *error = std::get_if<InputError>(&parsed)) {
             const std::string where = error->line > 0 ? "coefficient " + std::to_string(error->line) + ": " : "";
             bad("command line", { 0, where + error->message });
         } else {
-            solve("command line", std::get<Polynomial>(parsed));
+            report("command line", solveWith(*m_solvers.front(), std::move(std::get<Polynomial>(parsed))));
         }
     }
 
-    void text(const std::string &source, const std::string &content)
+    void files(std::istream &in)
     {
-        const ParsedInput parsed = ParseCoefficientText(content);
-        if (const auto *error = std::get_if<InputError>(&parsed)) {
-            bad(source, *error);
-        } else {
-            solve(source, std::get<Polynomial>(parsed));
+        const std::vector<std::string> &files = m_options.files;
+        for (std::size_t start = 0; start < files.size(); start += batchSize) {
+            const std::size_t count = std::min(batchSize, files.size() - start);
+            std::vector<Prepared> batch(count);
+            // Standard input is read here, where it stands among the files; the files by the workers.
+            for (std::size_t k = 0; k < count; ++k) {
+                if (files[start + k] == "-") {
+                    batch[k] = prepareText(std::string(std::istreambuf_iterator<char>(in), {}), *m_solvers.front());
+                }
+            }
+            forEachInParallel(count, m_solvers.size(), [&](std::size_t k, std::size_t worker) {
+                if (files[start + k] != "-") {
+                    batch[k] = prepareFile(files[start + k], *m_solvers[worker]);
+                }
+            });
+            for (std::size_t k = 0; k < count; ++k) {
+                report(files[start + k] == "-" ? standardInput : files[start + k], batch[k]);
+            }
         }
     }
 
-    void solve(const std::string &source, const Polynomial &polynomial)
+    void report(const std::string &source, const Prepared &prepared)
     {
-        Solution solution;
-        try {
-            solution = m_solver.solve(polynomial);
-        } catch (const engine::TerminalError &) { // the degree is checked before; kept as bad input all the same
-            bad(source, { 0, "the root finder refused the equation" });
+        if (prepared.error) {
+            bad(source, *prepared.error);
             return;
         }
+        const Solution &solution = prepared.solution;
         if (m_options.engineMessages && !solution.engineMessages.empty()) {
             m_err << programName << ": " << source << ": the root finder says:\n" << solution.engineMessages;
         }
-        m_writer.solved(source, polynomial, solution);
+        m_writer.solved(source, prepared.polynomial, solution);
         if (!solution.verified()) {
             m_status = std::max(m_status, static_cast<int>(SomeUnverified));
         }
@@ -200,7 +236,7 @@ private:
     const Options &m_options;
     std::string m_buffer;
     OutputWriter m_writer;
-    Solver m_solver;
+    std::vector<std::unique_ptr<Solver>> m_solvers; // one per worker: each catches its own engine's warnings
     std::ostream &m_out;
     std::ostream &m_err;
     int m_status = AllVerified;
