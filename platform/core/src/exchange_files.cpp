@@ -52,13 +52,15 @@ bool isDirectory(const char *path)
 // Creates dir 0700 if absent, then accepts it only when it is a real directory (not a link) of ours.
 bool makePrivate(const std::filesystem::path &dir, uid_t uid, std::string *why)
 {
-    if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) {
+    struct stat st {
+    };
+    // Looked at first: it is there on every call but the first.
+    const bool present = ::lstat(dir.c_str(), &st) == 0;
+    if (!present && ::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) {
         explain(why, "cannot create " + dir.string());
         return false;
     }
-    struct stat st {
-    };
-    if (::lstat(dir.c_str(), &st) != 0) {
+    if (!present && ::lstat(dir.c_str(), &st) != 0) {
         explain(why, "cannot inspect " + dir.string());
         return false;
     }
@@ -102,7 +104,9 @@ std::optional<ExchangeFiles> exchangeFiles(std::string *why)
 {
     if (const char *chosen = std::getenv(exchangeDirVariable); chosen && *chosen) {
         std::error_code error;
-        std::filesystem::create_directories(chosen, error);
+        if (!std::filesystem::is_directory(chosen, error)) {
+            std::filesystem::create_directories(chosen, error);
+        }
         if (!std::filesystem::is_directory(chosen, error)) {
             explain(why, std::string(chosen) + " is not a directory");
             return std::nullopt;

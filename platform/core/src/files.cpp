@@ -139,8 +139,9 @@ bool isRegular(int fd, struct stat &st)
     return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
 }
 
-/// Reads `fd` to its end; false on a read error. Stops once more than `maxBytes` were read.
-bool readAll(int fd, std::string &bytes, std::size_t maxBytes)
+/// Reads `fd` to its end; false on a read error. Stops once more than `maxBytes` were read, or at the size
+/// the file stated once a read came short of what was asked (no further call to learn of the end).
+bool readAll(int fd, std::string &bytes, std::size_t maxBytes, std::size_t statedSize)
 {
     for (;;) {
         const std::size_t have = bytes.size();
@@ -155,7 +156,8 @@ bool readAll(int fd, std::string &bytes, std::size_t maxBytes)
             return false;
         }
         bytes.resize(have + static_cast<std::size_t>(got));
-        if (got == 0 || bytes.size() > maxBytes) {
+        const bool shortOfStatedEnd = static_cast<std::size_t>(got) < step && bytes.size() == statedSize;
+        if (got == 0 || bytes.size() > maxBytes || shortOfStatedEnd) {
             return true;
         }
     }
@@ -183,7 +185,7 @@ FileBytes readWhole(const fs::path &path, std::size_t maxBytes, FileOwner owner)
     // O_NONBLOCK stays: it changes nothing on a regular file.
     std::string bytes;
     bytes.reserve(std::min<std::size_t>(static_cast<std::size_t>(st.st_size), maxBytes) + 1);
-    const bool read = readAll(fd, bytes, maxBytes);
+    const bool read = readAll(fd, bytes, maxBytes, static_cast<std::size_t>(st.st_size));
     ::close(fd);
     if (!read) {
         return { std::nullopt, ReadFault::Unreadable };
