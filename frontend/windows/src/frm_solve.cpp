@@ -55,8 +55,12 @@ void keepInStep(QListWidget *a, QListWidget *b)
 {
     QObject::connect(a->verticalScrollBar(), &QScrollBar::valueChanged, b->verticalScrollBar(), &QScrollBar::setValue);
     QObject::connect(b->verticalScrollBar(), &QScrollBar::valueChanged, a->verticalScrollBar(), &QScrollBar::setValue);
-    QObject::connect(a, &QListWidget::currentRowChanged, b, &QListWidget::setCurrentRow);
-    QObject::connect(b, &QListWidget::currentRowChanged, a, &QListWidget::setCurrentRow);
+    QObject::connect(a, &QListWidget::currentRowChanged, b, [b](int row) {
+        b->setCurrentRow(row);
+    });
+    QObject::connect(b, &QListWidget::currentRowChanged, a, [a](int row) {
+        a->setCurrentRow(row);
+    });
 }
 
 /// A multiple root: its multiplicity, its centre and how far from it its roots lie.
