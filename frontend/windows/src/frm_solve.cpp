@@ -88,9 +88,9 @@ FrmSolve::FrmSolve(platform::Services services, QWidget *parent)
     auto *roots = new QHBoxLayout;
     roots->addWidget(buildRoots(), 1);
     roots->addWidget(buildNature());
-    m_lblClusters = label(tr("Multiple roots (each cluster's centre is far more accurate than its members):"),
-        "lblClusters");
-    m_lstClusters->setMaximumHeight(5 * m_lstClusters->fontMetrics().height());
+    m_lblClusters = label(
+        tr("Multiple roots (the centre of a cluster is usually far more accurate than its members):"), "lblClusters");
+    m_lstClusters->setMaximumHeight(4 * m_lstClusters->fontMetrics().height());
     auto *inside = new QVBoxLayout(m_frmSolved);
     inside->addWidget(label(tr("Equation:"), "lblLengthNew"));
     inside->addWidget(txtEquation());
@@ -110,7 +110,7 @@ FrmSolve::FrmSolve(platform::Services services, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new WindowBody(m_frmSolved), 1);
     layout->addWidget(buildButtons(tr("Copy equation and roots"), { m_btnPlotRoots, m_btnSaveRoots }));
-    fitToScreen(this, QSize(860, 520));
+    fitToScreen(this, QSize(860, 600));
 }
 
 QWidget *FrmSolve::buildRoots()

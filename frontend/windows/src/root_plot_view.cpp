@@ -201,6 +201,10 @@ void drawAxes(const Scene &s, const std::vector<core::PlotTick> &xTicks, const s
         s.painter.drawLine(QPointF(x - 4, y), QPointF(x, y));
         s.painter.drawText(QPointF(x - 6 - metrics.horizontalAdvance(text), y + metrics.ascent() / 2 - 1), text);
     }
+    // The axes' names: the real part along the bottom, the imaginary part up the left.
+    const QString re = RootPlotView::tr("Re");
+    s.painter.drawText(QPointF(s.area.right() - metrics.horizontalAdvance(re) - 6, baseline - 5), re);
+    s.painter.drawText(QPointF(s.area.left() + band + 5, s.area.top() + metrics.ascent() + 4), RootPlotView::tr("Im"));
 }
 
 /// What the marks mean, in the top right corner.
