@@ -4,7 +4,6 @@
 #include "frontend/kit/dialog_parts.h"
 #include "frontend/kit/picture_export.h"
 #include "frontend/kit/qt_text.h"
-#include "frontend/kit/root_colours.h"
 #include "frontend/kit/screen_fit.h"
 #include "frontend/messages.h"
 #include "platform/file_dialogs.h"
@@ -190,13 +189,15 @@ void FrmSolve::showAccuracy(const core::SolvedRoots &solved)
     m_solved = solved;
     const AccuracyColumns columns;
     std::vector<std::string> entries;
+    std::vector<RootNature> natures;
     for (std::size_t i = 0; i < solved.values.size(); ++i) {
         entries.push_back(toStd(columns.entry(solved.accuracy.roots[i])));
-        if (solved.accuracy.roots[i].found && static_cast<int>(i) < lstRoots()->count()) {
-            lstRoots()->item(static_cast<int>(i))->setForeground(rootColour(solved.imaginary[i]));
-        }
+        natures.push_back(!solved.accuracy.roots[i].found ? RootNature::NotFound
+                : solved.imaginary[i]                     ? RootNature::Complex
+                                                          : RootNature::Real);
     }
     fillList(m_lstAccuracy, entries, 0);
+    colourRoots(natures);
     std::vector<std::string> clusters;
     for (const core::RootCluster &cluster : solved.accuracy.clusters) {
         if (cluster.members.size() > 1) {

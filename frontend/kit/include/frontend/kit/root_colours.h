@@ -17,6 +17,9 @@ inline QColor complexRootColour()
     return { 213, 94, 0 };
 }
 
+/// What a listed root is, for its colour; a root not found keeps the list's own colour.
+enum class RootNature { Real, Complex, NotFound };
+
 inline QColor rootColour(bool imaginary)
 {
     return imaginary ? complexRootColour() : realRootColour();
