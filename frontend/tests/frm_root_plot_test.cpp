@@ -31,8 +31,8 @@ namespace
 frontend::core::SolvedRoots fourfold()
 {
     using frontend::core::CoefficientTexts;
-    const auto equation = frontend::core::testing::equationOf(
-        CoefficientTexts::real({ "10.125", "-21.9375", "13.5", "1.5", "-4", "1" }));
+    const auto equation =
+        frontend::core::testing::equationOf(CoefficientTexts::real({ "10.125", "-21.9375", "13.5", "1.5", "-4", "1" }));
     std::vector<frontend::core::ComplexValue> roots;
     for (int k = 0; k < 4; ++k) {
         const std::complex<double> z = 1.5 + std::polar(1e-4, std::numbers::pi / 4 + k * std::numbers::pi / 2);
@@ -76,8 +76,14 @@ private Q_SLOTS:
     {
         const PlotView fitted = view->view();
         const QPoint pointer = pixelOf(-2.0);
-        QWheelEvent wheel(pointer, view->mapToGlobal(pointer), QPoint(), QPoint(0, 240), Qt::NoButton, Qt::NoModifier,
-            Qt::NoScrollPhase, false);
+        QWheelEvent wheel(pointer,
+            view->mapToGlobal(pointer),
+            QPoint(),
+            QPoint(0, 240),
+            Qt::NoButton,
+            Qt::NoModifier,
+            Qt::NoScrollPhase,
+            false);
         QApplication::sendEvent(view, &wheel);
         QCOMPARE(view->view().unitsPerPixel, fitted.unitsPerPixel / (1.25 * 1.25)); // two notches
         QVERIFY((pixelOf(-2.0) - pointer).manhattanLength() <= 1); // the root stayed under the pointer
@@ -136,8 +142,10 @@ private Q_SLOTS:
     {
         QTemporaryDir files;
         const QDir dir(files.path());
-        fakes->fileDialogs.saveAnswers = { dir.filePath(u"plot"_s), dir.filePath(u"drawing.SVG"_s),
-            dir.filePath(u"roots.v2"_s), dir.filePath(u"missing/plot.png"_s) };
+        fakes->fileDialogs.saveAnswers = { dir.filePath(u"plot"_s),
+            dir.filePath(u"drawing.SVG"_s),
+            dir.filePath(u"roots.v2"_s),
+            dir.filePath(u"missing/plot.png"_s) };
         child<QPushButton>(window.get(), u"btnSavePng"_s)->click();
         child<QPushButton>(window.get(), u"btnSaveSvg"_s)->click();
         child<QPushButton>(window.get(), u"btnSavePng"_s)->click();
@@ -170,7 +178,8 @@ private:
     {
         for (int dx = -12; dx <= 12; ++dx) {
             for (int dy = -12; dy <= 12; ++dy) {
-                if (image.rect().contains(at + QPoint(dx, dy)) && image.pixelColor(at + QPoint(dx, dy)).rgb() == colour.rgb()) {
+                if (image.rect().contains(at + QPoint(dx, dy))
+                    && image.pixelColor(at + QPoint(dx, dy)).rgb() == colour.rgb()) {
                     return true;
                 }
             }

@@ -89,9 +89,8 @@ TEST(RootPlot, ZoomKeepsThePointUnderThePointerAndStopsAtTheDoublesResolution)
         deep = zoomedAt(deep, { 300, 200 }, 10, width, height);
     }
     EXPECT_GT(deep.unitsPerPixel, 1000 * std::numeric_limits<double>::epsilon());
-    EXPECT_FALSE(axisTicks(fromPixel(deep, { 0, 0 }, width, height).real(),
-        fromPixel(deep, { width, 0 }, width, height).real(),
-        6)
+    EXPECT_FALSE(axisTicks(
+        fromPixel(deep, { 0, 0 }, width, height).real(), fromPixel(deep, { width, 0 }, width, height).real(), 6)
                      .empty());
     PlotView far { Complex(0, 0), 1.0 };
     for (int k = 0; k < 400; ++k) {
@@ -120,9 +119,11 @@ std::vector<std::string> texts(const std::vector<PlotTick> &ticks)
 
 TEST(RootPlot, TicksFallOnRoundNumbersWithTheDigitsThatTellThemApart)
 {
-    EXPECT_EQ(texts(axisTicks(-2.3, 2.3, 10)), (std::vector<std::string> { "-2", "-1.5", "-1", "-0.5", "0", "0.5", "1", "1.5", "2" }));
+    EXPECT_EQ(texts(axisTicks(-2.3, 2.3, 10)),
+        (std::vector<std::string> { "-2", "-1.5", "-1", "-0.5", "0", "0.5", "1", "1.5", "2" }));
     EXPECT_EQ(texts(axisTicks(-0.07, 0.31, 4)), (std::vector<std::string> { "0", "0.1", "0.2", "0.3" }));
-    EXPECT_EQ(texts(axisTicks(1e6, 1.5e6, 5)), (std::vector<std::string> { "1e+06", "1.1e+06", "1.2e+06", "1.3e+06", "1.4e+06", "1.5e+06" }));
+    EXPECT_EQ(texts(axisTicks(1e6, 1.5e6, 5)),
+        (std::vector<std::string> { "1e+06", "1.1e+06", "1.2e+06", "1.3e+06", "1.4e+06", "1.5e+06" }));
     // Far from 0, each tick keeps the digits that differ between neighbours.
     EXPECT_EQ(texts(axisTicks(1000.05, 1000.35, 3)), (std::vector<std::string> { "1000.1", "1000.2", "1000.3" }));
     EXPECT_TRUE(axisTicks(1, 1, 5).empty());
@@ -178,7 +179,8 @@ TEST(AccuracyTexts, ASolvedQuadraticGetsItsNatureAndAccuracyFromItsCoefficients)
     EXPECT_FALSE(missing.accuracy.roots[1].found);
 
     // Complex coefficients: (x - i)(x - 2) = x^2 - (2 + i) x + 2i.
-    const Equation complex = frontend::core::testing::equationOf(CoefficientTexts::complexPairs({ "0", "-2", "1" }, { "2", "-1", "0" }));
+    const Equation complex =
+        frontend::core::testing::equationOf(CoefficientTexts::complexPairs({ "0", "-2", "1" }, { "2", "-1", "0" }));
     const SolvedRoots both = solvedRoots(complex, { { 0, 1 }, { 2, 0 } }, 4);
     EXPECT_EQ(both.imaginary, (std::vector<bool> { true, false }));
     EXPECT_EQ(both.accuracy.roots[0].correctDigits, maxCorrectDigits);

@@ -83,8 +83,8 @@ PlotView zoomedAt(const PlotView &view, PlotPixel pixel, double factor, double w
     const Complex held = fromPixel(view, pixel, width, height);
     PlotView zoomed;
     zoomed.unitsPerPixel = std::clamp(view.unitsPerPixel / factor, leastUnits(held), mostUnits(width, height));
-    zoomed.centre = held
-        - Complex((pixel.x - width / 2) * zoomed.unitsPerPixel, (height / 2 - pixel.y) * zoomed.unitsPerPixel);
+    zoomed.centre =
+        held - Complex((pixel.x - width / 2) * zoomed.unitsPerPixel, (height / 2 - pixel.y) * zoomed.unitsPerPixel);
     return zoomed;
 }
 

@@ -73,7 +73,8 @@ QImage pictureImage(QSize size, qreal pixelRatio, const PaintPicture &paint)
     return image;
 }
 
-bool savePicture(const PicturePath &target, QSize size, qreal pixelRatio, const QString &title, const PaintPicture &paint)
+bool savePicture(
+    const PicturePath &target, QSize size, qreal pixelRatio, const QString &title, const PaintPicture &paint)
 {
     QSaveFile file(target.path);
     if (!file.open(QIODevice::WriteOnly)) {

@@ -64,8 +64,8 @@ QString FrmRootPlot::rootText(int index) const
     if (bound.empty()) {
         return text + QStringLiteral("   ") + tr("accuracy unknown");
     }
-    text += QStringLiteral("   ")
-        + tr("error bound %1, %2 correct digits").arg(toQt(bound)).arg(accuracy.correctDigits);
+    text +=
+        QStringLiteral("   ") + tr("error bound %1, %2 correct digits").arg(toQt(bound)).arg(accuracy.correctDigits);
     if (accuracy.multiplicity > 1) {
         const auto &cluster = m_roots.accuracy.clusters[static_cast<std::size_t>(accuracy.cluster)];
         text += QStringLiteral("   ")
@@ -113,8 +113,11 @@ void FrmRootPlot::btnSaveSvg_Click()
 
 void FrmRootPlot::savePictureAs(PictureFormat format)
 {
-    platform::FileDialogRequest request { tr("Save Picture of Roots"), pictureFilter(format),
-        QStringLiteral("roots.") + pictureSuffix(format), true, pictureSuffix(format) };
+    platform::FileDialogRequest request { tr("Save Picture of Roots"),
+        pictureFilter(format),
+        QStringLiteral("roots.") + pictureSuffix(format),
+        true,
+        pictureSuffix(format) };
     const auto typed = m_services.fileDialogs.saveFile(this, request);
     if (!typed || typed->isEmpty()) {
         return;

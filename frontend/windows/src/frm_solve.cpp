@@ -35,7 +35,10 @@ struct AccuracyColumns {
     qsizetype boundWidth = std::max<qsizetype>(bound.size(), 8) + 2; // "1.2e-16" and "unknown"
     qsizetype digitsWidth = digits.size() + 2;
 
-    QString header() const { return bound.leftJustified(boundWidth) + digits.leftJustified(digitsWidth) + multiplicity; }
+    QString header() const
+    {
+        return bound.leftJustified(boundWidth) + digits.leftJustified(digitsWidth) + multiplicity;
+    }
 
     QString entry(const core::RootAccuracy &accuracy) const
     {

@@ -1,7 +1,7 @@
 #include "frontend/root_plot_view.h"
 
-#include "frontend/kit/root_colours.h"
 #include "frontend/kit/qt_text.h"
+#include "frontend/kit/root_colours.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -137,7 +137,9 @@ void drawMarker(QPainter &painter, QPointF p, bool imaginary)
     painter.setPen(QPen(QColor(40, 40, 40), 1));
     painter.setBrush(rootColour(imaginary));
     if (imaginary) {
-        const QPointF diamond[] = { p + QPointF(0, -5.5), p + QPointF(5.5, 0), p + QPointF(0, 5.5), p + QPointF(-5.5, 0) };
+        const QPointF diamond[] = {
+            p + QPointF(0, -5.5), p + QPointF(5.5, 0), p + QPointF(0, 5.5), p + QPointF(-5.5, 0)
+        };
         painter.drawPolygon(diamond, 4);
     } else {
         painter.drawEllipse(p, 4.5, 4.5);
@@ -211,8 +213,10 @@ void drawAxes(const Scene &s, const std::vector<core::PlotTick> &xTicks, const s
 void drawLegend(const Scene &s)
 {
     const QFontMetricsF metrics(s.painter.font());
-    const QString entries[] = { RootPlotView::tr("real root"), RootPlotView::tr("complex root"),
-        RootPlotView::tr("disc sure to hold a root"), RootPlotView::tr("multiple root (cluster)") };
+    const QString entries[] = { RootPlotView::tr("real root"),
+        RootPlotView::tr("complex root"),
+        RootPlotView::tr("disc sure to hold a root"),
+        RootPlotView::tr("multiple root (cluster)") };
     double width = 0;
     for (const QString &entry : entries) {
         width = std::max(width, metrics.horizontalAdvance(entry));

@@ -37,6 +37,7 @@ PicturePath picturePath(const QString &typed, PictureFormat chosen);
 QImage pictureImage(QSize size, qreal pixelRatio, const PaintPicture &paint);
 /// Saves the picture, `size` logical pixels, as PNG (at `pixelRatio`) or SVG (`title` its title), whole or
 /// not at all: an old file stays as it was when the save fails. False on failure.
-bool savePicture(const PicturePath &target, QSize size, qreal pixelRatio, const QString &title, const PaintPicture &paint);
+bool savePicture(
+    const PicturePath &target, QSize size, qreal pixelRatio, const QString &title, const PaintPicture &paint);
 
 } // namespace frontend
