@@ -22,6 +22,7 @@ bool saveSvg(QSaveFile &file, QSize size, const QString &title, const PaintPictu
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
     svg.setSize(size);
+    svg.setResolution(96); // a logical pixel of a desktop screen, so the drawing's size in mm is the one seen
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setTitle(title);
     QPainter painter;

@@ -93,6 +93,7 @@ FrmSolve::FrmSolve(platform::Services services, QWidget *parent)
     m_lblClusters = label(
         tr("Multiple roots (the centre of a cluster is usually far more accurate than its members):"), "lblClusters");
     m_lstClusters->setMaximumHeight(4 * m_lstClusters->fontMetrics().height());
+    m_lstClusters->setAccessibleName(tr("Multiple roots"));
     auto *inside = new QVBoxLayout(m_frmSolved);
     inside->addWidget(label(tr("Equation:"), "lblLengthNew"));
     inside->addWidget(txtEquation());
@@ -132,9 +133,13 @@ QWidget *FrmSolve::buildRoots()
     m_lstAccuracy->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_lstAccuracy->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_lstAccuracy->setDragEnabled(false);
+    m_lstAccuracy->setAccessibleName(tr("Accuracy of each root"));
+    m_lstAccuracy->setAccessibleDescription(columns.header().simplified());
     const QFontMetrics metrics(m_lstAccuracy->font());
     m_lstAccuracy->setMinimumWidth(metrics.horizontalAdvance(columns.header() + QStringLiteral("    "))
         + m_lstAccuracy->verticalScrollBar()->sizeHint().width());
+    // Room for a root of the usual size before its list scrolls sideways.
+    lstRoots()->setMinimumWidth(metrics.horizontalAdvance(QString(22, QLatin1Char('0'))));
     keepInStep(lstRoots(), m_lstAccuracy);
     auto *grid = new QGridLayout(frmX);
     grid->setHorizontalSpacing(0);

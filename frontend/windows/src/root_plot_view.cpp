@@ -283,7 +283,7 @@ void RootPlotView::fitAll()
     update();
 }
 
-void RootPlotView::paintPicture(QPainter &painter, const QRect &area) const
+void RootPlotView::paintPicture(QPainter &painter, const QRect &area, bool pointer) const
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -299,7 +299,7 @@ void RootPlotView::paintPicture(QPainter &painter, const QRect &area) const
     drawUnitCircle(scene);
     drawDiscs(scene);
     drawClusters(scene);
-    drawRoots(scene, m_nearest);
+    drawRoots(scene, pointer ? m_nearest : -1);
     drawAxes(scene, xTicks, yTicks);
     drawLegend(scene);
     painter.setPen(QPen(QColor(120, 120, 120), 1));
@@ -311,7 +311,7 @@ void RootPlotView::paintPicture(QPainter &painter, const QRect &area) const
 void RootPlotView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    paintPicture(painter, rect());
+    paintPicture(painter, rect(), true);
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
         painter.drawRect(rect().adjusted(1, 1, -1, -1));

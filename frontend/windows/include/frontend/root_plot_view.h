@@ -25,8 +25,9 @@ public:
     void fitAll();
     /// The root ringed as nearest to the pointer; -1 for none.
     int nearest() const { return m_nearest; }
-    /// Draws the picture as shown, into `area` of any paint device (the window, an image, an SVG file).
-    void paintPicture(QPainter &painter, const QRect &area) const;
+    /// Draws the picture as shown, into `area` of any paint device (the window, an image, an SVG file); the
+    /// ring about the root nearest to the pointer only where `pointer` is true (on the screen, not in a copy).
+    void paintPicture(QPainter &painter, const QRect &area, bool pointer = false) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
