@@ -1,11 +1,15 @@
 // Time of one Solve as the user sees it: from the click on the main window's Solve button to the filled
-// results window, with the engine library loaded by name and the exchange files in their usual place.
-// Runs on the offscreen platform.
-//   build/bin/solve_window_bench [--benchmark_filter=real_d100]
+// results window, with the engine library loaded by name and the exchange files in their usual place; and
+// its parts at degree 100: the accuracy of all roots, and the results window opened with the roots and
+// their accuracy. Runs on the offscreen platform.
+//   build/bin/solve_window_bench [--benchmark_filter=rand_d100]
 
+#include "engine/roots.h"
 #include "frontend/core/coefficient_file.h"
 #include "frontend/core/state.h"
+#include "frontend/core/testing/equations.h"
 #include "frontend/frm_kovalin.h"
+#include "frontend/frm_solve.h"
 #include "frontend/kit/action_registry.h"
 #include "frontend/solving.h"
 #include "platform/engine_library.h"
@@ -18,7 +22,10 @@
 #include <QPushButton>
 #include <benchmark/benchmark.h>
 
+#include <optional>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -76,6 +83,81 @@ void solveFromClick(benchmark::State &run, const std::string &caseName)
     }
 }
 
+/// A shared case as the check hands it over, with the engine's roots of it (the finders linked directly).
+struct SolvedCase {
+    frontend::core::Equation equation;
+    std::vector<frontend::core::ComplexValue> roots;
+};
+
+std::optional<SolvedCase> solvedCase(const std::string &caseName)
+{
+    const auto read = frontend::core::ReadCoefficientFile(std::string(KOVALIN_SHARED_CASES) + "/" + caseName + ".txt");
+    if (read.FileError) {
+        return std::nullopt;
+    }
+    SolvedCase out { frontend::core::testing::equationOf(read.file.texts), {} };
+    std::ostringstream warnings;
+    engine::ErrorService errors(warnings);
+    std::vector<std::complex<double>> roots(static_cast<std::size_t>(out.equation.degree));
+    std::vector<std::complex<double>> complex;
+    std::vector<double> real;
+    for (const auto &c : out.equation.values) {
+        complex.emplace_back(c.re, c.im);
+        real.push_back(c.re);
+    }
+    if (out.equation.isComplex()) {
+        engine::DZPOCC(out.equation.degree, complex, roots, errors);
+    } else {
+        engine::DZPORC(out.equation.degree, real, roots, errors);
+    }
+    for (const auto &z : roots) {
+        out.roots.push_back({ z.real(), z.imag() });
+    }
+    return out;
+}
+
+/// The accuracy of every root (inclusion discs, clusters) with the nature of each, as the results window
+/// gets them.
+void accuracyOfRoots(benchmark::State &run, const std::string &caseName)
+{
+    const auto solved = solvedCase(caseName);
+    if (!solved) {
+        run.SkipWithError("the case could not be read");
+        return;
+    }
+    for (auto _ : run) {
+        const auto roots = frontend::core::solvedRoots(solved->equation, solved->roots, 15);
+        benchmark::DoNotOptimize(roots.accuracy.roots.data());
+    }
+}
+
+/// The results window built, filled with the roots and their accuracy (worked out here too), shown and
+/// painted, then closed.
+void openResults(benchmark::State &run, const std::string &caseName)
+{
+    const auto solved = solvedCase(caseName);
+    if (!solved) {
+        run.SkipWithError("the case could not be read");
+        return;
+    }
+    platform::testing::FakeServices fakes;
+    int rows = 0;
+    for (auto _ : run) {
+        frontend::FrmSolve window(fakes.services());
+        window.setDegree(QString::fromStdString(solved->equation.degreeText));
+        window.setEquation(QString::fromStdString("0 = " + solved->equation.text));
+        window.showRoots(frontend::core::listRoots(solved->roots, 15));
+        window.showAccuracy(frontend::core::solvedRoots(solved->equation, solved->roots, 15));
+        window.show();
+        window.repaint();
+        rows = window.findChild<QListWidget *>(QStringLiteral("lstAccuracy"))->count();
+        window.close();
+    }
+    if (rows != solved->equation.degree) {
+        run.SkipWithError("the accuracy column was not filled");
+    }
+}
+
 QtMessageHandler previousHandler = nullptr;
 
 /// The offscreen platform says for every window shown that it cannot pass size hints on; that is not news.
@@ -98,6 +180,12 @@ int main(int argc, char **argv)
     for (const char *name : { "rand_d100", "unity_n100", "crand_d49" }) {
         benchmark::RegisterBenchmark(
             (std::string("click_to_results/") + name).c_str(), solveFromClick, std::string(name))
+            ->Unit(benchmark::kMillisecond);
+    }
+    for (const char *name : { "rand_d100", "unity_n100", "cluster_exact_d11" }) {
+        benchmark::RegisterBenchmark((std::string("accuracy/") + name).c_str(), accuracyOfRoots, std::string(name))
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((std::string("open_results/") + name).c_str(), openResults, std::string(name))
             ->Unit(benchmark::kMillisecond);
     }
     benchmark::Initialize(&argc, argv);

@@ -12,7 +12,7 @@ if [[ $mode != run && $mode != test ]]; then
 fi
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core python3
           libcli11-dev nlohmann-json3-dev)
 missing=()

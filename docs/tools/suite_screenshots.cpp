@@ -69,8 +69,8 @@ void click(QWidget *parent, const char *button)
     child<QPushButton>(parent, button)->click();
 }
 
-// The solver: the new-equation dialog, the main window with (x - 2)(x + 1)(x^2 + 2x + 5), its roots and a
-// table of values.
+// The solver: the new-equation dialog, the main window with (x - 2)(x + 1)(x^2 + 2x + 5), its roots, their
+// picture and a table of values.
 void solverWindows()
 {
     platform::testing::FakeServices fakes;
@@ -100,6 +100,9 @@ void solverWindows()
     fakes.modal.onRun = [](QDialog &window) {
         if (window.objectName() == QLatin1String("frmSolve")) {
             save(&window, "roots.png");
+            click(&window, "btnPlotRoots");
+        } else if (window.objectName() == QLatin1String("frmRootPlot")) {
+            save(&window, "roots_plot.png");
         } else if (window.objectName() == QLatin1String("frmTableNew")) {
             type(&window, "txtOneFirst", "-3");
             type(&window, "txtOneLast", "3");

@@ -90,9 +90,13 @@ private Q_SLOTS:
         const auto main = openMain({ "2", "-3", "1" });
         play[u"frmSolve"_s] = [](QDialog &results) {
             expectReady(results);
+            click(&results, "btnPlotRoots");
+        };
+        play[u"frmRootPlot"_s] = [](QDialog &picture) {
+            expectReady(picture);
         };
         click(main.get(), "btnSolve");
-        QCOMPARE(windowsRun, QStringList { u"frmSolve"_s });
+        QCOMPARE(windowsRun, (QStringList { u"frmSolve"_s, u"frmRootPlot"_s }));
     }
 
     void theAboutBox_data() { platform::testing::addFontSizeRows(); }

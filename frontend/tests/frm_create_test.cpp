@@ -7,6 +7,7 @@
 #include "frontend/frm_create_new.h"
 #include "frontend/frm_kovalin.h"
 #include "frontend/frm_new.h"
+#include "frontend/kit/root_colours.h"
 #include "platform/testing/window_test_main.h"
 #include "solving_fixture.h"
 
@@ -227,6 +228,10 @@ private Q_SLOTS:
         play[u"frmCreateSolve"_s] = [](QDialog &created) {
             QCOMPARE(
                 entries(child<QListWidget>(&created, u"lstRoots"_s)), (QStringList { u"( 2)"_s, u"(-3) + (1)i"_s }));
+            // In the colours the solve's results give real and complex roots.
+            const QListWidget *given = child<QListWidget>(&created, u"lstRoots"_s);
+            QCOMPARE(given->item(0)->foreground().color(), frontend::realRootColour());
+            QCOMPARE(given->item(1)->foreground().color(), frontend::complexRootColour());
             // 2 (x - 2)(x + 3 - i) = 2x^2 + (2 - 2i)x + (-12 + 4i)
             QCOMPARE(equation(created), u"0 = [(2) + (0)i]*x^2 + [(2) + (-2)i]*x^1 + [(-12) + (4)i]"_s);
         };

@@ -4,11 +4,13 @@
 #include "frontend/core/state.h"
 #include "frontend/frm_kovalin.h"
 #include "frontend/kit/engine_requests.h"
+#include "frontend/kit/root_colours.h"
 #include "platform/testing/window_test_main.h"
 #include "solving_fixture.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -141,6 +143,9 @@ private Q_SLOTS:
             QCOMPARE(child<QLineEdit>(&results, u"txtEquation"_s)->text(), quadratic);
             QCOMPARE(roots(results)->count(), 0);
             QCOMPARE(text(&results, "lblNumReal"), QString());
+            // Nothing to picture or save.
+            QVERIFY(!child<QPushButton>(&results, u"btnPlotRoots"_s)->isEnabled());
+            QVERIFY(!child<QPushButton>(&results, u"btnSaveRoots"_s)->isEnabled());
         };
         click(window.get(), "btnSolve");
         QCOMPARE(shownTexts(fakes->messages), QStringList { unexpected });
@@ -280,6 +285,127 @@ private Q_SLOTS:
         };
         click(window.get(), "btnSolve");
         QCOMPARE(windowsRun.size(), 1);
+    }
+
+    void eachRootHasItsAccuracyBesideItUnderAHeader()
+    {
+        open(CoefKind::Real, 2, { "1", "-3", "2" });
+        play[u"frmSolve"_s] = [](QDialog &results) {
+            const QStringList accuracy = entries(child<QListWidget>(&results, u"lstAccuracy"_s));
+            QCOMPARE(accuracy.size(), 2);
+            const QStringList header = text(&results, "lblAccuracyHeader").split(u' ', Qt::SkipEmptyParts);
+            QCOMPARE(header, (QStringList { u"Error"_s, u"bound"_s, u"Digits"_s, u"Multiplicity"_s }));
+            for (const QString &entry : accuracy) {
+                // Simple, well apart roots: bounded near the last digit, all digits correct.
+                const QStringList fields = entry.split(u' ', Qt::SkipEmptyParts);
+                QCOMPARE(fields.size(), 3);
+                bool read = false;
+                QVERIFY2(fields[0].toDouble(&read) < 1e-14 && read, qPrintable(entry));
+                QCOMPARE(fields[1], u"15"_s);
+                QCOMPARE(fields[2], u"\u00d71"_s);
+                // The columns start where the header's words start.
+                QCOMPARE(entry.indexOf(fields[1]), text(&results, "lblAccuracyHeader").indexOf(u"Digits"_s));
+            }
+            QCOMPARE(roots(results)->item(0)->foreground().color(), frontend::realRootColour());
+            QVERIFY(!child<QListWidget>(&results, u"lstClusters"_s)->isVisible());
+            QVERIFY(child<QPushButton>(&results, u"btnPlotRoots"_s)->isEnabled());
+            QCOMPARE(child<QPushButton>(&results, u"btnPlotRoots"_s)->text(), u"Plot Roots..."_s);
+            click(&results, "btnPlotRoots");
+        };
+        click(window.get(), "btnSolve");
+        QCOMPARE(windowsRun, (QStringList { u"frmSolve"_s, u"frmRootPlot"_s }));
+    }
+
+    void aFourfoldRootIsShownTimesFourWithItsCentreAndCopyStaysTheList()
+    {
+        // (x - 1.5)^4 (x + 2), its coefficients exact: a fourfold root is good for about four digits.
+        open(CoefKind::Real, 5, { "1", "-4", "1.5", "13.5", "-21.9375", "10.125" });
+        QString listed;
+        play[u"frmSolve"_s] = [&listed](QDialog &results) {
+            listed = entries(roots(results)).join(u"\r\n"_s);
+            click(&results, "btnCopy");
+            const QStringList accuracy = entries(child<QListWidget>(&results, u"lstAccuracy"_s));
+            const QStringList shown = entries(roots(results));
+            QCOMPARE(accuracy.size(), 5);
+            int fourfold = 0;
+            int memberDigits = 0;
+            for (int row = 0; row < 5; ++row) {
+                const QStringList fields = accuracy[row].split(u' ', Qt::SkipEmptyParts);
+                if (fields[2] == u"\u00d74") {
+                    ++fourfold;
+                    memberDigits = std::max(memberDigits, fields[1].toInt());
+                    QVERIFY2(fields[1].toInt() >= 2 && fields[1].toInt() <= 5, qPrintable(accuracy[row]));
+                    QVERIFY2(shown[row].startsWith(u"(1.5") || shown[row].startsWith(u"(1.4"), qPrintable(shown[row]));
+                } else {
+                    QCOMPARE(fields[2], u"\u00d71"_s);
+                    QCOMPARE(shown[row], u"(-2)"_s);
+                }
+            }
+            QCOMPARE(fourfold, 4);
+            auto *clusters = child<QListWidget>(&results, u"lstClusters"_s);
+            QVERIFY(clusters->isVisible());
+            QCOMPARE(clusters->count(), 1);
+            // "×4 about (c): within b, d correct digits": the centre is nearer than b to 1.5, and certified to at
+            // least the members' digits.
+            const QString centre = clusters->item(0)->text();
+            QVERIFY2(centre.startsWith(u"\u00d74 about ("_s), qPrintable(centre));
+            const double at = centre.section(u'(', 1, 1).section(u')', 0, 0).toDouble();
+            const double within = centre.section(u"within "_s, 1, 1).section(u',', 0, 0).toDouble();
+            QVERIFY2(std::abs(at - 1.5) <= within && within < 1e-4, qPrintable(centre));
+            const int digits = centre.section(u", "_s, -1).section(u' ', 0, 0).toInt();
+            QVERIFY2(digits >= memberDigits, qPrintable(centre));
+        };
+        click(window.get(), "btnSolve");
+        QCOMPARE(fakes->clipboard.text,
+            u"0 = (1)*x^5 + (-4)*x^4 + (1.5)*x^3 + (13.5)*x^2 + (-21.9375)*x^1 + (10.125)\r\n\r\nx = . . .\r\n"_s
+                + listed + u"\r\n"_s);
+    }
+
+    void aRootNotFoundSaysSoInTheAccuracyColumn()
+    {
+        engineAnswers(" -1 0.5\n Infinity 0\n Infinity 0\n");
+        open(CoefKind::Real, 3, { "1", "2", "3", "4" });
+        play[u"frmSolve"_s] = [](QDialog &results) {
+            const QStringList accuracy = entries(child<QListWidget>(&results, u"lstAccuracy"_s));
+            QCOMPARE(accuracy.mid(1), (QStringList { u"root not found"_s, u"root not found"_s }));
+            // Two roots are missing, so nothing can be said of the one found.
+            QVERIFY2(accuracy[0].startsWith(u"unknown"), qPrintable(accuracy[0]));
+            QCOMPARE(roots(results)->item(0)->foreground().color(), frontend::complexRootColour());
+        };
+        click(window.get(), "btnSolve");
+        QVERIFY(fakes->messages.shown.isEmpty());
+    }
+
+    void theRootsAreSavedAsCsvThatReadsBackToTheSameDoubles()
+    {
+        // Roots as the engine may write them: the last digits count.
+        engineAnswers(" 1.0000000000000002 0\n 0.30000000000000004 -1e-300\n");
+        open(CoefKind::Real, 2, { "1", "-1.3", "0.3" });
+        const QString typed = QDir(files.path()).filePath(u"solved"_s); // typed without a suffix
+        fakes->fileDialogs.saveAnswers = { typed, QDir(files.path()).filePath(u"none/x.csv"_s) };
+        play[u"frmSolve"_s] = [](QDialog &results) {
+            click(&results, "btnSaveRoots");
+            click(&results, "btnSaveRoots");
+        };
+        click(window.get(), "btnSolve");
+        QCOMPARE(fakes->fileDialogs.saveRequests.front().defaultSuffix, u"csv"_s);
+        const QStringList lines = QString::fromUtf8(readBytes(typed + u".csv"_s)).split(u'\n');
+        QCOMPARE(lines.size(), 4); // the header, two roots, and the end of the last line
+        QCOMPARE(lines[0], u"real,imaginary,error_bound,correct_digits,multiplicity"_s);
+        const double expected[2][2] = { { 1.0000000000000002, 0 }, { 0.30000000000000004, -1e-300 } };
+        for (int row = 0; row < 2; ++row) {
+            const QStringList fields = lines[row + 1].split(u',');
+            QCOMPARE(fields.size(), 5);
+            QVERIFY(fields[0].toDouble() == expected[row][0]);
+            QVERIFY(fields[1].toDouble() == expected[row][1]);
+            QVERIFY2(fields[2].toDouble() > 0 && fields[2].toDouble() < 1e-14, qPrintable(lines[row + 1]));
+            QCOMPARE(fields[4], u"1"_s);
+        }
+        QVERIFY(lines[3].isEmpty());
+        // A folder that is not there: told, and nothing written.
+        QCOMPARE(fakes->messages.shown.size(), 1);
+        QCOMPARE(fakes->messages.shown.front().title, u"Save Roots"_s);
+        QVERIFY(!QFileInfo::exists(QDir(files.path()).filePath(u"none"_s)));
     }
 
     void anArcLengthRequestForTheTools()

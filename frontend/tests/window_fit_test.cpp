@@ -6,11 +6,13 @@
 #include "about/frm_about.h"
 #include "frontend/core/creator.h"
 #include "frontend/core/roots_file.h"
+#include "frontend/core/testing/equations.h"
 #include "frontend/frm_create.h"
 #include "frontend/frm_create_new.h"
 #include "frontend/frm_create_solve.h"
 #include "frontend/frm_kovalin.h"
 #include "frontend/frm_new.h"
+#include "frontend/frm_root_plot.h"
 #include "frontend/frm_solve.h"
 #include "frontend/kit/screen_fit.h"
 #include "platform/testing/window_test_main.h"
@@ -30,6 +32,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 using namespace Qt::StringLiterals;
 using frontend::core::CoefKind;
@@ -265,6 +268,7 @@ private:
         "frmCreate file",
         "frmSolve",
         "frmCreateSolve",
+        "frmRootPlot",
         "frmAbout" };
 
     static void windows()
@@ -317,6 +321,8 @@ private:
             window = solved();
         } else if (name == u"frmCreateSolve") {
             window = created();
+        } else if (name == u"frmRootPlot") {
+            window = plotted();
         } else {
             window = std::make_unique<about::FrmAbout>(fakes->shell, fakes->messages);
         }
@@ -336,6 +342,22 @@ private:
         results->setEquation(u"0 = (1)*x^100 + (-1)"_s);
         results->showRoots(frontend::core::listRoots(roots, 15));
         return results;
+    }
+
+    /// The picture of a hundred roots: x^100 - 1.
+    std::unique_ptr<QWidget> plotted()
+    {
+        std::vector<std::string> texts(101, "0");
+        texts.front() = "-1";
+        texts.back() = "1";
+        const auto equation =
+            frontend::core::testing::equationOf(frontend::core::CoefficientTexts::real(std::move(texts)));
+        std::vector<frontend::core::ComplexValue> roots;
+        for (int k = 0; k < 100; ++k) {
+            roots.push_back({ std::cos(k * std::numbers::pi / 50), std::sin(k * std::numbers::pi / 50) });
+        }
+        return std::make_unique<frontend::FrmRootPlot>(
+            frontend::core::solvedRoots(equation, roots, 15), fakes->services());
     }
 
     std::unique_ptr<QWidget> created()

@@ -268,6 +268,7 @@ SolveOutcome solve(const Equation &equation, std::size_t decimals, const EngineC
     const SolveResult result = WriteSolveRequest(equation, callEngine);
     outcome.fault = result.fault;
     outcome.roots = listRoots(result.roots, decimals);
+    outcome.solved = solvedRoots(equation, result.roots, decimals);
     return outcome;
 }
 

@@ -1,14 +1,14 @@
 #include "frontend/core/root_accuracy.h"
 
+#include "platform/files.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
 #include <numeric>
-#include <system_error>
 
 namespace frontend::core
 {
@@ -698,25 +698,7 @@ std::string AccuracyCsv(std::span<const Complex> roots, const AccuracyReport &re
 
 bool SaveAccuracyCsv(const std::filesystem::path &path, std::span<const Complex> roots, const AccuracyReport &report)
 {
-    std::filesystem::path partial = path;
-    partial += ".partial";
-    {
-        std::ofstream stream(partial, std::ios::binary | std::ios::trunc);
-        stream << AccuracyCsv(roots, report);
-        stream.close();
-        if (stream.fail()) {
-            std::error_code ignored;
-            std::filesystem::remove(partial, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(partial, path, error);
-    if (error) {
-        std::filesystem::remove(partial, error);
-        return false;
-    }
-    return true;
+    return platform::replaceFile(path, AccuracyCsv(roots, report), platform::FileOwner::User);
 }
 
 } // namespace frontend::core

@@ -5,6 +5,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
+#include <system_error>
 
 namespace frontend::core
 {
@@ -21,8 +23,9 @@ std::string scientific(double value)
 double parsed(const std::string &text)
 {
     double value = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    // Only a bound near the largest double rounds beyond it, which is still above the bound.
+    return result.ec == std::errc::result_out_of_range ? std::numeric_limits<double>::infinity() : value;
 }
 
 } // namespace
@@ -67,10 +70,7 @@ std::string boundText(double bound)
     // Rounded to the nearest it may have gone down: one unit of its last digit up keeps it a bound.
     if (parsed(text) < bound) {
         const double unit = std::pow(10.0, std::floor(std::log10(parsed(text))) - 1.0);
-        text = scientific(parsed(text) + unit);
-        while (parsed(text) < bound) { // the unit itself rounded
-            text = scientific(std::nextafter(parsed(text) + unit, INFINITY));
-        }
+        text = scientific(parsed(text) + unit); // a whole unit above: its own rounding cannot take it back
     }
     return text;
 }

@@ -90,6 +90,17 @@ QWidget *ResultsWindow::buildButtons(const QString &copyTip, const std::vector<Q
     return row;
 }
 
+void ResultsWindow::colourRoots(const std::vector<RootNature> &natures)
+{
+    const int rows = std::min(m_lstRoots->count(), static_cast<int>(natures.size()));
+    for (int row = 0; row < rows; ++row) {
+        const RootNature nature = natures[static_cast<std::size_t>(row)];
+        if (nature != RootNature::NotFound) {
+            m_lstRoots->item(row)->setForeground(rootColour(nature == RootNature::Complex));
+        }
+    }
+}
+
 void ResultsWindow::btnCopy_Click()
 {
     std::vector<std::string> roots;

@@ -55,6 +55,11 @@ void FrmCreateSolve::fill(int degree, const core::CreatorRoots &roots, const cor
     m_equation = equation;
     m_frmEquation->setTitle(tr("Equation Created - [Degree: ") + QString::number(degree) + QStringLiteral("]"));
     fillList(lstRoots(), roots.entries);
+    std::vector<RootNature> natures;
+    for (const core::ComplexValue &root : roots.roots) {
+        natures.push_back(root.im != 0.0 ? RootNature::Complex : RootNature::Real);
+    }
+    colourRoots(natures);
     setEquation(toQt(equation.equationText));
     fillList(m_lstEquation, equation.listEntries);
 }

@@ -42,6 +42,22 @@ Message unableToSolve()
         MessageIcon::Critical);
 }
 
+Message rootsNotSaved(const QString &path)
+{
+    return ok(tr("The roots could not be saved to the file:") + QLatin1Char('\n') + path + QLatin1Char('\n')
+            + tr("Please choose another file or folder."),
+        "Save Roots",
+        MessageIcon::Exclamation);
+}
+
+Message pictureNotSaved(const QString &path)
+{
+    return ok(tr("The picture could not be saved to the file:") + QLatin1Char('\n') + path + QLatin1Char('\n')
+            + tr("Please choose another file or folder."),
+        "Save Picture of Roots",
+        MessageIcon::Exclamation);
+}
+
 Message confirmCloseCreator()
 {
     return { lines({ "Are you sure you want to close the Equation Creator?", "The current data will be cleared." }),
@@ -201,6 +217,15 @@ platform::FileDialogRequest saveCoefficientsFile()
 platform::FileDialogRequest saveCreatedFile()
 {
     return dialog("Save Created Equation", true);
+}
+
+platform::FileDialogRequest saveRootsCsv()
+{
+    return { tr("Save Roots"),
+        tr("CSV Files") + QStringLiteral(" (*.csv);;") + tr("All Files") + QStringLiteral(" (*.*)"),
+        QStringLiteral("roots.csv"),
+        true,
+        QStringLiteral("csv") };
 }
 
 } // namespace frontend::msg

@@ -40,6 +40,7 @@ void solveEquation(
     window.setEquation(toQt(outcome.equationText));
     if (tellExchangeFault(services.messages, owner, outcome.fault)) {
         window.showRoots(outcome.roots);
+        window.showAccuracy(outcome.solved);
     }
     services.modal.run(window);
 }

@@ -21,6 +21,7 @@ void prepare(QFileDialog &dialog, const FileDialogRequest &request)
     if (!request.fileName.isEmpty()) {
         dialog.selectFile(request.fileName);
     }
+    dialog.setDefaultSuffix(request.defaultSuffix);
     // A parented dialog is centred over its owner by Qt itself.
     dialog.setWindowModality(Qt::WindowModal);
 }

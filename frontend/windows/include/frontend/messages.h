@@ -16,6 +16,10 @@ platform::Message complexCoefficients();
 
 // solving
 platform::Message unableToSolve();
+/// The roots with their accuracy could not be saved to `path`.
+platform::Message rootsNotSaved(const QString &path);
+/// The picture of the roots could not be saved to `path`.
+platform::Message pictureNotSaved(const QString &path);
 
 // equation creator
 platform::Message confirmCloseCreator();
@@ -44,5 +48,7 @@ platform::FileDialogRequest openCoefficientsFile();
 platform::FileDialogRequest openRootsFile();
 platform::FileDialogRequest saveCoefficientsFile();
 platform::FileDialogRequest saveCreatedFile();
+/// The roots with their accuracy as CSV; a name typed without a suffix gets ".csv".
+platform::FileDialogRequest saveRootsCsv();
 
 } // namespace frontend::msg

@@ -15,6 +15,7 @@ struct FileDialogRequest {
     QString filter; // Qt filter list, entries separated by ";;"
     QString fileName; // initial name (save) or directory
     bool confirmOverwrite = true; // save: ask before replacing an existing file
+    QString defaultSuffix {}; // save: added to a name typed without one, before the overwrite question
 };
 
 class FileDialogs

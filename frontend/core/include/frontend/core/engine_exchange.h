@@ -4,6 +4,7 @@
 // have served; a file that could not be consumed stays for the user to look at.
 
 #include "frontend/core/equation.h"
+#include "frontend/core/solved_roots.h"
 #include "platform/exchange_files.h"
 
 #include <cstddef>
@@ -86,6 +87,7 @@ struct SolveOutcome {
     std::string degreeText;
     std::string equationText;
     RootList roots;
+    SolvedRoots solved; // the roots as numbers with their accuracy (none after a fault)
 };
 SolveOutcome solve(const Equation &equation, std::size_t decimals, const EngineCall &callEngine);
 

@@ -76,7 +76,7 @@ inline constexpr const char *accuracyCsvHeader = "real,imaginary,error_bound,cor
 std::string AccuracyCsvRow(std::complex<double> root, const RootAccuracy &accuracy);
 /// The header and one row per root, each line ended by LF.
 std::string AccuracyCsv(std::span<const std::complex<double>> roots, const AccuracyReport &report);
-/// Writes the CSV whole or not at all (a temporary file beside the target, renamed over it); false on failure.
+/// Writes the CSV whole or not at all (any old file stays as it was on a failure); false on failure.
 bool SaveAccuracyCsv(
     const std::filesystem::path &path, std::span<const std::complex<double>> roots, const AccuracyReport &report);
 

@@ -2,6 +2,8 @@
 // What the two results windows share: the equation as one line of text, the roots as a list, Copy of
 // both through the scratch file, and Close.
 
+#include "frontend/kit/root_colours.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -42,6 +44,8 @@ protected:
     QListWidget *lstRoots() const { return m_lstRoots; }
     /// A list with the fixed-pitch font.
     static QListWidget *makeList(const char *name);
+    /// Shows each listed root in the colour of its nature (by row; rows beyond `natures` keep theirs).
+    void colourRoots(const std::vector<RootNature> &natures);
     /// Copy, any buttons of the window's own, then Close.
     QWidget *buildButtons(const QString &copyTip, const std::vector<QPushButton *> &own);
 
