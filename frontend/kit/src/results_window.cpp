@@ -51,6 +51,9 @@ ResultsWindow::ResultsWindow(platform::MessageService &messages, platform::Clipb
     m_txtEquation->setFont(fixedFont());
     m_txtEquation->setDragEnabled(true);
     m_lstRoots->setParent(this);
+    m_txtEquation->setAccessibleName(tr("Equation"));
+    m_lstRoots->setAccessibleName(tr("Roots"));
+    m_txtCopy->setAccessibleName(tr("Text copied"));
     m_txtCopy->setObjectName(QStringLiteral("txtCopy"));
     m_txtCopy->hide();
 }
