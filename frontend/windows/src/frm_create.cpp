@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace frontend
@@ -71,6 +72,7 @@ QWidget *FrmCreate::buildRootsFrame()
     m_rows =
         new ScrollingRows({ QStringLiteral("picOutRoots"), QStringLiteral("picRoots"), QStringLiteral("scrRoots") },
             viewportHeight + rowsInView * (m_rowHeight - core::templateRowHeight));
+    m_rows->bar()->setAccessibleName(tr("Roots"));
     auto *layout = new QVBoxLayout(m_frmEnterRoots);
     layout->addWidget(label(tr("Enter the real or imaginary roots of the equation to create below. If a root is a "
                                "real number then enter '0' in the imaginary part of the root."),

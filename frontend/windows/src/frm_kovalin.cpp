@@ -29,6 +29,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace frontend
@@ -152,6 +153,7 @@ QWidget *FrmKovalin::buildRealPanel()
 {
     m_realRows = new ScrollingRows(
         { QStringLiteral("picOutReal"), QStringLiteral("picCoefReal"), QStringLiteral("scrReal") }, viewportHeight);
+    m_realRows->bar()->setAccessibleName(tr("Coefficients"));
     return panelWithLabels("picReal",
         { tr("Enter the real coefficients of the equation below."),
             tr("Coefficients may be entered in either decimal (1.23), fractional (1/2.3), or "
@@ -165,6 +167,7 @@ QWidget *FrmKovalin::buildComplexPanel()
     m_complexRows = new ScrollingRows(
         { QStringLiteral("picOutComplex"), QStringLiteral("picCoefComplex"), QStringLiteral("scrComplex") },
         viewportHeight);
+    m_complexRows->bar()->setAccessibleName(tr("Coefficients"));
     return panelWithLabels("picComplex",
         { tr("Enter the complex coefficients of the equation below."),
             tr("Coefficients may be entered in either decimal (1.23), fractional (1.2/3.4), or "
