@@ -13,7 +13,8 @@ check() {
         "$bin/$program" &
     local pid=$!
     local status=0
-    /usr/bin/python3 "$here/accessible_names.py" "$program" "$@" || status=$?
+    echo "-- $program"
+    /usr/bin/python3 "$here/accessible_names.py" "$pid" "$@" || status=$?
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
     return $status
