@@ -284,7 +284,9 @@ void CubicWindowTest::onADarkPaletteTheColouredTextsStayReadable()
     dark.setColor(QPalette::ButtonText, QColor(0xfc, 0xfc, 0xfc));
     const QPalette saved = QApplication::palette();
     QApplication::setPalette(dark);
-    const auto restore = qScopeGuard([&saved] { QApplication::setPalette(saved); });
+    const auto restore = qScopeGuard([&saved] {
+        QApplication::setPalette(saved);
+    });
     WindowUnderTest<cubic::CubicWindow> ui(kBoxes);
     QVERIFY(QTest::qWaitForWindowActive(&ui.window));
     ui.solve(list({ "1", "0", "0", "-1" })); // x³ = 1: one real root, two complex

@@ -211,7 +211,8 @@ private Q_SLOTS:
         QCOMPARE(fakes->messages.shown[0].title, QStringLiteral("Coefficients File Instructions"));
         // The sample files where they are: beside the program as built.
         const QString samples = QDir(QCoreApplication::applicationDirPath()).filePath(u"Help"_s);
-        QVERIFY(fakes->messages.shown[0].text.endsWith(u"Refer to '"_s + samples + u"/Sample.txt' for a sample input file."_s));
+        QVERIFY(fakes->messages.shown[0].text.endsWith(
+            u"Refer to '"_s + samples + u"/Sample.txt' for a sample input file."_s));
         QVERIFY(fakes->messages.shown[1].text.endsWith(
             u"Refer to '"_s + samples + u"/Sample2.txt' for a sample input file."_s));
         QCOMPARE(fakes->messages.shown[1].title, QStringLiteral("Instructions for File Containing Roots"));

@@ -116,7 +116,7 @@ Message coefficientsFileInstructions()
                  "be in plain text format. The maximum degree for an equation with only real coefficients is 100. "
                  "However, if there is one or more complex coefficients, then the maximum degree of the equation is "
                  "50. Refer to '%1' for a sample input file.")
-            .arg(platform::samplePath(QStringLiteral("Sample.txt"))),
+                  .arg(platform::samplePath(QStringLiteral("Sample.txt"))),
         "Coefficients File Instructions",
         MessageIcon::Information);
 }
@@ -131,7 +131,7 @@ Message rootsFileInstructions()
                  "spaces are allowed in the file. If a root is equal to zero, then a zero must be entered on the "
                  "line. The file must be in plain text format. The maximum number of roots that can be entered is "
                  "100. Refer to '%1' for a sample input file.")
-            .arg(platform::samplePath(QStringLiteral("Sample2.txt"))),
+                  .arg(platform::samplePath(QStringLiteral("Sample2.txt"))),
         "Instructions for File Containing Roots",
         MessageIcon::Information);
 }

@@ -93,8 +93,8 @@ void markFileView(const FileView &view, const QString &path, bool marked)
     view.txtFilePath->setText(marked ? path + tr(" : Input Error in File") : path);
     QPalette palette = view.txtFileText->palette();
     const QPalette &shown = view.txtFileText->window()->palette();
-    palette.setColor(QPalette::Text,
-        marked ? textColour(TextColour::Red, shown, QPalette::Base) : shown.color(QPalette::Text));
+    palette.setColor(
+        QPalette::Text, marked ? textColour(TextColour::Red, shown, QPalette::Base) : shown.color(QPalette::Text));
     view.txtFileText->setPalette(palette);
 }
 
