@@ -2,6 +2,7 @@
 
 #include "about/messages.h"
 #include "frontend/kit/screen_fit.h"
+#include "frontend/kit/text_colours.h"
 #include "platform/message_service.h"
 #include "platform/shell.h"
 
@@ -42,6 +43,9 @@ FrmAbout::FrmAbout(platform::Shell &shell, platform::MessageService &messages, Q
             + address + QStringLiteral("</a>"),
         "lblSupport");
     support->setTextFormat(Qt::RichText);
+    QPalette linked = support->palette();
+    linked.setColor(QPalette::Link, frontend::readableColour(linked.color(QPalette::Link), linked));
+    support->setPalette(linked);
     support->setOpenExternalLinks(false);
     connect(support, &QLabel::linkActivated, this, &FrmAbout::lblSupport_Click);
 

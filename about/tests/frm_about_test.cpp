@@ -1,8 +1,10 @@
 #include "about/frm_about.h"
+#include "frontend/kit/text_colours.h"
 #include "platform/testing/fakes.h"
 #include "platform/testing/modal_watchdog.h"
 #include "platform/testing/window_test_main.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -49,6 +51,28 @@ private Q_SLOTS:
         Q_EMIT support->linkActivated(QStringLiteral("mailto:") + QLatin1String(about::supportAddress));
         QCOMPARE(
             fakes->shell.openedUrls, QStringList { QStringLiteral("mailto:") + QLatin1String(about::supportAddress) });
+    }
+
+    void theLinkReadsWellOnADarkPaletteAndKeepsItsColourOnALightOne()
+    {
+        const auto linkOf = [this](const QPalette &palette) {
+            const QPalette saved = QApplication::palette();
+            QApplication::setPalette(palette);
+            about::FrmAbout shown(fakes->shell, fakes->messages);
+            QApplication::setPalette(saved);
+            return shown.findChild<QLabel *>(QStringLiteral("lblSupport"))->palette().color(QPalette::Link);
+        };
+        QPalette light;
+        light.setColor(QPalette::Window, Qt::white);
+        light.setColor(QPalette::WindowText, Qt::black);
+        light.setColor(QPalette::Link, QColor(0x29, 0x80, 0xb9));
+        QCOMPARE(linkOf(light), QColor(0x29, 0x80, 0xb9));
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(0x24, 0x24, 0x24));
+        dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::Link, QColor(0, 0, 255)); // a theme that left the light link as it was
+        const QColor link = linkOf(dark);
+        QVERIFY2(frontend::contrastRatio(link, dark.color(QPalette::Window)) >= 4.5, qPrintable(link.name()));
     }
 
     void systemInformationStartsTheToolWhereThereIsOne()

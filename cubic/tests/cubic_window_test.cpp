@@ -1,12 +1,15 @@
 // The cubic solver's window on the offscreen platform, with recording message, clipboard and shell doubles.
 
 #include "cubic/cubic_window.h"
+#include "frontend/kit/text_colours.h"
 #include "platform/testing/window_test_main.h"
 #include "window_checks.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <memory>
@@ -52,6 +55,7 @@ private Q_SLOTS:
     void copyPutsTheLineOnTheClipboard();
     void copyReadsLinearBoxesNowButKeepsTheCubicAsSolved();
     void emailLabelOpensTheMailProgramAndReddensWhilePressed();
+    void onADarkPaletteTheColouredTextsStayReadable();
     void focusSelectsTheWholeText();
     void readyForTheUser_data();
     void readyForTheUser();
@@ -269,6 +273,36 @@ void CubicWindowTest::emailLabelOpensTheMailProgramAndReddensWhilePressed()
     QTest::mouseRelease(email, Qt::LeftButton);
     QCOMPARE(email->palette().color(QPalette::WindowText), kBlue);
     QCOMPARE(m_ui->services.shell.openedUrls, QStringList { QStringLiteral("mailto:support@kovalin.example") });
+}
+
+void CubicWindowTest::onADarkPaletteTheColouredTextsStayReadable()
+{
+    // A dark desktop theme (the colours of a common one): the window opens on it.
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x23, 0x26, 0x29));
+    dark.setColor(QPalette::WindowText, QColor(0xfc, 0xfc, 0xfc));
+    dark.setColor(QPalette::ButtonText, QColor(0xfc, 0xfc, 0xfc));
+    const QPalette saved = QApplication::palette();
+    QApplication::setPalette(dark);
+    const auto restore = qScopeGuard([&saved] {
+        QApplication::setPalette(saved);
+    });
+    WindowUnderTest<cubic::CubicWindow> ui(kBoxes);
+    QVERIFY(QTest::qWaitForWindowActive(&ui.window));
+    ui.solve(list({ "1", "0", "0", "-1" })); // x³ = 1: one real root, two complex
+    const QColor background = ui.window.palette().color(QPalette::Window);
+    const QColor blue = rowColour(ui.window, 1);
+    const QColor red = rowColour(ui.window, 2);
+    QCOMPARE(rowColour(ui.window, 3), red);
+    QVERIFY2(frontend::contrastRatio(blue, background) >= 4.5, qPrintable(blue.name()));
+    QVERIFY2(frontend::contrastRatio(red, background) >= 4.5, qPrintable(red.name()));
+    QVERIFY(blue.blue() > blue.red() && blue.blue() > blue.green()); // still blue and red, only lighter
+    QVERIFY(red.red() > red.green() && red.red() > red.blue());
+    QLabel *email = ui.label(QStringLiteral("lblEmail"));
+    QVERIFY(frontend::contrastRatio(email->palette().color(QPalette::WindowText), background) >= 4.5);
+    QTest::mousePress(email, Qt::LeftButton);
+    QVERIFY(frontend::contrastRatio(email->palette().color(QPalette::WindowText), background) >= 4.5);
+    QTest::mouseRelease(email, Qt::LeftButton);
 }
 
 void CubicWindowTest::focusSelectsTheWholeText()

@@ -32,6 +32,7 @@ void expectReady(QWidget &dialog)
     }));
     expectNoFaults(clippedTexts(&dialog));
     expectNoFaults(keyboardFaults(&dialog));
+    expectNoFaults(platform::testing::unnamedControls(&dialog));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "frontend/core/rows.h"
 #include "frontend/core/text_file.h"
 #include "frontend/frm_kovalin.h"
+#include "platform/testing/dialog_checks.h"
 #include "platform/testing/window_test_main.h"
 #include "platform/twips.h"
 #include "window_fixture.h"
@@ -15,6 +16,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <sys/stat.h>
@@ -26,6 +28,7 @@ using frontend::FrmKovalin;
 using frontend::core::Action;
 using frontend::core::CoefKind;
 using platform::Answer;
+using platform::testing::expectNoFaults;
 
 namespace
 {
@@ -156,6 +159,58 @@ private Q_SLOTS:
             QCOMPARE(item->shortcut().toString(), row[2]);
         }
         QCOMPARE(child<QMenu>(window.get(), QStringLiteral("mnuLength"))->title(), QStringLiteral("Curve &Data"));
+    }
+
+    void menuShortcutsWorkFromEveryBox()
+    {
+        // Real key presses on the focused box: a line edit claims some Ctrl keys (Ctrl+E) for its own editing.
+        launcher->offered = { Action::Solve };
+        const QList<QPair<CoefKind, QStringList>> windows { { CoefKind::Real, { u"txtCR_2"_s, u"txtCR_0"_s } },
+            { CoefKind::Complex, { u"txtCCA_1"_s, u"txtCCB_1"_s, u"txtCCB_0"_s } } };
+        for (const auto &[kind, names] : windows) {
+            open(kind, 2);
+            for (QLineEdit *each : window->findChildren<QLineEdit *>(QRegularExpression(u"^txtC"_s))) {
+                each->setText(u"1"_s);
+            }
+            for (const QString &name : names) {
+                box(name)->setFocus();
+                settle();
+                QCOMPARE(QApplication::focusWidget(), box(name));
+                expectShortcutsWork(name);
+            }
+        }
+    }
+
+    void menuShortcutsWorkFromTheFileView()
+    {
+        launcher->offered = { Action::Solve };
+        open(CoefKind::Real, 1);
+        openFile(writeFile("1\n2\n-4\n"));
+        fakes->messages.answers.clear();
+        for (const char *name : { "txtFilePath", "txtFileText" }) {
+            child<QWidget>(window.get(), QLatin1String(name))->setFocus();
+            settle();
+            QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(name));
+            const qsizetype launches = launcher->launches.size();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
+            QCOMPARE(launcher->launches.size(), launches + 1);
+            fakes->messages.answers = { Answer::No };
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);
+            QCOMPARE(fakes->messages.shown.last().title, QStringLiteral("New Equation"));
+        }
+    }
+
+    void everyBoxIsNamedForAScreenReader()
+    {
+        open(CoefKind::Real, 2);
+        expectNoFaults(platform::testing::unnamedControls(window.get()));
+        QCOMPARE(box("txtCR_2")->accessibleName(), u"Coefficient of x^2"_s);
+        QCOMPARE(box("txtCR_0")->accessibleName(), u"Coefficient of x^0"_s);
+        open(CoefKind::Complex, 3);
+        expectNoFaults(platform::testing::unnamedControls(window.get()));
+        QCOMPARE(box("txtCCA_3")->accessibleName(), u"Real part of the coefficient of x^3"_s);
+        QCOMPARE(box("txtCCB_1")->accessibleName(), u"Imaginary part of the coefficient of x^1"_s);
+        QVERIFY(!box("txtFilePath")->accessibleName().isEmpty());
     }
 
     void actionsNotYetThereAreDisabled()
@@ -318,6 +373,7 @@ private Q_SLOTS:
         click("btnSave");
         QCOMPARE(fakes->fileDialogs.saveRequests.last().title, QStringLiteral("Save Equation Coefficients"));
         QVERIFY(fakes->fileDialogs.saveRequests.last().confirmOverwrite);
+        QCOMPARE(fakes->fileDialogs.saveRequests.last().defaultSuffix, u"txt"_s); // a bare name gets ".txt"
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), QByteArray("2\tdegree of equation\r\n1\t* x^2 +\r\n-3\t* x^1 +\r\n2/1\t= 0\r\n"));
@@ -659,6 +715,29 @@ private Q_SLOTS:
     }
 
 private:
+    /// Each menu shortcut pressed on the focused box reaches its menu item.
+    void expectShortcutsWork(const QString &where)
+    {
+        const auto press = [](Qt::Key key) {
+            QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+        };
+        const qsizetype launches = launcher->launches.size();
+        press(Qt::Key_E);
+        QVERIFY2(launcher->launches.size() == launches + 1, qPrintable(u"Ctrl+E in "_s + where));
+        QCOMPARE(launcher->launches.last().first, Action::Solve);
+        for (const auto &[key, title] : { std::pair { Qt::Key_O, "Open Equation" }, { Qt::Key_N, "New Equation" } }) {
+            const qsizetype shown = fakes->messages.shown.size();
+            fakes->messages.answers = { Answer::No };
+            press(key);
+            QVERIFY2(fakes->messages.shown.size() == shown + 1, qPrintable(QLatin1String(title) + u" from "_s + where));
+            QCOMPARE(fakes->messages.shown.last().title, QLatin1String(title));
+        }
+        const qsizetype saves = fakes->fileDialogs.saveRequests.size();
+        press(Qt::Key_S);
+        QVERIFY2(fakes->fileDialogs.saveRequests.size() == saves + 1, qPrintable(u"Ctrl+S in "_s + where));
+        QCOMPARE(QApplication::focusWidget()->objectName(), where);
+    }
+
     void open(CoefKind kind, int degree)
     {
         frontend::core::startProgramEntry(*state, kind, degree, 15);

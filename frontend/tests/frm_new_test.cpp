@@ -4,6 +4,8 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -12,6 +14,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 
+using namespace Qt::StringLiterals;
 using frontend::FrmNew;
 using frontend::core::CoefKind;
 using frontend::core::FileKind;
@@ -206,8 +209,12 @@ private Q_SLOTS:
         click("btnInstructions2");
         QCOMPARE(fakes->messages.shown.size(), 2);
         QCOMPARE(fakes->messages.shown[0].title, QStringLiteral("Coefficients File Instructions"));
+        // The sample files where they are: beside the program as built.
+        const QString samples = QDir(QCoreApplication::applicationDirPath()).filePath(u"Help"_s);
         QVERIFY(fakes->messages.shown[0].text.endsWith(
-            QStringLiteral("Refer to '\\Help\\Sample.txt' for a sample input file.")));
+            u"Refer to '"_s + samples + u"/Sample.txt' for a sample input file."_s));
+        QVERIFY(fakes->messages.shown[1].text.endsWith(
+            u"Refer to '"_s + samples + u"/Sample2.txt' for a sample input file."_s));
         QCOMPARE(fakes->messages.shown[1].title, QStringLiteral("Instructions for File Containing Roots"));
         QCOMPARE(fakes->messages.shown[1].icon, MessageIcon::Information);
     }

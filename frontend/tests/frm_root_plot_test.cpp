@@ -132,7 +132,7 @@ private Q_SLOTS:
         QVERIFY(fakes->clipboard.image);
         const QImage &image = *fakes->clipboard.image;
         QCOMPARE(image.deviceIndependentSize().toSize(), view->size());
-        // The real root -2 is drawn in the real roots' colour, the fourfold one with complex members' orange.
+        // The real root -2 is drawn in the real roots' colour, the fourfold one with complex members' red.
         const QPoint real = pixelOf(-2.0) * image.devicePixelRatio();
         QCOMPARE(image.pixelColor(real).rgb(), frontend::realRootColour().rgb());
         QVERIFY(hasColourNear(image, pixelOf(1.5) * image.devicePixelRatio(), frontend::complexRootColour()));

@@ -137,6 +137,9 @@ void expectReadyForTheUser(const QStringList &boxes, const QStringList &typed)
     WindowUnderTest<Window> ui(boxes);
     QVERIFY(QTest::qWaitForWindowActive(&ui.window));
     platform::testing::expectNoFaults(platform::testing::keyboardFaults(&ui.window));
+    platform::testing::expectNoFaults(platform::testing::unnamedControls(&ui.window));
+    QCOMPARE(ui.box(boxes.front())->accessibleName(), QStringLiteral("Coefficient of x^%1").arg(boxes.size() - 1));
+    QCOMPARE(ui.box(QStringLiteral("txtX1"))->accessibleName(), QStringLiteral("Root 1"));
     ui.solve(typed);
     platform::testing::expectNoFaults(platform::testing::clippedTexts(&ui.window));
 }

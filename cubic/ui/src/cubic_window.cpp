@@ -14,13 +14,13 @@ CubicWindow::CubicWindow(
     setObjectName(QStringLiteral("frmCubic"));
     setWindowTitle(texts::WindowTitle());
     setEnterPrompt(texts::EnterPrompt());
-    addCoefficientBox(QStringLiteral("txtA"));
+    addCoefficientBox(QStringLiteral("txtA"), 3);
     addEntryLabel(QStringLiteral("lblA"), texts::XCubedPlus());
-    addCoefficientBox(QStringLiteral("txtB"));
+    addCoefficientBox(QStringLiteral("txtB"), 2);
     addEntryLabel(QStringLiteral("lblB"), texts::XSquaredPlus());
-    addCoefficientBox(QStringLiteral("txtC"));
+    addCoefficientBox(QStringLiteral("txtC"), 1);
     addEntryLabel(QStringLiteral("lblC"), texts::XPlus());
-    addCoefficientBox(QStringLiteral("txtD"));
+    addCoefficientBox(QStringLiteral("txtD"), 0);
     addEntryLabel(QStringLiteral("lblD"), texts::EqualsZero());
 }
 

@@ -1,6 +1,8 @@
 #include "cubic/solver_window.h"
 
 #include "cubic/texts.h"
+#include "frontend/kit/accessible_names.h"
+#include "frontend/kit/text_colours.h"
 #include "platform/clipboard.h"
 #include "platform/shell.h"
 
@@ -25,6 +27,9 @@ namespace cubic
 {
 namespace
 {
+
+using frontend::TextColour;
+using frontend::textColour;
 
 QFont fixedPitch()
 {
@@ -73,9 +78,6 @@ QPixmap logo()
     painter.drawPath(curve);
     return picture;
 }
-
-const QColor kBlue(0, 0, 255);
-const QColor kRed(255, 0, 0);
 
 } // namespace
 
@@ -136,6 +138,7 @@ void SolverWindow::BuildRootRows(QBoxLayout *layout, int rows)
         QLabel *indexLabel = attachSmallLabel(lblX, QStringLiteral("Label") + index, index, false);
         auto *txtX = new QLineEdit(FrmRoots);
         txtX->setObjectName(QStringLiteral("txtX") + index);
+        txtX->setAccessibleName(frontend::names::root(row + 1));
         txtX->setReadOnly(true);
         txtX->setFocusPolicy(Qt::ClickFocus);
         txtX->setFont(fixedPitch());
@@ -191,17 +194,18 @@ void SolverWindow::BuildAboutFrame(QBoxLayout *layout)
     m_lblEmail->setObjectName(QStringLiteral("lblEmail"));
     m_lblEmail->setToolTip(texts::EmailTip());
     m_lblEmail->setCursor(Qt::PointingHandCursor);
-    setTextColour(m_lblEmail, kBlue);
+    setTextColour(m_lblEmail, textColour(TextColour::Blue, palette()));
     m_lblEmail->installEventFilter(this);
     lines->addWidget(m_lblEmail);
     row->addLayout(lines, 1);
     layout->addWidget(frmAbout);
 }
 
-QLineEdit *SolverWindow::addCoefficientBox(const QString &name)
+QLineEdit *SolverWindow::addCoefficientBox(const QString &name, int power)
 {
     auto *box = new QLineEdit(m_entryRow->parentWidget());
     box->setObjectName(name);
+    box->setAccessibleName(frontend::names::coefficient(power));
     box->setFont(fixedPitch());
     box->installEventFilter(this);
     m_entryRow->addWidget(box);
@@ -316,12 +320,12 @@ void SolverWindow::lblEmail_Click()
 
 void SolverWindow::lblEmail_MouseDown()
 {
-    setTextColour(m_lblEmail, kRed);
+    setTextColour(m_lblEmail, textColour(TextColour::Red, palette()));
 }
 
 void SolverWindow::lblEmail_MouseUp()
 {
-    setTextColour(m_lblEmail, kBlue);
+    setTextColour(m_lblEmail, textColour(TextColour::Blue, palette()));
 }
 
 void SolverWindow::ShowRoots(const Display &display)
@@ -365,8 +369,8 @@ void SolverWindow::ClearRoots()
 
 void SolverWindow::PaintRow(int row, RowColour colour)
 {
-    const QColor shown = colour == RowColour::Blue ? kBlue
-        : colour == RowColour::Red                 ? kRed
+    const QColor shown = colour == RowColour::Blue ? textColour(TextColour::Blue, palette())
+        : colour == RowColour::Red                 ? textColour(TextColour::Red, palette())
                                                    : palette().color(QPalette::ButtonText);
     for (QLabel *label : m_rootLabels[row]) {
         setTextColour(label, shown);

@@ -1,8 +1,10 @@
 #include "frontend/kit/dialog_parts.h"
 
+#include "frontend/kit/accessible_names.h"
 #include "frontend/kit/feedback.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -49,6 +51,13 @@ QLabel *caption(const QString &text, const char *name)
     return out;
 }
 
+QLabel *captionFor(const QString &text, const char *name, QWidget *control)
+{
+    QLabel *out = caption(text, name);
+    names::nameAfter(control, out);
+    return out;
+}
+
 QPushButton *button(const QString &text, const char *name, const QString &tip)
 {
     auto *out = new QPushButton(text);
@@ -56,6 +65,14 @@ QPushButton *button(const QString &text, const char *name, const QString &tip)
     out->setAutoDefault(false);
     out->setToolTip(tip);
     return out;
+}
+
+void setMainAction(QDialog *dialog, const char *name)
+{
+    for (QPushButton *each : dialog->findChildren<QPushButton *>()) {
+        each->setAutoDefault(true);
+    }
+    dialog->findChild<QPushButton *>(QLatin1String(name))->setDefault(true);
 }
 
 QGroupBox *frame(const QString &title, const char *name)

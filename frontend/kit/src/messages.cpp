@@ -193,4 +193,9 @@ QString textFileFilter()
 #endif
 }
 
+platform::FileDialogRequest saveTextFile(const QString &title)
+{
+    return { title, textFileFilter(), QString(), true, QStringLiteral("txt") };
+}
+
 } // namespace frontend::msg

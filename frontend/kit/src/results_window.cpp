@@ -51,6 +51,9 @@ ResultsWindow::ResultsWindow(platform::MessageService &messages, platform::Clipb
     m_txtEquation->setFont(fixedFont());
     m_txtEquation->setDragEnabled(true);
     m_lstRoots->setParent(this);
+    m_txtEquation->setAccessibleName(tr("Equation"));
+    m_lstRoots->setAccessibleName(tr("Roots"));
+    m_txtCopy->setAccessibleName(tr("Text copied"));
     m_txtCopy->setObjectName(QStringLiteral("txtCopy"));
     m_txtCopy->hide();
 }
@@ -96,7 +99,7 @@ void ResultsWindow::colourRoots(const std::vector<RootNature> &natures)
     for (int row = 0; row < rows; ++row) {
         const RootNature nature = natures[static_cast<std::size_t>(row)];
         if (nature != RootNature::NotFound) {
-            m_lstRoots->item(row)->setForeground(rootColour(nature == RootNature::Complex));
+            m_lstRoots->item(row)->setForeground(rootColour(nature == RootNature::Complex, m_lstRoots->palette()));
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include "frontend/core/rows.h"
 #include "frontend/frm_create_solve.h"
+#include "frontend/kit/accessible_names.h"
 #include "frontend/kit/feedback.h"
 #include "frontend/kit/qt_text.h"
 #include "frontend/kit/screen_fit.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace frontend
@@ -70,6 +72,7 @@ QWidget *FrmCreate::buildRootsFrame()
     m_rows =
         new ScrollingRows({ QStringLiteral("picOutRoots"), QStringLiteral("picRoots"), QStringLiteral("scrRoots") },
             viewportHeight + rowsInView * (m_rowHeight - core::templateRowHeight));
+    m_rows->bar()->setAccessibleName(tr("Roots"));
     auto *layout = new QVBoxLayout(m_frmEnterRoots);
     layout->addWidget(label(tr("Enter the real or imaginary roots of the equation to create below. If a root is a "
                                "real number then enter '0' in the imaginary part of the root."),
@@ -153,8 +156,10 @@ void FrmCreate::LoadRoots(int count)
         addRowLabel(panel, indexedName("lblNumRoot", k), QString::number(k) + QLatin1Char(':'), numberLeft, labelTop);
         addRowLabel(panel, indexedName("lblP", k), QStringLiteral("("), openLeft, labelTop);
         m_txtCRA.push_back(addRowBox(panel, indexedName("txtCRA", k), realLeft, top, boxWidth, m_rowHeight));
+        m_txtCRA.back()->setAccessibleName(names::rootRealPart(k));
         addRowLabel(panel, indexedName("lblPlus", k), QStringLiteral(" + "), plusLeft, labelTop);
         m_txtCRB.push_back(addRowBox(panel, indexedName("txtCRB", k), imaginaryLeft, top, boxWidth, m_rowHeight));
+        m_txtCRB.back()->setAccessibleName(names::rootImaginaryPart(k));
         addRowLabel(panel, indexedName("lblI", k), QStringLiteral("i)"), closeLeft, labelTop);
         m_rows->followFocus(m_txtCRA.back());
         m_rows->followFocus(m_txtCRB.back());

@@ -26,6 +26,7 @@ FrmCreateSolve::FrmCreateSolve(platform::Services services, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmCreateSolve"));
     setWindowTitle(tr("Kovalin - Equation Creator - [Created]"));
+    m_lstEquation->setAccessibleName(tr("Coefficients of the equation"));
     auto *frmSolved = new QGroupBox(tr("Roots of Equation"));
     frmSolved->setObjectName(QStringLiteral("frmSolved"));
     auto *roots = new QVBoxLayout(frmSolved);

@@ -4,8 +4,10 @@
 #include "frontend/core/rows.h"
 #include "frontend/core/text_file.h"
 #include "frontend/frm_icon.h"
+#include "frontend/kit/accessible_names.h"
 #include "frontend/kit/action_launcher.h"
 #include "frontend/kit/feedback.h"
+#include "frontend/kit/menu_shortcuts.h"
 #include "frontend/kit/qt_text.h"
 #include "frontend/kit/screen_fit.h"
 #include "frontend/kit/scrolling_rows.h"
@@ -27,6 +29,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace frontend
@@ -80,6 +83,7 @@ FrmKovalin::FrmKovalin(core::KovalinState &state, platform::Services services, A
     setObjectName(QStringLiteral("frmKovalin"));
     setWindowTitle(tr("Kovalin - Equation Solver - [Coefficients]"));
     buildMenus();
+    new MenuShortcuts(this);
     auto *central = new QWidget;
     auto *layout = new QVBoxLayout(central);
     layout->addWidget(new WindowBody(buildEntry()), 1);
@@ -149,6 +153,7 @@ QWidget *FrmKovalin::buildRealPanel()
 {
     m_realRows = new ScrollingRows(
         { QStringLiteral("picOutReal"), QStringLiteral("picCoefReal"), QStringLiteral("scrReal") }, viewportHeight);
+    m_realRows->bar()->setAccessibleName(tr("Coefficients"));
     return panelWithLabels("picReal",
         { tr("Enter the real coefficients of the equation below."),
             tr("Coefficients may be entered in either decimal (1.23), fractional (1/2.3), or "
@@ -162,6 +167,7 @@ QWidget *FrmKovalin::buildComplexPanel()
     m_complexRows = new ScrollingRows(
         { QStringLiteral("picOutComplex"), QStringLiteral("picCoefComplex"), QStringLiteral("scrComplex") },
         viewportHeight);
+    m_complexRows->bar()->setAccessibleName(tr("Coefficients"));
     return panelWithLabels("picComplex",
         { tr("Enter the complex coefficients of the equation below."),
             tr("Coefficients may be entered in either decimal (1.23), fractional (1.2/3.4), or "
@@ -248,6 +254,7 @@ void FrmKovalin::LoadReal(int degree)
     for (int i = degree; i >= 0; --i) {
         const auto at = static_cast<std::size_t>(i);
         m_txtCR[at] = addBox(panel, indexedName("txtCR", i), boxLeft, rows.boxTops[at], realBoxWidth);
+        m_txtCR[at]->setAccessibleName(names::coefficient(i));
         addRowLabel(panel, indexedName("lblXR", i), powerLabel(i), boxLeft + realBoxWidth + 120, rows.labelTops[at]);
         m_realRows->followFocus(m_txtCR[at]);
     }
@@ -267,8 +274,10 @@ void FrmKovalin::LoadComplex(int degree)
         const int labelTop = rows.labelTops[at];
         addRowLabel(panel, indexedName("lblP", i), QStringLiteral("("), 0, labelTop);
         m_txtCCA[at] = addBox(panel, indexedName("txtCCA", i), boxLeft, top, complexBoxWidth);
+        m_txtCCA[at]->setAccessibleName(names::coefficientRealPart(i));
         addRowLabel(panel, indexedName("lblPlus", i), QStringLiteral(" + "), boxLeft + complexBoxWidth + 90, labelTop);
         m_txtCCB[at] = addBox(panel, indexedName("txtCCB", i), imaginaryLeft, top, complexBoxWidth);
+        m_txtCCB[at]->setAccessibleName(names::coefficientImaginaryPart(i));
         addRowLabel(
             panel, indexedName("lblI", i), QStringLiteral("i)"), imaginaryLeft + complexBoxWidth + 30, labelTop);
         addRowLabel(panel, indexedName("lblXC", i), powerLabel(i), imaginaryLeft + complexBoxWidth + 330, labelTop);

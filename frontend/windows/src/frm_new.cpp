@@ -2,6 +2,7 @@
 
 #include "frontend/core/text_file.h"
 #include "frontend/creator_request.h"
+#include "frontend/kit/accessible_names.h"
 #include "frontend/kit/action_launcher.h"
 #include "frontend/kit/feedback.h"
 #include "frontend/kit/qt_text.h"
@@ -104,7 +105,9 @@ QWidget *FrmNew::buildProgramPanel()
     grid->addWidget(caption(tr("(maximum degree is 100)"), "lblMax_0"), 0, 2);
     grid->addWidget(m_optComplex, 1, 1);
     grid->addWidget(caption(tr("(maximum degree is 50)"), "lblMax_1"), 1, 2);
-    grid->addWidget(caption(tr("Degree of equation:"), "lblDegree"), 2, 0);
+    QLabel *degree = caption(tr("Degree of equation:"), "lblDegree");
+    names::nameAfter(m_cboDegree, degree);
+    grid->addWidget(degree, 2, 0);
     grid->addWidget(m_cboDegree, 2, 1);
     return m_picProgram;
 }
@@ -155,7 +158,9 @@ QWidget *FrmNew::buildButtons()
     connect(ok, &QPushButton::clicked, this, &FrmNew::btnOK_Click);
     connect(exit, &QPushButton::clicked, this, &FrmNew::btnExit_Click);
     auto *grid = new QGridLayout(frame);
-    grid->addWidget(caption(tr("Precision of solutions:"), "lblPrecision"), 0, 0);
+    QLabel *precision = caption(tr("Precision of solutions:"), "lblPrecision");
+    names::nameAfter(m_lstPrecision, precision);
+    grid->addWidget(precision, 0, 0);
     grid->addWidget(caption(tr("(f.p. accuracy)"), "lblPrecision2"), 1, 0);
     grid->addWidget(m_lstPrecision, 0, 1, 2, 1);
     grid->addWidget(ok, 0, 2);

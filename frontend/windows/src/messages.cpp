@@ -1,6 +1,7 @@
 #include "frontend/messages.h"
 
 #include "frontend/kit/messages.h"
+#include "platform/dialog_folders.h"
 
 namespace frontend::msg
 {
@@ -130,7 +131,8 @@ Message coefficientsFileInstructions()
                  "file. If a coefficient is equal to zero, then a zero must be entered on the line. The file must "
                  "be in plain text format. The maximum degree for an equation with only real coefficients is 100. "
                  "However, if there is one or more complex coefficients, then the maximum degree of the equation is "
-                 "50. Refer to '\\Help\\Sample.txt' for a sample input file."),
+                 "50. Refer to '%1' for a sample input file.")
+                  .arg(platform::samplePath(QStringLiteral("Sample.txt"))),
         "Coefficients File Instructions",
         MessageIcon::Information);
 }
@@ -144,7 +146,8 @@ Message rootsFileInstructions()
                  "complex number, on the line first enter its real part, a comma, and then its imaginary part. No "
                  "spaces are allowed in the file. If a root is equal to zero, then a zero must be entered on the "
                  "line. The file must be in plain text format. The maximum number of roots that can be entered is "
-                 "100. Refer to '\\Help\\Sample2.txt' for a sample input file."),
+                 "100. Refer to '%1' for a sample input file.")
+                  .arg(platform::samplePath(QStringLiteral("Sample2.txt"))),
         "Instructions for File Containing Roots",
         MessageIcon::Information);
 }
@@ -192,31 +195,31 @@ Message leadingCoefficientZero()
 namespace
 {
 
-platform::FileDialogRequest dialog(const char *title, bool confirmOverwrite)
+platform::FileDialogRequest openDialog(const char *title)
 {
-    return { tr(title), textFileFilter(), QString(), confirmOverwrite };
+    return { tr(title), textFileFilter(), QString(), false, QString() };
 }
 
 } // namespace
 
 platform::FileDialogRequest openCoefficientsFile()
 {
-    return dialog("Open File Containing Coefficients For Input", false);
+    return openDialog("Open File Containing Coefficients For Input");
 }
 
 platform::FileDialogRequest openRootsFile()
 {
-    return dialog("Open File Containing Roots For Input", false);
+    return openDialog("Open File Containing Roots For Input");
 }
 
 platform::FileDialogRequest saveCoefficientsFile()
 {
-    return dialog("Save Equation Coefficients", true);
+    return saveTextFile(tr("Save Equation Coefficients"));
 }
 
 platform::FileDialogRequest saveCreatedFile()
 {
-    return dialog("Save Created Equation", true);
+    return saveTextFile(tr("Save Created Equation"));
 }
 
 platform::FileDialogRequest saveRootsCsv()

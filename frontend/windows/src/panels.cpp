@@ -1,7 +1,9 @@
 #include "frontend/panels.h"
 
+#include "frontend/kit/accessible_names.h"
 #include "frontend/kit/feedback.h"
 #include "frontend/kit/messages.h"
+#include "frontend/kit/text_colours.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -64,7 +66,9 @@ FileChooser buildFileChooser(const FileChooserNames &names, const QString &promp
     auto *grid = new QGridLayout(out.panel);
     grid->addWidget(label(prompt, names.prompt), 0, 0, 1, 3);
     grid->addWidget(out.open, 1, 0);
-    grid->addWidget(caption(tr("Selected file:"), names.selected), 1, 1);
+    QLabel *selected = caption(tr("Selected file:"), names.selected);
+    frontend::names::nameAfter(out.path, selected);
+    grid->addWidget(selected, 1, 1);
     grid->addWidget(out.path, 1, 2);
     grid->addWidget(out.instructions, 2, 0);
     return out;
@@ -75,8 +79,10 @@ FileView buildFileView()
     FileView view { new QLineEdit, new QPlainTextEdit };
     view.txtFilePath->setObjectName(QStringLiteral("txtFilePath"));
     view.txtFilePath->setReadOnly(true);
+    view.txtFilePath->setAccessibleName(tr("Path of the file"));
     view.txtFileText->setObjectName(QStringLiteral("txtFileText"));
     view.txtFileText->setReadOnly(true);
+    view.txtFileText->setAccessibleName(tr("Contents of the file"));
     view.txtFileText->setFont(fixedFont());
     view.txtFileText->setLineWrapMode(QPlainTextEdit::NoWrap);
     return view;
@@ -86,8 +92,9 @@ void markFileView(const FileView &view, const QString &path, bool marked)
 {
     view.txtFilePath->setText(marked ? path + tr(" : Input Error in File") : path);
     QPalette palette = view.txtFileText->palette();
+    const QPalette &shown = view.txtFileText->window()->palette();
     palette.setColor(
-        QPalette::Text, marked ? QColor(Qt::red) : view.txtFileText->window()->palette().color(QPalette::Text));
+        QPalette::Text, marked ? textColour(TextColour::Red, shown, QPalette::Base) : shown.color(QPalette::Text));
     view.txtFileText->setPalette(palette);
 }
 
@@ -101,6 +108,8 @@ RootsProgramPanel buildRootsProgramPanel(const char *panelName, const QString &i
     out.txtLeadingA->setObjectName(QStringLiteral("txtLeadingA"));
     out.txtLeadingB = new QLineEdit(QStringLiteral("0"));
     out.txtLeadingB->setObjectName(QStringLiteral("txtLeadingB"));
+    out.txtLeadingA->setAccessibleName(tr("Real part of the leading coefficient"));
+    out.txtLeadingB->setAccessibleName(tr("Imaginary part of the leading coefficient"));
     makeNumberBox(out.txtLeadingA);
     makeNumberBox(out.txtLeadingB);
     auto *leading = new QHBoxLayout;
@@ -114,7 +123,9 @@ RootsProgramPanel buildRootsProgramPanel(const char *panelName, const QString &i
     if (!intro.isEmpty()) {
         grid->addWidget(label(intro, introName), row++, 0, 1, 2);
     }
-    grid->addWidget(caption(tr("Number of roots to enter:"), "lblCreateNew_0"), row, 0);
+    QLabel *count = caption(tr("Number of roots to enter:"), "lblCreateNew_0");
+    frontend::names::nameAfter(out.cboNumRoots, count);
+    grid->addWidget(count, row, 0);
     grid->addWidget(out.cboNumRoots, row++, 1);
     grid->addWidget(caption(tr("Leading coefficient:"), "lblCreateNew_1"), row, 0);
     grid->addLayout(leading, row++, 1);

@@ -223,6 +223,32 @@ void addFontSizeRows()
     QTest::newRow("font one and a half times as large") << largePointSize;
 }
 
+QStringList unnamedControls(const QWidget *window)
+{
+    const auto isNamedKind = [](const QWidget *control) {
+        if (qobject_cast<const QLineEdit *>(control)) {
+            // The text part of a drop-down list or spin box is named with it.
+            const QWidget *parent = control->parentWidget();
+            return !qobject_cast<const QComboBox *>(parent) && !qobject_cast<const QAbstractSpinBox *>(parent);
+        }
+        if (qobject_cast<const QAbstractSlider *>(control)) {
+            return !control->objectName().isEmpty(); // not the bars a scroll area brings along
+        }
+        if (control->inherits("QAbstractItemView") || control->inherits("QPlainTextEdit")
+            || control->inherits("QTextEdit")) {
+            return true;
+        }
+        return qobject_cast<const QComboBox *>(control) || qobject_cast<const QAbstractSpinBox *>(control);
+    };
+    QStringList unnamed;
+    for (const QWidget *control : window->findChildren<QWidget *>()) {
+        if (isNamedKind(control) && control->accessibleName().trimmed().isEmpty()) {
+            unnamed.append(describe(control) + QStringLiteral(": no accessible name"));
+        }
+    }
+    return unnamed;
+}
+
 QString describe(const QWidget *control)
 {
     if (!control->objectName().isEmpty()) {

@@ -15,16 +15,16 @@ QuarticWindow::QuarticWindow(
     setObjectName(QStringLiteral("frmQuartic"));
     setWindowTitle(texts::WindowTitle());
     setEnterPrompt(texts::EnterPrompt());
-    addCoefficientBox(QStringLiteral("txtA"));
+    addCoefficientBox(QStringLiteral("txtA"), 4);
     QLabel *lblA = addEntryLabel(QStringLiteral("lblA"), texts::XPlusAroundExponent());
     attachSmallLabel(lblA, QStringLiteral("lbl4"), texts::Exponent(), true);
-    addCoefficientBox(QStringLiteral("txtB"));
+    addCoefficientBox(QStringLiteral("txtB"), 3);
     addEntryLabel(QStringLiteral("lblB"), cubic::texts::XCubedPlus());
-    addCoefficientBox(QStringLiteral("txtC"));
+    addCoefficientBox(QStringLiteral("txtC"), 2);
     addEntryLabel(QStringLiteral("lblC"), cubic::texts::XSquaredPlus());
-    addCoefficientBox(QStringLiteral("txtD"));
+    addCoefficientBox(QStringLiteral("txtD"), 1);
     addEntryLabel(QStringLiteral("lblD"), cubic::texts::XPlus());
-    addCoefficientBox(QStringLiteral("txtE"));
+    addCoefficientBox(QStringLiteral("txtE"), 0);
     addEntryLabel(QStringLiteral("lblE"), cubic::texts::EqualsZero());
 }
 

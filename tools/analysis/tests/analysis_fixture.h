@@ -96,6 +96,33 @@ Shown pressAndLook(platform::testing::FakeModalRunner &modal,
     return shown;
 }
 
+/// Presses Return in `box` of `window` (the focus there first); `look` notes what the modal window the main
+/// action opened showed.
+template <typename Shown>
+Shown returnAndLook(platform::testing::FakeModalRunner &modal,
+    const QWidget *window,
+    const char *box,
+    const std::function<Shown(QDialog &)> &look)
+{
+    Shown shown;
+    modal.onRun = [&](QDialog &opened) {
+        shown = look(opened);
+    };
+    QLineEdit *focused = analysis_test::box(window, box);
+    focused->setFocus();
+    QTest::keyClick(focused, Qt::Key_Return);
+    return shown;
+}
+
+/// Escape, pressed wherever the focus is, cancels the dialog.
+inline void expectEscapeCancels(QDialog &dialog)
+{
+    QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == &dialog);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+}
+
 /// Columns of a table of refusals of two boxes: their texts, the messages in order, whether the last one has
 /// the critical icon (else the exclamation) and the box to correct.
 inline void refusalColumns()
@@ -151,6 +178,7 @@ inline void expectReadyForTheUser(QWidget &window)
     QVERIFY(activate(window));
     expectWhole(&window);
     expectNaturalKeyboard(&window);
+    expectNoFaults(platform::testing::unnamedControls(&window));
 }
 
 /// The common input-error text with its own first line.

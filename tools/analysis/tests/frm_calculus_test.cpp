@@ -151,6 +151,15 @@ private Q_SLOTS:
         QVERIFY(!calculate().pointFrame);
     }
 
+    void returnCalculatesAndEscapeCancels()
+    {
+        open({ "5", "-1", "0", "2" });
+        box(window.get(), "txtDiff")->setText(u"0"_s);
+        QCOMPARE(returnAndLook<Shown>(fakes->modal, window.get(), "txtDiff", look).pointValue, u"-1"_s);
+        QVERIFY(window->isVisible());
+        expectEscapeCancels(*window);
+    }
+
     void derivativeOfALineSavesDegreeZero()
     {
         open({ "1", "3" });

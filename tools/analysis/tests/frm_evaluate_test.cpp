@@ -59,6 +59,17 @@ private Q_SLOTS:
         QCOMPARE(fakes->clipboard.text, QStringLiteral("(1.5) = (2)*(1.5)^2 + (0)*(1.5)^1 + (-3)"));
     }
 
+    void returnEvaluatesAndEscapeCancels()
+    {
+        open({ "-3", "0", "2" });
+        type("1.5", "0");
+        box(window.get(), "txtXB")->setFocus();
+        QTest::keyClick(box(window.get(), "txtXB"), Qt::Key_Return);
+        QCOMPARE(text(window.get(), "txtEvaluateA"), QStringLiteral("1.5"));
+        QVERIFY(window->isVisible());
+        expectEscapeCancels(*window);
+    }
+
     void complexXAndComplexCoefficients()
     {
         open({ "1", "0", "1" });

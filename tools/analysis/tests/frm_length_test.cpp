@@ -83,6 +83,15 @@ private Q_SLOTS:
         QCOMPARE(child<QPushButton>(window.get(), u"btnCancel"_s)->text(), u"Close"_s);
     }
 
+    void returnCalculatesAndEscapeCancels()
+    {
+        open({ "1", "2" });
+        type("0", "3");
+        QCOMPARE(returnAndLook<Shown>(fakes->modal, window.get(), "txtX2", look).length, u"6.70820393249937"_s);
+        QVERIFY(window->isVisible());
+        expectEscapeCancels(*window);
+    }
+
     void aParabolaIsMeasuredByTheEngine()
     {
         open({ "0", "0", "1" });

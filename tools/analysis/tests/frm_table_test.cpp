@@ -111,6 +111,15 @@ private Q_SLOTS:
         QCOMPARE(child<QPushButton>(window.get(), u"btnCancel"_s)->text(), u"Close"_s);
     }
 
+    void returnCreatesAndEscapeCancels()
+    {
+        open({ "0", "0", "1" });
+        type({ { "txtOneFirst", "1" }, { "txtOneLast", "3" } });
+        QCOMPARE(returnAndLook<Shown>(fakes->modal, window.get(), "txtOneLast", look).rows.last(), u"3\t9"_s);
+        QVERIFY(window->isVisible());
+        expectEscapeCancels(*window);
+    }
+
     void userRunsEndOnTheirLastValue()
     {
         open({ "0", "1" });

@@ -137,6 +137,8 @@ private Q_SLOTS:
         QVERIFY(showActive(dialog.get()));
         expectNoFaults(platform::testing::clippedTexts(dialog.get()));
         expectNoFaults(platform::testing::keyboardFaults(dialog.get()));
+        expectNoFaults(platform::testing::unnamedControls(dialog.get()));
+        QCOMPARE(box("txtXMin")->accessibleName(), QStringLiteral("Minimum 'x' value"));
         QVERIFY(box("txtXMin")->hasFocus());
     }
 
@@ -249,6 +251,31 @@ private Q_SLOTS:
         QCOMPARE(graph.remembered.xMin, std::string("-1/3"));
         QCOMPARE(graph.remembered.tickFreq, std::string("nonsense"));
         QVERIFY(graph.GraphRemembered && !graph.GraphZoomed);
+    }
+
+    void returnGraphsFromEveryControlAndEscapeCancels()
+    {
+        QVERIFY(showActive(dialog.get()));
+        for (const char *name : { "txtXMin", "txtYMax", "txtTickFreq", "chkTick", "ScrPercent" }) {
+            open(OfferedParameters(state->graph));
+            QVERIFY(showActive(dialog.get()));
+            auto *control = child<QWidget>(dialog.get(), QLatin1String(name));
+            control->setFocus();
+            QTest::keyClick(control, Qt::Key_Return);
+            QVERIFY2(dialog->result() == QDialog::Accepted && !dialog->isVisible(), name);
+        }
+        open(OfferedParameters(state->graph));
+        QVERIFY(showActive(dialog.get()));
+        child<QPushButton>(dialog.get(), QStringLiteral("btnCancel"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // Return presses the focused button
+        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+        open(OfferedParameters(state->graph));
+        QVERIFY(showActive(dialog.get()));
+        box("txtXMax")->setText(QStringLiteral("-200"));
+        QTest::keyClick(box("txtXMin"), Qt::Key_Escape);
+        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(state->graph.remembered.xMax, std::string("100")); // nothing stored
     }
 
     void cancelStoresNothing()

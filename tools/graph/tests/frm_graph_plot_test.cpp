@@ -105,6 +105,7 @@ private Q_SLOTS:
         QVERIFY(showActive(plot.get())); // at the size it opens with
         platform::testing::expectNoFaults(platform::testing::clippedTexts(plot.get()));
         platform::testing::expectNoFaults(platform::testing::keyboardFaults(plot.get()));
+        platform::testing::expectNoFaults(platform::testing::unnamedControls(plot.get()));
     }
 
     void thePictureKeepsItsMarginsAndTheWindowItsMinimum()

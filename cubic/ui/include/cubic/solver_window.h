@@ -42,7 +42,8 @@ protected:
         int rootRows,
         QWidget *parent);
 
-    QLineEdit *addCoefficientBox(const QString &name);
+    /// The box of the coefficient of x^`power`.
+    QLineEdit *addCoefficientBox(const QString &name, int power);
     QLabel *addEntryLabel(const QString &name, const QString &text);
     void setEnterPrompt(const QString &text);
     /// A small label (an exponent or an index) set over the blank after the first letter of `host`.

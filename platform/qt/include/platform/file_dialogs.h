@@ -1,6 +1,8 @@
 #pragma once
 // Common open and save dialogs, centred over their owner; a seam so tests answer them from a script.
 
+#include "platform/dialog_folders.h"
+
 #include <QString>
 
 #include <optional>
@@ -15,7 +17,7 @@ struct FileDialogRequest {
     QString filter; // Qt filter list, entries separated by ";;"
     QString fileName; // initial name (save) or directory
     bool confirmOverwrite = true; // save: ask before replacing an existing file
-    QString defaultSuffix {}; // save: added to a name typed without one, before the overwrite question
+    QString defaultSuffix; // save: added to a name typed without a suffix while the first filter is chosen
 };
 
 class FileDialogs
@@ -28,12 +30,23 @@ public:
     virtual std::optional<QString> saveFile(QWidget *owner, const FileDialogRequest &request) = 0;
 };
 
-/// QFileDialog, shown as a window-modal sheet centred over the owner.
+/// `path` as a save dialog gives it back: with the request's default suffix when its name has no suffix of its
+/// own and `chosenFilter` is the request's first filter.
+QString withDefaultSuffix(const QString &path, const QString &chosenFilter, const FileDialogRequest &request);
+
+/// QFileDialog, shown as a window-modal sheet centred over the owner, starting in the folders of `folders`.
 class QtFileDialogs final : public FileDialogs
 {
 public:
+    explicit QtFileDialogs(DialogFolders folders = DialogFolders(samplesFolder()));
+
     std::optional<QString> openFile(QWidget *owner, const FileDialogRequest &request) override;
     std::optional<QString> saveFile(QWidget *owner, const FileDialogRequest &request) override;
+
+private:
+    std::optional<QString> remember(const std::optional<QString> &chosen);
+
+    DialogFolders m_folders;
 };
 
 } // namespace platform

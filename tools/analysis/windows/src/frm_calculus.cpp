@@ -1,6 +1,7 @@
 #include "tools/analysis/frm_calculus.h"
 
 #include "frontend/core/text_file.h"
+#include "frontend/kit/accessible_names.h"
 #include "frontend/kit/dialog_parts.h"
 #include "frontend/kit/feedback.h"
 #include "frontend/kit/messages.h"
@@ -69,7 +70,9 @@ QWidget *CalculusResultWindow::buildTop(const Names &names)
     QGroupBox *group = frontend::frame(names.topFrame, "frmCalcLength");
     auto *layout = new QVBoxLayout(group);
     m_txtFunction = frontend::display("txtFunction", true);
-    layout->addLayout(frontend::row({ frontend::caption(tr("Original function:"), "lblFunction"), m_txtFunction }));
+    QLabel *function = frontend::caption(tr("Original function:"), "lblFunction");
+    frontend::names::nameAfter(m_txtFunction, function);
+    layout->addLayout(frontend::row({ function, m_txtFunction }));
     auto *points = new QHBoxLayout;
     m_pointRow = points;
     layout->addLayout(points);
@@ -81,7 +84,9 @@ QWidget *CalculusResultWindow::buildPoint(const Names &names)
     m_pointFrame = frontend::frame(names.pointFrameTitle, names.pointFrame);
     m_pointValue = frontend::display(names.pointValue);
     auto *layout = new QVBoxLayout(m_pointFrame);
-    layout->addLayout(frontend::row({ frontend::caption(names.pointCaption, "lblPoint"), m_pointValue }));
+    QLabel *point = frontend::caption(names.pointCaption, "lblPoint");
+    frontend::names::nameAfter(m_pointValue, point);
+    layout->addLayout(frontend::row({ point, m_pointValue }));
     return m_pointFrame;
 }
 
@@ -94,6 +99,8 @@ QWidget *CalculusResultWindow::buildResult(const Names &names)
     m_list = new QListWidget;
     m_list->setObjectName(QLatin1String(names.list));
     m_list->setFont(frontend::fixedFont());
+    m_line->setAccessibleName(names.resultFrame);
+    m_list->setAccessibleName(tr("Terms of the %1").arg(names.resultFrame));
     layout->addWidget(m_line);
     layout->addWidget(m_list, 1);
     return group;
@@ -177,7 +184,9 @@ FrmCalculusD::FrmCalculusD(platform::Services services, QWidget *parent)
         parent)
 {
     m_txtX = frontend::display("txtX");
-    pointRow()->addWidget(frontend::caption(tr("x = "), "lblX"));
+    QLabel *x = frontend::caption(tr("x = "), "lblX");
+    frontend::names::nameAfter(m_txtX, x);
+    pointRow()->addWidget(x);
     pointRow()->addWidget(m_txtX);
 }
 
@@ -206,9 +215,13 @@ FrmCalculusI::FrmCalculusI(platform::Services services, QWidget *parent)
 {
     m_txtX1 = frontend::display("txtX1");
     m_txtX2 = frontend::display("txtX2");
-    pointRow()->addWidget(frontend::caption(tr("x1 = "), "lblX1"));
+    QLabel *x1 = frontend::caption(tr("x1 = "), "lblX1");
+    QLabel *x2 = frontend::caption(tr("x2 = "), "lblX2");
+    frontend::names::nameAfter(m_txtX1, x1);
+    frontend::names::nameAfter(m_txtX2, x2);
+    pointRow()->addWidget(x1);
     pointRow()->addWidget(m_txtX1);
-    pointRow()->addWidget(frontend::caption(tr("x2 = "), "lblX2"));
+    pointRow()->addWidget(x2);
     pointRow()->addWidget(m_txtX2);
 }
 
@@ -230,6 +243,7 @@ FrmCalculusNew::FrmCalculusNew(
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(buildChoice());
     layout->addLayout(buildButtons());
+    frontend::setMainAction(this, "btnCalculate");
     optDiff_Click();
     m_txtDiff->setFocus();
 }
@@ -241,7 +255,9 @@ QWidget *FrmCalculusNew::buildChoice()
     layout->addWidget(
         frontend::label(tr("Would you like to differentiate or integrate the function below?"), "lblCalculusNew_0"));
     m_txtFunction = frontend::display("txtFunction", true);
-    layout->addLayout(frontend::row({ frontend::caption(tr("Function:"), "lblCalculusNew_1"), m_txtFunction }));
+    QLabel *function = frontend::caption(tr("Function:"), "lblCalculusNew_1");
+    frontend::names::nameAfter(m_txtFunction, function);
+    layout->addLayout(frontend::row({ function, m_txtFunction }));
     m_optDiff = frontend::radio(tr("&Differentiate"), "optDiff");
     m_optDiff->setChecked(true);
     m_optInteg = frontend::radio(tr("&Integrate"), "optInteg");
@@ -253,16 +269,18 @@ QWidget *FrmCalculusNew::buildChoice()
     m_txtDiff = frontend::numberBox("txtDiff", QStringLiteral("x"));
     auto *diff = new QVBoxLayout(m_frmDiff);
     diff->addWidget(frontend::label(tr("Find the tangent's slope at"), "lblDiff"));
-    diff->addLayout(frontend::row({ frontend::caption(tr("x = "), "lblCalculusNew_2"), m_txtDiff }));
+    QLabel *x = frontend::caption(tr("x = "), "lblCalculusNew_2");
+    frontend::names::nameAfter(m_txtDiff, x);
+    diff->addLayout(frontend::row({ x, m_txtDiff }));
 
     m_frmInteg = frontend::frame(QString(), "frmInteg");
     m_txtInteg1 = frontend::numberBox("txtInteg1", QStringLiteral("x"));
     m_txtInteg2 = frontend::numberBox("txtInteg2", QStringLiteral("x"));
     auto *integ = new QVBoxLayout(m_frmInteg);
     integ->addWidget(frontend::label(tr("Find the area under the curve between"), "Label1"));
-    integ->addLayout(frontend::row({ frontend::caption(tr("x1 = "), "lblCalculusNew_3"),
+    integ->addLayout(frontend::row({ frontend::captionFor(tr("x1 = "), "lblCalculusNew_3", m_txtInteg1),
         m_txtInteg1,
-        frontend::caption(tr("x2 = "), "lblCalculusNew_4"),
+        frontend::captionFor(tr("x2 = "), "lblCalculusNew_4", m_txtInteg2),
         m_txtInteg2 }));
     // One place for the two frames, as large as the larger needs: the dialog opens with room for either.
     m_frames = new QStackedWidget;

@@ -58,6 +58,7 @@ FrmEvaluate::FrmEvaluate(
     layout->addWidget(buildInput());
     layout->addWidget(buildValue());
     layout->addLayout(buildButtons());
+    frontend::setMainAction(this, "btnEvaluate");
     m_txtXA->setFocus();
 }
 
@@ -69,8 +70,11 @@ QWidget *FrmEvaluate::buildInput()
         tr("Enter the value of 'x' for which you would like to evaluate the polynomial below."), "lblLengthNew_0"));
     m_txtXA = frontend::numberBox("txtXA");
     m_txtXB = frontend::numberBox("txtXB");
+    m_txtXA->setAccessibleName(tr("Real part of x"));
+    m_txtXB->setAccessibleName(tr("Imaginary part of x"));
     layout->addLayout(complexRow(tr("x ="), 1, m_txtXA, m_txtXB));
     m_txtPolynomial = frontend::display("txtPolynomial", true);
+    m_txtPolynomial->setAccessibleName(tr("Polynomial"));
     layout->addWidget(m_txtPolynomial);
     return group;
 }
@@ -82,6 +86,8 @@ QWidget *FrmEvaluate::buildValue()
     layout->addWidget(frontend::label(tr("Below is the value of the evaluated polynomial."), "lblLengthNew_2"));
     m_txtEvaluateA = frontend::display("txtEvaluateA");
     m_txtEvaluateB = frontend::display("txtEvaluateB");
+    m_txtEvaluateA->setAccessibleName(tr("Real part of the value of the polynomial"));
+    m_txtEvaluateB->setAccessibleName(tr("Imaginary part of the value of the polynomial"));
     layout->addLayout(complexRow(tr("Value of polynomial:"), 3, m_txtEvaluateA, m_txtEvaluateB));
     layout->addWidget(
         frontend::label(tr("A very small solution (i.e. E<-10) may actually be equal to zero."), "lblNote"));

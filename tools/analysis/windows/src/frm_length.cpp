@@ -36,9 +36,12 @@ FrmLength::FrmLength(platform::Services services, QWidget *parent)
     m_txtXY1 = frontend::display("txtXY1");
     m_txtXY2 = frontend::display("txtXY2");
     auto *topLayout = new QVBoxLayout(top);
-    topLayout->addLayout(frontend::row({ frontend::caption(tr("Function:"), "lblLength_0"), m_txtFunction }));
+    topLayout->addLayout(
+        frontend::row({ frontend::captionFor(tr("Function:"), "lblLength_0", m_txtFunction), m_txtFunction }));
     topLayout->addWidget(
         frontend::label(tr("Below are the function and the two given coordinates on it:"), "lblLength_1"));
+    m_txtXY1->setAccessibleName(tr("Coordinates of the first point"));
+    m_txtXY2->setAccessibleName(tr("Coordinates of the second point"));
     topLayout->addLayout(frontend::row({ frontend::caption(tr("Coordinates:"), "lblLength_2"), m_txtXY1, m_txtXY2 }));
 
     QGroupBox *result = frontend::frame(tr("Arc Length"), "frmArcLength");
@@ -48,7 +51,8 @@ FrmLength::FrmLength(platform::Services services, QWidget *parent)
         tr("The length of the graphed curve between the two given coordinates for the function above has been "
            "calculated"),
         "lblLength_3"));
-    resultLayout->addLayout(frontend::row({ frontend::caption(tr("Arc length:"), "lblLength_4"), m_txtArcLength }));
+    resultLayout->addLayout(
+        frontend::row({ frontend::captionFor(tr("Arc length:"), "lblLength_4", m_txtArcLength), m_txtArcLength }));
 
     QPushButton *copy = frontend::button(tr("Copy"), "btnCopy", tr("Copy arc length"));
     QPushButton *close = frontend::button(tr("Close"), "btnClose");
@@ -105,13 +109,14 @@ FrmLengthNew::FrmLengthNew(
     m_txtX1 = frontend::numberBox("txtX1");
     m_txtX2 = frontend::numberBox("txtX2");
     auto *inner = new QVBoxLayout(group);
-    inner->addLayout(frontend::row({ frontend::caption(tr("Function:"), "lblLengthNew_0"), m_txtFunction }));
+    inner->addLayout(
+        frontend::row({ frontend::captionFor(tr("Function:"), "lblLengthNew_0", m_txtFunction), m_txtFunction }));
     inner->addWidget(frontend::label(
         tr("For the function below, enter two values of 'x' between which you would like to find the arc length"),
         "lblLengthNew_1"));
-    inner->addLayout(frontend::row({ frontend::caption(tr("x1:"), "lblLengthNew_2"),
+    inner->addLayout(frontend::row({ frontend::captionFor(tr("x1:"), "lblLengthNew_2", m_txtX1),
         m_txtX1,
-        frontend::caption(tr("x2:"), "lblLengthNew_3"),
+        frontend::captionFor(tr("x2:"), "lblLengthNew_3", m_txtX2),
         m_txtX2 }));
 
     QPushButton *calculate = frontend::button(tr("Calculate"), "btnCalculate", tr("Calculate arc length"));
@@ -124,6 +129,7 @@ FrmLengthNew::FrmLengthNew(
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addLayout(buttons);
+    frontend::setMainAction(this, "btnCalculate");
     m_txtX1->setFocus();
 }
 

@@ -56,7 +56,7 @@ platform::Message messageFor(TableProblem problem)
 
 void addBox(QFormLayout *form, const QString &caption, QLineEdit *box)
 {
-    form->addRow(caption, box);
+    form->addRow(frontend::captionFor(caption, "", box), box);
 }
 
 } // namespace
@@ -74,6 +74,7 @@ FrmTableNew::FrmTableNew(
     layout->addWidget(buildFunction());
     layout->addWidget(buildData());
     layout->addLayout(buildButtons());
+    frontend::setMainAction(this, "btnCreate");
     enableBoxes(true);
     m_txtOneFirst->setFocus();
 }
@@ -85,6 +86,7 @@ QWidget *FrmTableNew::buildFunction()
     layout->addWidget(frontend::label(
         tr("Below is the function for which a table of (x,y) values will be computed"), "lblNewCreate"));
     m_txtFunction = frontend::display("txtFunction", true);
+    m_txtFunction->setAccessibleName(tr("Function"));
     layout->addWidget(m_txtFunction);
     return group;
 }
@@ -241,11 +243,13 @@ FrmTable::FrmTable(platform::Services services, ValueTable table, const QString 
     m_txtFunction = frontend::display("txtFunction", true);
     m_txtFunction->setText(function);
     m_txtFunction->setCursorPosition(0);
+    m_txtFunction->setAccessibleName(tr("Function"));
     inner->addWidget(m_txtFunction);
 
     m_model = new TableModel(std::move(table), this);
     m_lstTable = new QListView;
     m_lstTable->setObjectName(QStringLiteral("lstTable"));
+    m_lstTable->setAccessibleName(tr("Table of values"));
     m_lstTable->setFont(frontend::fixedFont());
     m_lstTable->setUniformItemSizes(true);
     m_lstTable->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -93,12 +93,12 @@ Message integSameValues()
 
 platform::FileDialogRequest saveDerivative()
 {
-    return { tr("Save Derivative of Function"), frontend::msg::textFileFilter(), QString(), true };
+    return frontend::msg::saveTextFile(tr("Save Derivative of Function"));
 }
 
 platform::FileDialogRequest saveIntegral()
 {
-    return { tr("Save Integral of Function"), frontend::msg::textFileFilter(), QString(), true };
+    return frontend::msg::saveTextFile(tr("Save Integral of Function"));
 }
 
 Message saveFailed(const QString &path)

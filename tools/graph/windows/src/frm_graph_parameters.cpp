@@ -1,5 +1,7 @@
 #include "graph/frm_graph_parameters.h"
 
+#include "frontend/kit/accessible_names.h"
+#include "frontend/kit/dialog_parts.h"
 #include "frontend/kit/feedback.h"
 #include "frontend/kit/messages.h"
 #include "frontend/kit/qt_text.h"
@@ -78,6 +80,7 @@ FrmGraphParameters::FrmGraphParameters(frontend::core::GraphSettings &settings,
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(buildParametersFrame());
     layout->addWidget(buildButtons());
+    frontend::setMainAction(this, "btnGraph");
     m_txtFunction->setText(function);
     Form_Load(entries);
     m_txtXMin->setFocus();
@@ -89,6 +92,7 @@ QLineEdit *FrmGraphParameters::addBox(QGridLayout *grid, int row, const char *na
     box->setObjectName(QLatin1String(name));
     auto *label = new QLabel(caption);
     label->setBuddy(box);
+    frontend::names::nameAfter(box, label);
     grid->addWidget(label, row, 0);
     grid->addWidget(box, row, 1);
     return box;
@@ -125,6 +129,8 @@ QWidget *FrmGraphParameters::buildParametersFrame()
     m_ScrPercent->setInvertedControls(false);
     m_txtPercentQuality = new QLineEdit;
     m_txtPercentQuality->setObjectName(QStringLiteral("txtPercentQuality"));
+    m_ScrPercent->setAccessibleName(tr("Graph quality"));
+    m_txtPercentQuality->setAccessibleName(tr("Graph quality in percent"));
     m_txtPercentQuality->setEnabled(false);
     m_txtPercentQuality->setMaximumWidth(60);
     auto *quality = new QHBoxLayout;
@@ -136,11 +142,13 @@ QWidget *FrmGraphParameters::buildParametersFrame()
     m_chkTick = checkBox("chkTick", tr("&Tickmarks"));
     m_txtTickFreq = new QLineEdit;
     m_txtTickFreq->setObjectName(QStringLiteral("txtTickFreq"));
+    m_txtTickFreq->setAccessibleName(tr("Spacing of the tick marks"));
     grid->addWidget(m_chkTick, 6, 0);
     grid->addWidget(m_txtTickFreq, 6, 1);
     m_chkGrid = checkBox("chkGrid", tr("&Gridlines"));
     m_txtGridFreq = new QLineEdit;
     m_txtGridFreq->setObjectName(QStringLiteral("txtGridFreq"));
+    m_txtGridFreq->setAccessibleName(tr("Spacing of the grid lines"));
     grid->addWidget(m_chkGrid, 7, 0);
     grid->addWidget(m_txtGridFreq, 7, 1);
     layout->addLayout(grid);
@@ -174,11 +182,9 @@ QWidget *FrmGraphParameters::buildButtons()
     layout->addStretch(1);
     auto *cancel = new QPushButton(tr("Cancel"));
     cancel->setObjectName(QStringLiteral("btnCancel"));
-    cancel->setAutoDefault(false);
     auto *graph = new QPushButton(tr("Graph"));
     graph->setObjectName(QStringLiteral("btnGraph"));
     graph->setToolTip(tr("Plot function"));
-    graph->setDefault(true);
     layout->addWidget(cancel);
     layout->addWidget(graph);
     connect(cancel, &QPushButton::clicked, this, &FrmGraphParameters::btnCancel_Click);

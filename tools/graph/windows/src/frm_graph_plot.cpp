@@ -119,6 +119,7 @@ QGroupBox *FrmGraphPlot::buildFunctionFrame()
     label->setObjectName(QStringLiteral("lblFunction"));
     m_txtFunction = new QLineEdit;
     m_txtFunction->setObjectName(QStringLiteral("txtFunction"));
+    m_txtFunction->setAccessibleName(tr("Function"));
     m_txtFunction->setReadOnly(true);
     m_txtFunction->setFocusPolicy(Qt::ClickFocus); // the Tab key goes through what acts
     auto *hint = new QLabel(tr("Hint: maximize the window and zoom into the area of interest"));

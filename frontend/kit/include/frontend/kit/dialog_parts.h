@@ -8,6 +8,7 @@
 #include <initializer_list>
 
 class QBoxLayout;
+class QDialog;
 class QFont;
 class QGroupBox;
 class QLabel;
@@ -38,8 +39,13 @@ QLabel *label(const QString &text, const char *name);
 /// A label that keeps its text on one line, at the width its text needs: a form row's caption ("Degree of
 /// equation:") or a short caption before a box ("x1 = "), which a narrow column cannot break into lines.
 QLabel *caption(const QString &text, const char *name);
+/// A caption before `control`, which a screen reader then calls by the caption's words.
+QLabel *captionFor(const QString &text, const char *name, QWidget *control);
 /// A button that is not pressed by Enter unless it is the default one.
 QPushButton *button(const QString &text, const char *name, const QString &tip = QString());
+/// Makes the button `name` the dialog's main action: Return runs it wherever the focus is, except on another
+/// button, which Return presses as Space does. Called once the dialog holds all its buttons.
+void setMainAction(QDialog *dialog, const char *name);
 QGroupBox *frame(const QString &title, const char *name);
 /// A box for a number: selects its whole text on focus, every key let through.
 QLineEdit *numberBox(const char *name, const QString &text = QString());

@@ -4,6 +4,7 @@
 // Each window's own messages stay with it; they are read against the texts they must match word for word.
 
 #include "frontend/core/notice.h"
+#include "platform/file_dialogs.h"
 #include "platform/message_service.h"
 
 #include <QString>
@@ -40,5 +41,8 @@ platform::Message copyScratchFailed(const QString &what, const QString &title, c
 
 /// "Text Files (*.txt)", then all files.
 QString textFileFilter();
+/// A save dialog for a text file titled `title`: it asks before overwriting, and a name typed without a suffix
+/// gets ".txt" while the text files' filter is chosen.
+platform::FileDialogRequest saveTextFile(const QString &title);
 
 } // namespace frontend::msg

@@ -1,28 +1,38 @@
 #pragma once
-// The colours of real and complex roots, wherever roots are shown (the results lists and the picture of the
-// roots): a blue and an orange that stay apart for the common colour-vision deficiencies and on dark themes.
+// The colours of real and complex roots wherever roots are shown (the results lists and the picture of the
+// roots): the suite's blue and red, as its cubic and quartic programs show them.
+
+#include "frontend/kit/text_colours.h"
 
 #include <QColor>
+#include <QPalette>
 
 namespace frontend
 {
 
+/// What a listed root is, for its colour; a root not found keeps the list's own colour.
+enum class RootNature { Real, Complex, NotFound };
+
+/// A root's colour on a white picture.
+inline QColor rootColour(bool imaginary)
+{
+    return ownColour(imaginary ? TextColour::Red : TextColour::Blue);
+}
+
+/// A root's colour in a list, readable on the list's palette (lighter on a dark one).
+inline QColor rootColour(bool imaginary, const QPalette &palette)
+{
+    return textColour(imaginary ? TextColour::Red : TextColour::Blue, palette, QPalette::Base);
+}
+
 inline QColor realRootColour()
 {
-    return { 0, 114, 178 };
+    return rootColour(false);
 }
 
 inline QColor complexRootColour()
 {
-    return { 213, 94, 0 };
-}
-
-/// What a listed root is, for its colour; a root not found keeps the list's own colour.
-enum class RootNature { Real, Complex, NotFound };
-
-inline QColor rootColour(bool imaginary)
-{
-    return imaginary ? complexRootColour() : realRootColour();
+    return rootColour(true);
 }
 
 } // namespace frontend
