@@ -15,7 +15,7 @@
 
 namespace frontend
 {
-using msg::tr;
+using msg::Kovalin;
 
 QString noFileChosen()
 {
@@ -58,13 +58,13 @@ FileChooser buildFileChooser(const FileChooserNames &names, const QString &promp
     FileChooser out;
     out.panel = new QWidget;
     out.panel->setObjectName(QLatin1String(names.panel));
-    out.open = button(tr("&Open File..."), names.open);
+    out.open = button(Kovalin::tr("&Open File..."), names.open);
     out.path = pathBox(names.path);
-    out.instructions = button(tr("&Instructions!"), names.instructions);
+    out.instructions = button(Kovalin::tr("&Instructions!"), names.instructions);
     auto *grid = new QGridLayout(out.panel);
     grid->addWidget(label(prompt, names.prompt), 0, 0, 1, 3);
     grid->addWidget(out.open, 1, 0);
-    grid->addWidget(caption(tr("Selected file:"), names.selected), 1, 1);
+    grid->addWidget(caption(Kovalin::tr("Selected file:"), names.selected), 1, 1);
     grid->addWidget(out.path, 1, 2);
     grid->addWidget(out.instructions, 2, 0);
     return out;
@@ -84,7 +84,7 @@ FileView buildFileView()
 
 void markFileView(const FileView &view, const QString &path, bool marked)
 {
-    view.txtFilePath->setText(marked ? path + tr(" : Input Error in File") : path);
+    view.txtFilePath->setText(marked ? path + Kovalin::tr(" : Input Error in File") : path);
     QPalette palette = view.txtFileText->palette();
     palette.setColor(
         QPalette::Text, marked ? QColor(Qt::red) : view.txtFileText->window()->palette().color(QPalette::Text));
@@ -114,11 +114,11 @@ RootsProgramPanel buildRootsProgramPanel(const char *panelName, const QString &i
     if (!intro.isEmpty()) {
         grid->addWidget(label(intro, introName), row++, 0, 1, 2);
     }
-    grid->addWidget(caption(tr("Number of roots to enter:"), "lblCreateNew_0"), row, 0);
+    grid->addWidget(caption(Kovalin::tr("Number of roots to enter:"), "lblCreateNew_0"), row, 0);
     grid->addWidget(out.cboNumRoots, row++, 1);
-    grid->addWidget(caption(tr("Leading coefficient:"), "lblCreateNew_1"), row, 0);
+    grid->addWidget(caption(Kovalin::tr("Leading coefficient:"), "lblCreateNew_1"), row, 0);
     grid->addLayout(leading, row++, 1);
-    grid->addWidget(caption(tr("(of highest power of 'x')"), "lblCreateNew_2"), row, 0);
+    grid->addWidget(caption(Kovalin::tr("(of highest power of 'x')"), "lblCreateNew_2"), row, 0);
     return out;
 }
 
