@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Checks what the built Debian package holds, without installing it: every program and the engine built with
+# the hardening flags (hardening-check from devscripts when present, else readelf), the installed README's
+# picture links pointing at pictures the package installs, an icon for each desktop entry, and the notice
+# program installed but kept out of menus.
+#   bash scripts/check-package-contents.sh build-package/kovalin_*.deb
+set -euo pipefail
+deb=$1
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+
+binaries=("$root"/usr/bin/* "$root"/usr/lib/*/kovalin/libVX_KOVALIN.so)
+for binary in "${binaries[@]}"; do
+    name=${binary#"$root"}
+    if command -v hardening-check >/dev/null; then
+        hardening-check --quiet "$binary" || fail "$name is not hardened"
+    else
+        readelf -lW "$binary" | grep -q GNU_RELRO || fail "$name: no relro"
+        readelf -dW "$binary" | grep -Eq 'BIND_NOW|FLAGS.*NOW' || fail "$name: no bind-now"
+        readelf -sW --dyn-syms "$binary" | grep -q __stack_chk_fail || fail "$name: no stack protector"
+        readelf -sW --dyn-syms "$binary" | grep -q '__[a-z]*_chk@' || echo "note: $name calls no fortified function"
+    fi
+done
+echo "hardening checked: ${#binaries[@]} files"
+
+doc=$root/usr/share/doc/kovalin
+links=$(grep -o '](screenshots/[^)]*)' "$doc/README.md" | sed 's/^](//; s/)$//')
+[[ -n $links ]] || fail "the installed README links no picture"
+for link in $links; do
+    [[ -f $doc/$link ]] || fail "README links $link, which is not installed"
+done
+if grep -q '](docs/screenshots/' "$doc/README.md"; then fail "README still links docs/screenshots/"; fi
+echo "README pictures: $(echo "$links" | wc -w) links, all installed"
+
+for entry in "$root"/usr/share/applications/*.desktop; do
+    icon=$(sed -n 's/^Icon=//p' "$entry")
+    [[ -f $root/usr/share/icons/hicolor/scalable/apps/$icon.svg && -f $root/usr/share/icons/hicolor/48x48/apps/$icon.png ]] \
+        || fail "$(basename "$entry"): no icon $icon"
+    echo "$(basename "$entry"): icon $icon"
+done
+icons=$(sed -n 's/^Icon=//p' "$root"/usr/share/applications/*.desktop | sort -u | wc -l)
+programs=$(ls "$root"/usr/share/applications/*.desktop | wc -l)
+[[ $icons == "$programs" ]] || fail "programs share icons ($icons icons for $programs entries)"
+grep -qx 'NoDisplay=true' "$root/usr/share/applications/org.kovalin.Pellicor.desktop" || fail "the notice is listed in menus"
+[[ -x $root/usr/bin/VT_Pellicor ]] || fail "the notice program is not installed"
+exit $failed
