@@ -12,19 +12,25 @@ dpkg-deb -x "$deb" "$root"
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
+# Fortification shows only where the compiler knew a buffer's size at a call: a program whose copies all go
+# through std::vector and QString has none to show although it was built with it, so it is required of the
+# package as a whole, not of each file. Stack-clash and control-flow protection are not in Debian 12's set.
 binaries=("$root"/usr/bin/* "$root"/usr/lib/*/kovalin/libVX_KOVALIN.so)
+fortified=0
 for binary in "${binaries[@]}"; do
     name=${binary#"$root"}
     if command -v hardening-check >/dev/null; then
-        hardening-check --quiet "$binary" || fail "$name is not hardened"
+        hardening-check --nofortify --nostackclash --nocfprotection --quiet "$binary" || fail "$name is not hardened"
+        if hardening-check "$binary" | grep -q 'Fortify Source functions: yes'; then fortified=$((fortified + 1)); fi
     else
         readelf -lW "$binary" | grep -q GNU_RELRO || fail "$name: no relro"
         readelf -dW "$binary" | grep -Eq 'BIND_NOW|FLAGS.*NOW' || fail "$name: no bind-now"
         readelf -sW --dyn-syms "$binary" | grep -q __stack_chk_fail || fail "$name: no stack protector"
-        readelf -sW --dyn-syms "$binary" | grep -q '__[a-z]*_chk@' || echo "note: $name calls no fortified function"
+        if readelf -sW --dyn-syms "$binary" | grep -q '__[a-z]*_chk@'; then fortified=$((fortified + 1)); fi
     fi
 done
-echo "hardening checked: ${#binaries[@]} files"
+((fortified > 0)) || fail "no file calls a fortified function"
+echo "hardening checked: ${#binaries[@]} files, $fortified with fortified calls"
 
 doc=$root/usr/share/doc/kovalin
 links=$(grep -o '](screenshots/[^)]*)' "$doc/README.md" | sed 's/^](//; s/)$//')

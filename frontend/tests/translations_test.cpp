@@ -6,8 +6,12 @@
 #include "about/messages.h"
 #include "cubic/cubic_window.h"
 #include "cubic/texts.h"
+#include "frontend/frm_create.h"
+#include "frontend/frm_create_new.h"
+#include "frontend/frm_create_solve.h"
 #include "frontend/frm_kovalin.h"
 #include "frontend/frm_new.h"
+#include "frontend/frm_solve.h"
 #include "frontend/kit/messages.h"
 #include "frontend/messages.h"
 #include "graph/frm_graph_parameters.h"
@@ -17,6 +21,9 @@
 #include "platform/translations.h"
 #include "quartic/quartic_window.h"
 #include "quartic/texts.h"
+#include "tools/analysis/frm_calculus.h"
+#include "tools/analysis/frm_evaluate.h"
+#include "tools/analysis/frm_length.h"
 #include "tools/analysis/frm_table.h"
 #include "tools/analysis/messages.h"
 #include "window_fixture.h"
@@ -37,8 +44,9 @@ using platform::testing::untranslatedTexts;
 namespace
 {
 
-/// The parts of a message that hold words but do not begin with the mark: its title, and its text, where each
-/// piece joined to it begins a line (a piece may hold several lines).
+/// The parts of a message that hold words but do not begin with the mark: its title and its text. (Lines
+/// further down may be the second line of one text, so they are not checked here; the look-ups behind
+/// them are, by the audit every window test runs.)
 QStringList untranslatedParts(const Message &message)
 {
     QStringList out;
@@ -117,9 +125,44 @@ private Q_SLOTS:
             QVERIFY(showActive(&main));
             expectTranslated(&main);
         }
+        frontend::FrmSolve roots(fakes->services());
+        roots.setDegree(QStringLiteral("3"));
+        QVERIFY(showActive(&roots));
+        expectTranslated(&roots);
+        frontend::FrmCreateNew createNew(*state, fakes->services());
+        QVERIFY(showActive(&createNew));
+        expectTranslated(&createNew);
+        frontend::FrmCreate create(*state, fakes->services());
+        create.LoadRoots(2);
+        QVERIFY(showActive(&create));
+        expectTranslated(&create);
+        frontend::FrmCreateSolve created(fakes->services());
+        QVERIFY(showActive(&created));
+        expectTranslated(&created);
+    }
+
+    void everyTextOfTheToolsChanges()
+    {
+        const PseudoTranslation pseudo;
+        frontend::core::startProgramEntry(*state, frontend::core::CoefKind::Real, 3, 15);
         tools::analysis::FrmTableNew table(state->equation, 15, fakes->services());
         QVERIFY(showActive(&table));
         expectTranslated(&table);
+        tools::analysis::FrmEvaluate evaluate(state->equation, 15, fakes->services());
+        QVERIFY(showActive(&evaluate));
+        expectTranslated(&evaluate);
+        tools::analysis::FrmLengthNew length(state->equation, 15, fakes->services());
+        QVERIFY(showActive(&length));
+        expectTranslated(&length);
+        tools::analysis::FrmCalculusNew calculus(state->equation, 15, fakes->services());
+        QVERIFY(showActive(&calculus));
+        expectTranslated(&calculus);
+        tools::analysis::FrmCalculusD derivative(fakes->services());
+        QVERIFY(showActive(&derivative));
+        expectTranslated(&derivative);
+        tools::analysis::FrmCalculusI integral(fakes->services());
+        QVERIFY(showActive(&integral));
+        expectTranslated(&integral);
         tools::graph::FrmGraphParameters graph(state->graph, fakes->messages, QStringLiteral("y = x^3"), {});
         QVERIFY(showActive(&graph));
         expectTranslated(&graph);
