@@ -54,5 +54,5 @@ foreach(translation IN LISTS kovalin_translations)
     install(FILES ${catalogue} DESTINATION ${CMAKE_INSTALL_DATADIR}/kovalin/translations COMPONENT kovalin)
 endforeach()
 
-add_custom_target(kovalin_translations ALL DEPENDS ${KOVALIN_TS_TEMPLATE} ${kovalin_catalogues})
-add_custom_target(kovalin_pseudo_catalogue DEPENDS ${KOVALIN_PSEUDO_CATALOGUE})
+# One target for all of them: a generated file that two targets wait for would be made twice at once.
+add_custom_target(kovalin_translations ALL DEPENDS ${KOVALIN_TS_TEMPLATE} ${KOVALIN_PSEUDO_CATALOGUE} ${kovalin_catalogues})
