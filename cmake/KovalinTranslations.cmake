@@ -47,6 +47,7 @@ foreach(translation IN LISTS kovalin_translations)
     get_filename_component(name ${translation} NAME_WE)
     set(catalogue ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translations/${name}.qm)
     add_custom_command(OUTPUT ${catalogue}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translations
         COMMAND Qt6::lrelease -silent ${translation} -qm ${catalogue}
         DEPENDS ${translation}
         VERBATIM)
