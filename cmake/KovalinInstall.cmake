@@ -21,12 +21,16 @@ if(KOVALIN_GUI)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT kovalin)
     install(FILES packaging/org.kovalin.Kovalin.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
             COMPONENT kovalin)
-    install(FILES packaging/icons/kovalin.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
-            RENAME org.kovalin.Kovalin.svg COMPONENT kovalin)
-    foreach(size 16 22 24 32 48 64 128 256)
-        install(FILES packaging/icons/kovalin-${size}.png
-                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
-                RENAME org.kovalin.Kovalin.png COMPONENT kovalin)
+    # Each program its own icon, named after its desktop entry.
+    foreach(program Kovalin Dunmora Hovanta Pellicor)
+        string(TOLOWER ${program} icon)
+        install(FILES packaging/icons/${icon}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+                RENAME org.kovalin.${program}.svg COMPONENT kovalin)
+        foreach(size 16 22 24 32 48 64 128 256)
+            install(FILES packaging/icons/${icon}-${size}.png
+                    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+                    RENAME org.kovalin.${program}.png COMPONENT kovalin)
+        endforeach()
     endforeach()
 endif()
 
@@ -55,7 +59,13 @@ if(GZIP_PROGRAM)
             COMPONENT kovalin)
 endif()
 install(FILES packaging/copyright DESTINATION ${KOVALIN_DOC_DIR} COMPONENT kovalin)
-install(FILES README.md DESTINATION ${KOVALIN_DOC_DIR} COMPONENT kovalin)
+# The installed README sits beside its screenshots (share/doc/kovalin/screenshots/), so its picture links
+# point there rather than into the source tree's docs/.
+file(READ ${CMAKE_SOURCE_DIR}/README.md kovalin_readme)
+string(REPLACE "](docs/screenshots/" "](screenshots/" kovalin_readme "${kovalin_readme}")
+file(WRITE ${CMAKE_BINARY_DIR}/packaging/README.md "${kovalin_readme}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/README.md)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/README.md DESTINATION ${KOVALIN_DOC_DIR} COMPONENT kovalin)
 install(DIRECTORY docs/screenshots DESTINATION ${KOVALIN_DOC_DIR} COMPONENT kovalin OPTIONAL)
 
 set(CPACK_PACKAGE_NAME ${KOVALIN_PACKAGE})

@@ -3,6 +3,7 @@
 #include "frontend/kit/action_registry.h"
 #include "frontend/kovalin_app.h"
 #include "frontend/solving.h"
+#include "frontend/start.h"
 #include "graph/graph_tool.h"
 #include "platform/clipboard.h"
 #include "platform/engine_library.h"
@@ -12,6 +13,7 @@
 #include "platform/program_identity.h"
 #include "platform/shell.h"
 #include "platform/single_instance.h"
+#include "platform/translations.h"
 #include "tools/analysis/analysis_tools.h"
 
 #include <QApplication>
@@ -24,12 +26,15 @@ int main(int argc, char *argv[])
     // window is open.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    const platform::Translations translations { QLocale() };
+    platform::QtMessageService messages;
     platform::SingleInstance instance(QStringLiteral("VT_Kovalin"));
-    if (!instance.acquire()) {
-        return 0; // another copy runs: end at once, without a window
+    // The running copy shows its window, or the user is told why there is none.
+    const platform::InstanceStart start = frontend::claimRun(instance, messages);
+    if (start != platform::InstanceStart::Only) {
+        return start == platform::InstanceStart::Shown ? 0 : 1;
     }
 
-    platform::QtMessageService messages;
     platform::QtClipboard clipboard;
     platform::QtFileDialogs fileDialogs;
     platform::QtShell shell;
@@ -44,6 +49,8 @@ int main(int argc, char *argv[])
     tools::graph::registerGraphTool(actions, kovalin.state(), services);
     tools::analysis::registerAnalysisTools(actions, kovalin.state(), services);
     QObject::connect(&kovalin, &frontend::KovalinApp::finished, &application, &QApplication::quit);
+    QObject::connect(
+        &instance, &platform::SingleInstance::showRequested, &kovalin, &frontend::KovalinApp::bringToFront);
     kovalin.start();
     return QApplication::exec();
 }

@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 root=${1:-/tmp/kovalin-bookworm}
 build=build-package
 
-apt-get install -y -q --no-install-recommends debootstrap lintian desktop-file-utils appstream >/dev/null
+apt-get install -y -q --no-install-recommends debootstrap lintian desktop-file-utils appstream devscripts \
+    >/dev/null
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
       -DKOVALIN_TESTS=OFF -DKOVALIN_BENCH=OFF
@@ -18,6 +19,8 @@ deb=$(ls "$build"/kovalin_*.deb)
 
 echo "== lintian"
 lintian --fail-on error "$deb"
+echo "== the package's contents"
+bash scripts/check-package-contents.sh "$deb"
 echo "== desktop entries and metainfo"
 desktop-file-validate packaging/*.desktop
 appstreamcli validate --no-net packaging/org.kovalin.Kovalin.metainfo.xml

@@ -13,6 +13,7 @@ fi
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+          qt6-tools-dev qt6-l10n-tools dpkg-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core python3
           libcli11-dev nlohmann-json3-dev xvfb xauth xdotool dbus at-spi2-core python3-pyatspi)
 missing=()

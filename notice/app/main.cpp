@@ -2,6 +2,7 @@
 
 #include "notice/notice.h"
 #include "platform/program_identity.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     platform::identifyProgram(QStringLiteral("Pellicor"), QStringLiteral("org.kovalin.Pellicor"));
+    const platform::Translations translations { QLocale() };
     platform::QtMessageService messages;
     return notice::Form_Load(messages);
 }

@@ -7,91 +7,93 @@ namespace cubic::texts
 namespace
 {
 
-QString tr(const char *text)
+/// The cubic solver's translation context: lupdate files `Dunmora::tr("...")` under it, where a bare tr() would
+/// land under this namespace's name, which no lookup uses.
+class Dunmora
 {
-    return QCoreApplication::translate("Dunmora", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Dunmora)
+};
 
 } // namespace
 
 QString WindowTitle()
 {
-    return tr("Dunmora - Cubic Equation Solver");
+    return Dunmora::tr("Dunmora - Cubic Equation Solver");
 }
 
 QString EquationEntry()
 {
-    return tr("Equation Entry");
+    return Dunmora::tr("Equation Entry");
 }
 
 QString EnterPrompt()
 {
-    return tr("Enter the third-order (cubic) equation in the general form of ax³ + bx² + cx + d = 0 :");
+    return Dunmora::tr("Enter the third-order (cubic) equation in the general form of ax³ + bx² + cx + d = 0 :");
 }
 
 QString XCubedPlus()
 {
-    return tr("x³ +");
+    return Dunmora::tr("x³ +");
 }
 
 QString XSquaredPlus()
 {
-    return tr("x² +");
+    return Dunmora::tr("x² +");
 }
 
 QString XPlus()
 {
-    return tr("x +");
+    return Dunmora::tr("x +");
 }
 
 QString EqualsZero()
 {
-    return tr("= 0");
+    return Dunmora::tr("= 0");
 }
 
 QString CoefficientForms()
 {
-    return tr("Coefficients may be entered in either decimal (1.23), fractional (1/2.3), or exponential form "
-              "(1.2E-3).");
+    return Dunmora::tr("Coefficients may be entered in either decimal (1.23), fractional (1/2.3), or exponential form "
+                       "(1.2E-3).");
 }
 
 QString Roots()
 {
-    return tr("Roots");
+    return Dunmora::tr("Roots");
 }
 
 QString XEquals()
 {
-    return tr("x = ");
+    return Dunmora::tr("x = ");
 }
 
 QString StartCaption()
 {
-    return tr("Enter an equation and click &Solve to find its roots");
+    return Dunmora::tr("Enter an equation and click &Solve to find its roots");
 }
 
 QString FixCaption()
 {
-    return tr("Fix the equation and click &Solve to find its roots");
+    return Dunmora::tr("Fix the equation and click &Solve to find its roots");
 }
 
 QString Caption(Nature nature)
 {
     switch (nature) {
     case Nature::OneRealRoot:
-        return tr("(One real root)");
+        return Dunmora::tr("(One real root)");
     case Nature::TwoRealRoots:
-        return tr("(Two real roots)");
+        return Dunmora::tr("(Two real roots)");
     case Nature::TwoDifferentRealRoots:
-        return tr("(Two different real roots)");
+        return Dunmora::tr("(Two different real roots)");
     case Nature::TwoEqualRealRoots:
-        return tr("(Two equal real roots)");
+        return Dunmora::tr("(Two equal real roots)");
     case Nature::TwoConjugateComplexRoots:
-        return tr("(Two conjugate complex roots)");
+        return Dunmora::tr("(Two conjugate complex roots)");
     case Nature::ThreeRealRoots:
-        return tr("(Three real roots)");
+        return Dunmora::tr("(Three real roots)");
     case Nature::OneRealTwoComplexRoots:
-        return tr("(One real root; two conjugate complex roots)");
+        return Dunmora::tr("(One real root; two conjugate complex roots)");
     case Nature::FourRealRoots:
     case Nature::FourComplexRoots:
     case Nature::TwoRealTwoComplexRoots:
@@ -103,42 +105,44 @@ QString Caption(Nature nature)
 
 QString Solve()
 {
-    return tr("&Solve");
+    return Dunmora::tr("&Solve");
 }
 
 QString SolveTip()
 {
-    return tr("Solve Equation");
+    return Dunmora::tr("Solve Equation");
 }
 
 QString Copy()
 {
-    return tr("Copy");
+    return Dunmora::tr("Copy");
 }
 
 QString CopyTip()
 {
-    return tr("Copy Equation and Roots to Clipboard");
+    return Dunmora::tr("Copy Equation and Roots to Clipboard");
 }
 
 QString Clear()
 {
-    return tr("Clear");
+    return Dunmora::tr("Clear");
 }
 
 QString ClearTip()
 {
-    return tr("Clear Equation and Roots");
+    return Dunmora::tr("Clear Equation and Roots");
 }
 
 QString About()
 {
-    return tr("About");
+    return Dunmora::tr("About");
 }
 
 QStringList AboutLines()
 {
-    return { tr("Kovalin Software"), tr("Closed-form solvers for polynomial equations"), tr("Questions and ideas:") };
+    return { Dunmora::tr("Kovalin Software"),
+        Dunmora::tr("Closed-form solvers for polynomial equations"),
+        Dunmora::tr("Questions and ideas:") };
 }
 
 QString SupportAddress()
@@ -148,41 +152,41 @@ QString SupportAddress()
 
 QString EmailTip()
 {
-    return tr("E-mail Author");
+    return Dunmora::tr("E-mail Author");
 }
 
 platform::Message DivisionByZero()
 {
-    return { tr("There has been a division by zero."),
-        tr("Division by Zero"),
+    return { Dunmora::tr("There has been a division by zero."),
+        Dunmora::tr("Division by Zero"),
         platform::MessageIcon::Critical,
         platform::MessageButtons::Ok };
 }
 
 platform::Message InputError()
 {
-    return { tr("An error has occured during the computations.\n"
-                "You have most likely entered invalid characters (i.e. non-numeric characters or an invalid "
-                "equation).\n"
-                "Please fix your mistake(s)."),
-        tr("Input Error"),
+    return { Dunmora::tr("An error has occured during the computations.\n"
+                         "You have most likely entered invalid characters (i.e. non-numeric characters or an invalid "
+                         "equation).\n"
+                         "Please fix your mistake(s)."),
+        Dunmora::tr("Input Error"),
         platform::MessageIcon::Critical,
         platform::MessageButtons::Ok };
 }
 
 platform::Message ClearQuestion()
 {
-    return { tr("Are you sure you want to clear the current equation and solutions?"),
-        tr("Clear Equation?"),
+    return { Dunmora::tr("Are you sure you want to clear the current equation and solutions?"),
+        Dunmora::tr("Clear Equation?"),
         platform::MessageIcon::Question,
         platform::MessageButtons::YesNo };
 }
 
 platform::Message Copied()
 {
-    return { tr("The last equation solved and its roots were copied to the Clipboard.\n"
-                "You may paste this text into any Windows application."),
-        tr("Equation Copied to Clipboard"),
+    return { Dunmora::tr("The last equation solved and its roots were copied to the Clipboard.\n"
+                         "You may paste this text into any Windows application."),
+        Dunmora::tr("Equation Copied to Clipboard"),
         platform::MessageIcon::Information,
         platform::MessageButtons::Ok };
 }

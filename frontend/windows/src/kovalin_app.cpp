@@ -2,6 +2,9 @@
 
 #include "frontend/frm_kovalin.h"
 #include "frontend/frm_new.h"
+#include "platform/bring_to_front.h"
+
+#include <QApplication>
 
 namespace frontend
 {
@@ -21,6 +24,17 @@ KovalinApp::~KovalinApp()
 void KovalinApp::start()
 {
     showNew();
+}
+
+void KovalinApp::bringToFront()
+{
+    QWidget *window = QApplication::activeModalWidget();
+    if (!window) {
+        window = m_main ? static_cast<QWidget *>(m_main) : m_new;
+    }
+    if (window) {
+        platform::bringToFront(window);
+    }
 }
 
 void KovalinApp::showNew()

@@ -17,7 +17,7 @@
 
 namespace frontend
 {
-using msg::tr;
+using msg::Kovalin;
 
 QString noFileChosen()
 {
@@ -60,13 +60,13 @@ FileChooser buildFileChooser(const FileChooserNames &names, const QString &promp
     FileChooser out;
     out.panel = new QWidget;
     out.panel->setObjectName(QLatin1String(names.panel));
-    out.open = button(tr("&Open File..."), names.open);
+    out.open = button(Kovalin::tr("&Open File..."), names.open);
     out.path = pathBox(names.path);
-    out.instructions = button(tr("&Instructions!"), names.instructions);
+    out.instructions = button(Kovalin::tr("&Instructions!"), names.instructions);
     auto *grid = new QGridLayout(out.panel);
     grid->addWidget(label(prompt, names.prompt), 0, 0, 1, 3);
     grid->addWidget(out.open, 1, 0);
-    QLabel *selected = caption(tr("Selected file:"), names.selected);
+    QLabel *selected = caption(Kovalin::tr("Selected file:"), names.selected);
     frontend::names::nameAfter(out.path, selected);
     grid->addWidget(selected, 1, 1);
     grid->addWidget(out.path, 1, 2);
@@ -79,10 +79,10 @@ FileView buildFileView()
     FileView view { new QLineEdit, new QPlainTextEdit };
     view.txtFilePath->setObjectName(QStringLiteral("txtFilePath"));
     view.txtFilePath->setReadOnly(true);
-    view.txtFilePath->setAccessibleName(tr("Path of the file"));
+    view.txtFilePath->setAccessibleName(Kovalin::tr("Path of the file"));
     view.txtFileText->setObjectName(QStringLiteral("txtFileText"));
     view.txtFileText->setReadOnly(true);
-    view.txtFileText->setAccessibleName(tr("Contents of the file"));
+    view.txtFileText->setAccessibleName(Kovalin::tr("Contents of the file"));
     view.txtFileText->setFont(fixedFont());
     view.txtFileText->setLineWrapMode(QPlainTextEdit::NoWrap);
     return view;
@@ -90,7 +90,7 @@ FileView buildFileView()
 
 void markFileView(const FileView &view, const QString &path, bool marked)
 {
-    view.txtFilePath->setText(marked ? path + tr(" : Input Error in File") : path);
+    view.txtFilePath->setText(marked ? path + Kovalin::tr(" : Input Error in File") : path);
     QPalette palette = view.txtFileText->palette();
     const QPalette &shown = view.txtFileText->window()->palette();
     palette.setColor(
@@ -108,8 +108,8 @@ RootsProgramPanel buildRootsProgramPanel(const char *panelName, const QString &i
     out.txtLeadingA->setObjectName(QStringLiteral("txtLeadingA"));
     out.txtLeadingB = new QLineEdit(QStringLiteral("0"));
     out.txtLeadingB->setObjectName(QStringLiteral("txtLeadingB"));
-    out.txtLeadingA->setAccessibleName(tr("Real part of the leading coefficient"));
-    out.txtLeadingB->setAccessibleName(tr("Imaginary part of the leading coefficient"));
+    out.txtLeadingA->setAccessibleName(Kovalin::tr("Real part of the leading coefficient"));
+    out.txtLeadingB->setAccessibleName(Kovalin::tr("Imaginary part of the leading coefficient"));
     makeNumberBox(out.txtLeadingA);
     makeNumberBox(out.txtLeadingB);
     auto *leading = new QHBoxLayout;
@@ -123,13 +123,13 @@ RootsProgramPanel buildRootsProgramPanel(const char *panelName, const QString &i
     if (!intro.isEmpty()) {
         grid->addWidget(label(intro, introName), row++, 0, 1, 2);
     }
-    QLabel *count = caption(tr("Number of roots to enter:"), "lblCreateNew_0");
+    QLabel *count = caption(Kovalin::tr("Number of roots to enter:"), "lblCreateNew_0");
     frontend::names::nameAfter(out.cboNumRoots, count);
     grid->addWidget(count, row, 0);
     grid->addWidget(out.cboNumRoots, row++, 1);
-    grid->addWidget(caption(tr("Leading coefficient:"), "lblCreateNew_1"), row, 0);
+    grid->addWidget(caption(Kovalin::tr("Leading coefficient:"), "lblCreateNew_1"), row, 0);
     grid->addLayout(leading, row++, 1);
-    grid->addWidget(caption(tr("(of highest power of 'x')"), "lblCreateNew_2"), row, 0);
+    grid->addWidget(caption(Kovalin::tr("(of highest power of 'x')"), "lblCreateNew_2"), row, 0);
     return out;
 }
 

@@ -12,11 +12,13 @@ void identifyProgram(const QString &applicationName, const QString &desktopId)
     QApplication::setApplicationVersion(QStringLiteral(KOVALIN_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Kovalin"));
     QGuiApplication::setDesktopFileName(desktopId);
-    // The installed theme icon when there is one; the copy built into the program otherwise.
-    QIcon icon = QIcon::fromTheme(QStringLiteral("org.kovalin.Kovalin"));
+    // The program's installed theme icon (named as its desktop entry) when there is one; the copy built into
+    // the program otherwise ("org.kovalin.Dunmora" is dunmora-<size>.png).
+    QIcon icon = QIcon::fromTheme(desktopId);
     if (icon.isNull()) {
+        const QString base = desktopId.section(QLatin1Char('.'), -1).toLower();
         for (const int size : { 16, 32, 48, 64, 128, 256 }) {
-            icon.addFile(QStringLiteral(":/kovalin/icons/kovalin-%1.png").arg(size), QSize(size, size));
+            icon.addFile(QStringLiteral(":/kovalin/icons/%1-%2.png").arg(base).arg(size), QSize(size, size));
         }
     }
     QApplication::setWindowIcon(icon);

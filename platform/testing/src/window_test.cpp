@@ -1,5 +1,6 @@
 #include "platform/testing/window_test.h"
 
+#include "platform/testing/catalogue_audit.h"
 #include "platform/testing/window_test_main.h"
 
 #include <QApplication>
@@ -69,10 +70,18 @@ int runWindowTests(int argc, char *argv[], const std::function<std::unique_ptr<Q
     QApplication application(argc, argv);
     QApplication::setAttribute(Qt::AA_Use96Dpi, true);
     const ModalWatchdog watchdog;
+    CatalogueAudit audit(QStringLiteral(KOVALIN_TEST_CATALOGUE), qEnvironmentVariable("KOVALIN_LOOKUP_LOG"));
+    QCoreApplication::installTranslator(&audit);
     const std::unique_ptr<QObject> test = makeTest();
     const int failed = QTest::qExec(test.get(), argc, argv);
+    QCoreApplication::removeTranslator(&audit);
     if (!watchdog.intruders().isEmpty()) {
         qWarning("real modal windows appeared during the run: %s", qPrintable(watchdog.intruders().join(u", ")));
+        return failed == 0 ? 1 : failed;
+    }
+    if (!audit.missing().isEmpty()) {
+        qWarning("texts looked up that the translation template lacks (context, text):\n%s",
+            qPrintable(audit.missing().join(QLatin1Char('\n'))));
         return failed == 0 ? 1 : failed;
     }
     return failed;

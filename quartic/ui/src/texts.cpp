@@ -9,26 +9,29 @@ namespace quartic::texts
 namespace
 {
 
-QString tr(const char *text)
+/// The quartic solver's translation context: lupdate files `Hovanta::tr("...")` under it, where a bare tr() would
+/// land under this namespace's name, which no lookup uses.
+class Hovanta
 {
-    return QCoreApplication::translate("Hovanta", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Hovanta)
+};
 
 } // namespace
 
 QString WindowTitle()
 {
-    return tr("Hovanta - Quartic Equation Solver");
+    return Hovanta::tr("Hovanta - Quartic Equation Solver");
 }
 
 QString EnterPrompt()
 {
-    return tr("Enter the fourth-order (quartic) equation in the general form of ax^4 + bx^3 + cx^2 + dx + e = 0 :");
+    return Hovanta::tr(
+        "Enter the fourth-order (quartic) equation in the general form of ax^4 + bx^3 + cx^2 + dx + e = 0 :");
 }
 
 QString XPlusAroundExponent()
 {
-    return tr("x  +");
+    return Hovanta::tr("x  +");
 }
 
 QString Exponent()
@@ -40,13 +43,13 @@ QString Caption(cubic::Nature nature)
 {
     switch (nature) {
     case cubic::Nature::FourRealRoots:
-        return tr("(Four real roots)");
+        return Hovanta::tr("(Four real roots)");
     case cubic::Nature::FourComplexRoots:
-        return tr("(Four complex roots)");
+        return Hovanta::tr("(Four complex roots)");
     case cubic::Nature::TwoRealTwoComplexRoots:
-        return tr("(Two real roots; two conjugate complex roots)");
+        return Hovanta::tr("(Two real roots; two conjugate complex roots)");
     case cubic::Nature::TwoComplexTwoRealRoots:
-        return tr("(Two conjugate complex roots; two real roots)");
+        return Hovanta::tr("(Two conjugate complex roots; two real roots)");
     default:
         return cubic::texts::Caption(nature); // degree three and below
     }
@@ -54,11 +57,11 @@ QString Caption(cubic::Nature nature)
 
 platform::Message InputError()
 {
-    return { tr("An error has occured during the computations.\n"
-                "You have most likely entered invalid data (i.e. non-numerical characters or an invalid "
-                "equation).\n"
-                "Please fix your mistake(s)."),
-        tr("Input Error"),
+    return { Hovanta::tr("An error has occured during the computations.\n"
+                         "You have most likely entered invalid data (i.e. non-numerical characters or an invalid "
+                         "equation).\n"
+                         "Please fix your mistake(s)."),
+        Hovanta::tr("Input Error"),
         platform::MessageIcon::Critical,
         platform::MessageButtons::Ok };
 }

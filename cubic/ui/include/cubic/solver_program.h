@@ -6,6 +6,7 @@
 #include "platform/message_service.h"
 #include "platform/program_identity.h"
 #include "platform/shell.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 
@@ -17,6 +18,7 @@ int RunSolverProgram(int argc, char *argv[], const QString &name, const QString 
 {
     QApplication application(argc, argv);
     platform::identifyProgram(name, desktopId);
+    const platform::Translations translations { QLocale() };
     platform::QtMessageService messages;
     platform::QtClipboard clipboard;
     platform::QtShell shell;

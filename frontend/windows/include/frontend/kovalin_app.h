@@ -24,6 +24,8 @@ public:
 
     /// Shows the new-equation dialog.
     void start();
+    /// Brings the run's window (a tool's modal window when one is open) to the front: a later launch asked.
+    void bringToFront();
 
     core::KovalinState &state() { return m_state; }
     FrmNew *newDialog() const { return m_new; }

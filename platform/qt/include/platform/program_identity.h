@@ -1,6 +1,6 @@
 #pragma once
 // Names a program to the desktop: its application name and version (from the build), the desktop entry
-// window managers match its windows and icon with, and the suite's icon on its windows.
+// window managers match its windows and icon with, and the program's own icon on its windows.
 
 #include <QString>
 

@@ -7,6 +7,7 @@ namespace tools::analysis::msg
 namespace
 {
 
+using frontend::msg::Kovalin;
 using frontend::msg::tr;
 using platform::Message;
 using platform::MessageButtons;
@@ -14,120 +15,127 @@ using platform::MessageIcon;
 
 Message exclamation(const char *text)
 {
-    return { tr(text), tr("Input Error"), MessageIcon::Exclamation, MessageButtons::Ok };
+    return { tr(text), Kovalin::tr("Input Error"), MessageIcon::Exclamation, MessageButtons::Ok };
 }
 
 Message critical(const char *text)
 {
-    return { tr(text), tr("Input Error"), MessageIcon::Critical, MessageButtons::Ok };
+    return { tr(text), Kovalin::tr("Input Error"), MessageIcon::Critical, MessageButtons::Ok };
 }
 
 } // namespace
 
 Message evaluateInputError()
 {
-    return frontend::msg::inputErrorFor(
-        "There is an input error in the given value of 'x' for which to evaluate the polynomial.");
+    return frontend::msg::inputErrorFor(QT_TRANSLATE_NOOP(
+        "Kovalin", "There is an input error in the given value of 'x' for which to evaluate the polynomial."));
 }
 
 Message tableWholeNumbers()
 {
-    return exclamation("The 'x' values under this selection must be whole numbers.");
+    return exclamation(QT_TRANSLATE_NOOP("Kovalin", "The 'x' values under this selection must be whole numbers."));
 }
 
 Message tableLastNotGreater()
 {
-    return exclamation("The value of the last 'x' value must be greater than the value of the first.");
+    return exclamation(
+        QT_TRANSLATE_NOOP("Kovalin", "The value of the last 'x' value must be greater than the value of the first."));
 }
 
 Message tableInputError()
 {
     return frontend::msg::inputErrorFor(
-        "There is an input error in the information used to create the table of values.");
+        QT_TRANSLATE_NOOP("Kovalin", "There is an input error in the information used to create the table of values."));
 }
 
 Message tableTotalNotPositive()
 {
-    return exclamation("The total number of 'x' values must be a positive integer.");
+    return exclamation(QT_TRANSLATE_NOOP("Kovalin", "The total number of 'x' values must be a positive integer."));
 }
 
 Message tableZeroInterval()
 {
-    return exclamation("The interval between 'x' values must not be zero.");
+    return exclamation(QT_TRANSLATE_NOOP("Kovalin", "The interval between 'x' values must not be zero."));
 }
 
 Message tableTooManyValues()
 {
-    return exclamation("A table of values can hold no more than 10,000,000 'x' values.");
+    return exclamation(QT_TRANSLATE_NOOP("Kovalin", "A table of values can hold no more than 10,000,000 'x' values."));
 }
 
 Message diffInputError()
 {
-    return frontend::msg::inputErrorFor("There is an input error in the given 'x' value.");
+    return frontend::msg::inputErrorFor(
+        QT_TRANSLATE_NOOP("Kovalin", "There is an input error in the given 'x' value."));
 }
 
 Message integInputError()
 {
-    return frontend::msg::inputErrorFor("There is an input error in the given 'x' values.");
+    return frontend::msg::inputErrorFor(
+        QT_TRANSLATE_NOOP("Kovalin", "There is an input error in the given 'x' values."));
 }
 
 Message integFirstMissing()
 {
-    return critical("A value must be given to the first 'x' value.");
+    return critical(QT_TRANSLATE_NOOP("Kovalin", "A value must be given to the first 'x' value."));
 }
 
 Message integSecondMissing()
 {
-    return critical("A value must be given to the second 'x' value.");
+    return critical(QT_TRANSLATE_NOOP("Kovalin", "A value must be given to the second 'x' value."));
 }
 
 Message integSecondNotGreater()
 {
-    return critical("The value of the second 'x' value must be greater than the value of the first.");
+    return critical(
+        QT_TRANSLATE_NOOP("Kovalin", "The value of the second 'x' value must be greater than the value of the first."));
 }
 
 Message integSameValues()
 {
-    return critical("Two different 'x' values must be chosen.");
+    return critical(QT_TRANSLATE_NOOP("Kovalin", "Two different 'x' values must be chosen."));
 }
 
 platform::FileDialogRequest saveDerivative()
 {
-    return frontend::msg::saveTextFile(tr("Save Derivative of Function"));
+    return frontend::msg::saveTextFile(Kovalin::tr("Save Derivative of Function"));
 }
 
 platform::FileDialogRequest saveIntegral()
 {
-    return frontend::msg::saveTextFile(tr("Save Integral of Function"));
+    return frontend::msg::saveTextFile(Kovalin::tr("Save Integral of Function"));
 }
 
 Message saveFailed(const QString &path)
 {
-    return { tr("The function could not be saved to the file:") + QLatin1Char('\n') + path + QLatin1Char('\n')
-            + tr("Please choose another file or folder."),
-        tr("File Error"),
+    return { Kovalin::tr("The function could not be saved to the file:") + QLatin1Char('\n') + path + QLatin1Char('\n')
+            + Kovalin::tr("Please choose another file or folder."),
+        Kovalin::tr("File Error"),
         MessageIcon::Exclamation,
         MessageButtons::Ok };
 }
 
 Message lengthInputError()
 {
-    return frontend::msg::inputErrorFor("There is an input error in the given x-coordinates.");
+    return frontend::msg::inputErrorFor(
+        QT_TRANSLATE_NOOP("Kovalin", "There is an input error in the given x-coordinates."));
 }
 
 Message lengthSecondNotGreater()
 {
-    return critical("The value of the second x-coordinate must be greater than the value of the first.");
+    return critical(QT_TRANSLATE_NOOP(
+        "Kovalin", "The value of the second x-coordinate must be greater than the value of the first."));
 }
 
 Message lengthSameValues()
 {
-    return critical("Two different x-coordinate values must be chosen.");
+    return critical(QT_TRANSLATE_NOOP("Kovalin", "Two different x-coordinate values must be chosen."));
 }
 
 Message tableCopyScratchFailed(const QString &folder)
 {
-    return frontend::msg::copyScratchFailed(tr("The table of values"), tr("Copy Table of Values"), folder);
+    return frontend::msg::copyScratchFailed(
+        Kovalin::tr("The table of values"), Kovalin::tr("Copy Table of Values"), folder);
 }
 
 } // namespace tools::analysis::msg

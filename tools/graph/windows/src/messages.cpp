@@ -11,11 +11,12 @@ using platform::Message;
 using platform::MessageButtons;
 using platform::MessageIcon;
 
+using frontend::msg::Kovalin;
 using frontend::msg::tr;
 
 Message inputError(const char *text)
 {
-    return { tr(text), tr("Input Error"), MessageIcon::Critical, MessageButtons::Ok };
+    return { tr(text), Kovalin::tr("Input Error"), MessageIcon::Critical, MessageButtons::Ok };
 }
 
 } // namespace
@@ -28,32 +29,35 @@ platform::Message forFault(core::ParameterFault fault)
     case ParameterFault::InputError:
         break;
     case ParameterFault::XRange:
-        return inputError("The minimum 'x' value must be smaller than the maximum 'x' value.");
+        return inputError(
+            QT_TRANSLATE_NOOP("Kovalin", "The minimum 'x' value must be smaller than the maximum 'x' value."));
     case ParameterFault::YRange:
-        return inputError("The minimum 'y' value must be smaller than the maximum 'y' value.");
+        return inputError(
+            QT_TRANSLATE_NOOP("Kovalin", "The minimum 'y' value must be smaller than the maximum 'y' value."));
     case ParameterFault::TickFrequency:
-        return inputError("The tickmark frequency must be greater than zero.");
+        return inputError(QT_TRANSLATE_NOOP("Kovalin", "The tickmark frequency must be greater than zero."));
     case ParameterFault::GridFrequency:
-        return inputError("The gridline frequency must be greater than zero.");
+        return inputError(QT_TRANSLATE_NOOP("Kovalin", "The gridline frequency must be greater than zero."));
     }
     return parametersInputError();
 }
 
 platform::Message parametersInputError()
 {
-    return frontend::msg::inputErrorFor("There is an input error in the given graph parameters.");
+    return frontend::msg::inputErrorFor(
+        QT_TRANSLATE_NOOP("Kovalin", "There is an input error in the given graph parameters."));
 }
 
 platform::Message graphCoordinate(const QString &coordinates)
 {
-    return { coordinates, tr("Graph Coordinate"), MessageIcon::Information, MessageButtons::Ok };
+    return { coordinates, Kovalin::tr("Graph Coordinate"), MessageIcon::Information, MessageButtons::Ok };
 }
 
 platform::Message zoomHelp()
 {
-    return { tr("Zoom in: Use the left mouse button to select an area.") + QLatin1Char('\n')
-            + tr("Zoom out: Click the right mouse button."),
-        tr("Zoom Plot"),
+    return { Kovalin::tr("Zoom in: Use the left mouse button to select an area.") + QLatin1Char('\n')
+            + Kovalin::tr("Zoom out: Click the right mouse button."),
+        Kovalin::tr("Zoom Plot"),
         MessageIcon::Information,
         MessageButtons::Ok };
 }

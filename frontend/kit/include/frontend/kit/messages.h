@@ -7,6 +7,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/message_service.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <initializer_list>
@@ -14,7 +15,15 @@
 namespace frontend::msg
 {
 
-/// A fixed text translated in the suite's context.
+/// The suite's translation context. Texts are written `Kovalin::tr("...")`, or marked
+/// `QT_TRANSLATE_NOOP("Kovalin", "...")` where they travel as `const char *`, so that lupdate files them
+/// under the context they are looked up in (it would file a bare tr() under the enclosing namespace).
+class Kovalin
+{
+    Q_DECLARE_TR_FUNCTIONS(Kovalin)
+};
+
+/// A fixed text, marked where it was written, translated in the suite's context.
 QString tr(const char *text);
 /// Pieces translated and joined with line feeds.
 QString lines(std::initializer_list<const char *> pieces);

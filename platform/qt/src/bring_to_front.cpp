@@ -1,0 +1,16 @@
+#include "platform/bring_to_front.h"
+
+#include <QWidget>
+
+namespace platform
+{
+
+void bringToFront(QWidget *window)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace platform
