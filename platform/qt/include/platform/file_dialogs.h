@@ -17,6 +17,12 @@ struct FileDialogRequest {
     bool confirmOverwrite = true; // save: ask before replacing an existing file
 };
 
+/// A save dialog's answer where the file's type is chosen with the filter.
+struct SaveChoice {
+    QString path; // with the chosen filter's suffix when the user typed none (Qt's dialog adds it)
+    QString filter; // the filter the user had chosen, as given in the request
+};
+
 class FileDialogs
 {
 public:
@@ -25,6 +31,8 @@ public:
     virtual std::optional<QString> openFile(QWidget *owner, const FileDialogRequest &request) = 0;
     /// The chosen target file, or nothing when the user cancelled.
     virtual std::optional<QString> saveFile(QWidget *owner, const FileDialogRequest &request) = 0;
+    /// The chosen target file and filter, or nothing when the user cancelled.
+    virtual std::optional<SaveChoice> saveFileOfType(QWidget *owner, const FileDialogRequest &request) = 0;
 };
 
 /// QFileDialog, shown as a window-modal sheet centred over the owner.
@@ -33,6 +41,7 @@ class QtFileDialogs final : public FileDialogs
 public:
     std::optional<QString> openFile(QWidget *owner, const FileDialogRequest &request) override;
     std::optional<QString> saveFile(QWidget *owner, const FileDialogRequest &request) override;
+    std::optional<SaveChoice> saveFileOfType(QWidget *owner, const FileDialogRequest &request) override;
 };
 
 } // namespace platform

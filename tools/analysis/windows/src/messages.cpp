@@ -101,6 +101,20 @@ platform::FileDialogRequest saveIntegral()
     return { tr("Save Integral of Function"), frontend::msg::textFileFilter(), QString(), true };
 }
 
+platform::FileDialogRequest saveTable()
+{
+    return { tr("Save Table of Values"), tr("CSV Files (*.csv)"), QStringLiteral("table.csv"), true };
+}
+
+Message tableNotSaved(const QString &path)
+{
+    return { tr("The table could not be saved to the file:") + QLatin1Char('\n') + path + QLatin1Char('\n')
+            + tr("Please choose another file or folder."),
+        tr("File Error"),
+        MessageIcon::Exclamation,
+        MessageButtons::Ok };
+}
+
 Message saveFailed(const QString &path)
 {
     return { tr("The function could not be saved to the file:") + QLatin1Char('\n') + path + QLatin1Char('\n')

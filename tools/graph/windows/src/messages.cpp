@@ -1,6 +1,9 @@
 #include "graph/messages.h"
 
 #include "frontend/kit/messages.h"
+#include "frontend/kit/picture_export.h"
+
+#include <QDir>
 
 namespace tools::graph::msg
 {
@@ -56,6 +59,25 @@ platform::Message zoomHelp()
         tr("Zoom Plot"),
         MessageIcon::Information,
         MessageButtons::Ok };
+}
+
+platform::FileDialogRequest saveGraph()
+{
+    return { tr("Save Graph"), frontend::pictureFilters(), QStringLiteral("graph.png"), true };
+}
+
+platform::Message graphNotSaved(const QString &path)
+{
+    return { tr("The graph could not be saved to the file:") + QLatin1Char('\n') + QDir::toNativeSeparators(path)
+            + QLatin1Char('\n') + tr("Please choose another file or folder."),
+        tr("File Error"),
+        MessageIcon::Exclamation,
+        MessageButtons::Ok };
+}
+
+platform::Message graphNotPrinted()
+{
+    return { tr("The graph could not be printed."), tr("Print Error"), MessageIcon::Exclamation, MessageButtons::Ok };
 }
 
 } // namespace tools::graph::msg

@@ -1,0 +1,156 @@
+#include "frontend/kit/picture_export.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <array>
+
+namespace frontend
+{
+namespace
+{
+
+struct FormatInfo {
+    PictureFormat format;
+    const char *suffix;
+    const char *filter;
+};
+
+constexpr std::array<FormatInfo, 3> formats { {
+    { PictureFormat::Png, "png", QT_TRANSLATE_NOOP("frontend::PictureExport", "PNG image (*.png)") },
+    { PictureFormat::Svg, "svg", QT_TRANSLATE_NOOP("frontend::PictureExport", "SVG drawing (*.svg)") },
+    { PictureFormat::Pdf, "pdf", QT_TRANSLATE_NOOP("frontend::PictureExport", "PDF document (*.pdf)") },
+} };
+
+QString filterText(const FormatInfo &info)
+{
+    return QCoreApplication::translate("frontend::PictureExport", info.filter);
+}
+
+/// Vector pictures are painted this many times finer than their size in pixels, so curves sampled per
+/// device pixel stay smooth when the drawing is enlarged.
+constexpr int vectorDetail = 4;
+constexpr int pixelsPerInch = 96;
+
+bool paintPng(QSaveFile &file, QSize size, const PaintPicture &paint)
+{
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull()) {
+        return false; // more pixels than can be held
+    }
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        paint(painter, size);
+    }
+    return image.save(&file, "PNG");
+}
+
+bool paintSvg(QSaveFile &file, QSize size, const PaintPicture &paint)
+{
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setResolution(pixelsPerInch);
+    QPainter painter;
+    if (!painter.begin(&svg)) {
+        return false;
+    }
+    painter.scale(1.0 / vectorDetail, 1.0 / vectorDetail);
+    paint(painter, size * vectorDetail);
+    return painter.end();
+}
+
+bool paintPdf(QSaveFile &file, QSize size, const PaintPicture &paint)
+{
+    QPdfWriter pdf(&file);
+    pdf.setPageSize(QPageSize(QSizeF(size) * 72.0 / pixelsPerInch, QPageSize::Point));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setResolution(pixelsPerInch * vectorDetail);
+    QPainter painter;
+    if (!painter.begin(&pdf)) {
+        return false;
+    }
+    paint(painter, size * vectorDetail);
+    return painter.end();
+}
+
+} // namespace
+
+QString pictureFilters()
+{
+    QStringList filters;
+    for (const FormatInfo &info : formats) {
+        filters.append(filterText(info));
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+PictureFile pictureFile(const QString &path, const QString &filter)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (const FormatInfo &info : formats) {
+        if (suffix == QLatin1String(info.suffix)) {
+            return { path, info.format };
+        }
+    }
+    for (const FormatInfo &info : formats) {
+        if (filter == filterText(info)) {
+            return { path + QLatin1Char('.') + QLatin1String(info.suffix), info.format };
+        }
+    }
+    return { path + QStringLiteral(".png"), PictureFormat::Png };
+}
+
+bool savePicture(const PictureFile &file, QSize size, const PaintPicture &paint)
+{
+    if (size.isEmpty()) {
+        return false;
+    }
+    QSaveFile out(file.path);
+    if (!out.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    bool painted = false;
+    switch (file.format) {
+    case PictureFormat::Png:
+        painted = paintPng(out, size, paint);
+        break;
+    case PictureFormat::Svg:
+        painted = paintSvg(out, size, paint);
+        break;
+    case PictureFormat::Pdf:
+        painted = paintPdf(out, size, paint);
+        break;
+    }
+    // A failed write may wait in the file's buffer; flushed here, it is seen before the file replaces the old.
+    painted = painted && out.flush();
+    if (!painted) {
+        out.cancelWriting(); // the commit then removes the temporary file and leaves the target alone
+    }
+    return out.commit() && painted;
+}
+
+bool printPicture(QPrinter &printer, QSize size, const PaintPicture &paint)
+{
+    QPainter painter;
+    if (size.isEmpty() || !painter.begin(&printer)) {
+        return false;
+    }
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QSize fitted = size.scaled(page.size(), Qt::KeepAspectRatio);
+    painter.translate((page.width() - fitted.width()) / 2.0, (page.height() - fitted.height()) / 2.0);
+    painter.setClipRect(QRect(QPoint(0, 0), fitted));
+    paint(painter, fitted);
+    return painter.end();
+}
+
+} // namespace frontend
