@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QBuffer>
 #include <QSaveFile>
 #include <QSvgGenerator>
 
@@ -39,7 +40,7 @@ QString filterText(const FormatInfo &info)
 constexpr int vectorDetail = 4;
 constexpr int pixelsPerInch = 96;
 
-bool paintPng(QSaveFile &file, QSize size, const PaintPicture &paint)
+bool paintPng(QIODevice &file, QSize size, const PaintPicture &paint)
 {
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) {
@@ -53,7 +54,7 @@ bool paintPng(QSaveFile &file, QSize size, const PaintPicture &paint)
     return image.save(&file, "PNG");
 }
 
-bool paintSvg(QSaveFile &file, QSize size, const PaintPicture &paint)
+bool paintSvg(QIODevice &file, QSize size, const PaintPicture &paint)
 {
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
@@ -69,7 +70,7 @@ bool paintSvg(QSaveFile &file, QSize size, const PaintPicture &paint)
     return painter.end();
 }
 
-bool paintPdf(QSaveFile &file, QSize size, const PaintPicture &paint)
+bool paintPdf(QIODevice &file, QSize size, const PaintPicture &paint)
 {
     QPdfWriter pdf(&file);
     pdf.setPageSize(QPageSize(QSizeF(size) * 72.0 / pixelsPerInch, QPageSize::Point));
@@ -115,28 +116,35 @@ bool savePicture(const PictureFile &file, QSize size, const PaintPicture &paint)
     if (size.isEmpty()) {
         return false;
     }
+    // Painted in memory first: the writers do not check what the file took, and a write cut short (a full
+    // disk) would pass unseen. One checked write then goes beside the target, renamed over it when complete.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    bool painted = false;
+    switch (file.format) {
+    case PictureFormat::Png:
+        painted = paintPng(buffer, size, paint);
+        break;
+    case PictureFormat::Svg:
+        painted = paintSvg(buffer, size, paint);
+        break;
+    case PictureFormat::Pdf:
+        painted = paintPdf(buffer, size, paint);
+        break;
+    }
+    buffer.close();
+    if (!painted) {
+        return false;
+    }
     QSaveFile out(file.path);
     if (!out.open(QIODevice::WriteOnly)) {
         return false;
     }
-    bool painted = false;
-    switch (file.format) {
-    case PictureFormat::Png:
-        painted = paintPng(out, size, paint);
-        break;
-    case PictureFormat::Svg:
-        painted = paintSvg(out, size, paint);
-        break;
-    case PictureFormat::Pdf:
-        painted = paintPdf(out, size, paint);
-        break;
-    }
-    // A failed write may wait in the file's buffer; flushed here, it is seen before the file replaces the old.
-    painted = painted && out.flush();
-    if (!painted) {
+    if (out.write(bytes) != bytes.size() || !out.flush()) {
         out.cancelWriting(); // the commit then removes the temporary file and leaves the target alone
     }
-    return out.commit() && painted;
+    return out.commit();
 }
 
 bool printPicture(QPrinter &printer, QSize size, const PaintPicture &paint)
