@@ -258,7 +258,7 @@ std::vector<RootMark> rootMarks(const PlotRequest &request, const PlotMapping &m
     if (!(row >= 0.0 && row < request.height)) {
         return marks; // the x axis is out of view
     }
-    const int radius = 3 * penWidthAt(request.scale);
+    const int radius = 5 * penWidthAt(request.scale);
     for (const double root : request.numbering.roots) {
         if (root >= request.window.xmin && root <= request.window.xmax) {
             marks.push_back({ static_cast<int>(std::floor(mapping.pixelX(root))), static_cast<int>(row), radius });

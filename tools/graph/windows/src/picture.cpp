@@ -52,7 +52,7 @@ void paintNumbers(QPainter &painter, const core::PlotDrawing &drawing)
         }
         painter.drawText(box, static_cast<int>(align), QString::fromStdString(label.text));
     }
-    const int pen = std::max(1, drawing.strokes.empty() ? 1 : drawing.strokes.front().penWidth);
+    const int pen = 2 * std::max(1, drawing.strokes.empty() ? 1 : drawing.strokes.front().penWidth);
     painter.setPen(QPen(toQColor(core::rootColour), pen));
     painter.setBrush(Qt::NoBrush);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -147,7 +147,7 @@ struct RootMark {
     int radius = 0;
 };
 
-inline constexpr Rgb rootColour { 255, 0, 0 };
+inline constexpr Rgb rootColour { 255, 0, 255 }; // apart from every curve's colour
 
 /// What drawing the graph puts on the picture, in painting order: ticks, grid, axes, the curves, then the
 /// axis numbers and the root marks.
