@@ -82,6 +82,12 @@ TEST(axisLabels, TheTickValuesInTheDisplayFormat)
     // but 0, which the x axis names.
     EXPECT_EQ(textsOf(labels, LabelAnchor::Below), (std::vector<std::string> { "-10", "-5", "0", "5", "10" }));
     EXPECT_EQ(textsOf(labels, LabelAnchor::Left), (std::vector<std::string> { "-10", "-5", "5", "10" }));
+    // The origin's 0 stands beside the y axis (column 400), not across it.
+    const auto zero = std::find_if(labels.begin(), labels.end(), [](const AxisLabel &label) {
+        return label.text == "0";
+    });
+    ASSERT_NE(zero, labels.end());
+    EXPECT_LE(rectOf(*zero).right, 400);
     // A spacing that is not exact in binary still reads as written, and large values are grouped.
     r.window = { 0.0, 1.0, 0.0, 1.0 };
     r.tickFreq = 0.1;

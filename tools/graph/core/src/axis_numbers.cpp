@@ -175,10 +175,16 @@ private:
             anchor = LabelAnchor::Above;
             y = std::min(static_cast<int>(axis), m_request.height) - tick - m_gap;
         }
+        const double yAxis = m_mapping.pixelX(0.0);
+        const bool yAxisInView = yAxis >= 0.0 && yAxis < m_request.width;
         for (const double k : multiples(step, w.xmin, w.xmax, m_request.width)) {
             const double value = k * step;
-            place({ static_cast<int>(std::floor(m_mapping.pixelX(value))), y, numberText(value, step, decimals()),
-                anchor });
+            const std::string text = numberText(value, step, decimals());
+            int x = static_cast<int>(std::floor(m_mapping.pixelX(value)));
+            if (k == 0.0 && yAxisInView) {
+                x -= widthOf(text) / 2 + m_gap; // the origin's 0 beside the y axis, not across it
+            }
+            place({ x, y, text, anchor });
         }
     }
 
