@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,28 @@ TEST(axisLabels, NeverOverlappingAndAlwaysOnThePicture)
                 }
             }
         }
+    }
+}
+
+TEST(axisLabels, AFinerDeviceWritesTheSameNumbersInTheSamePlaces)
+{
+    for (const double scale : { 2.0, 2.09, 13.7 }) {
+        PlotRequest screen = numbered({ -100.0, 100.0, -100.0, 100.0 }, 728, 485);
+        screen.ticks = true;
+        screen.tickFreq = 5.0;
+        PlotRequest fine = screen;
+        fine.width = static_cast<int>(std::lround(728 * scale));
+        fine.height = static_cast<int>(std::lround(485 * scale));
+        fine.scale = scale;
+        const PlotDrawing a = drawPlot(screen, nullptr);
+        const PlotDrawing b = drawPlot(fine, nullptr);
+        ASSERT_EQ(a.labels.size(), b.labels.size()) << scale;
+        for (std::size_t i = 0; i < a.labels.size(); ++i) {
+            EXPECT_EQ(a.labels[i].text, b.labels[i].text);
+            EXPECT_NEAR(b.labels[i].x, a.labels[i].x * scale, 2.0 * scale);
+            EXPECT_NEAR(b.labels[i].y, a.labels[i].y * scale, 2.0 * scale);
+        }
+        EXPECT_EQ(b.fontPixels, std::lround(12 * scale));
     }
 }
 

@@ -26,21 +26,27 @@ struct Box {
     }
 };
 
-Box boxOf(const AxisLabel &label, int width, int height)
+Box boxOf(const AxisLabel &label, double width, double height)
 {
     const double x = label.x;
     const double y = label.y;
     switch (label.anchor) {
     case LabelAnchor::Below:
-        return { x - width / 2.0, y, x + width / 2.0, y + static_cast<double>(height) };
+        return { x - width / 2.0, y, x + width / 2.0, y + height };
     case LabelAnchor::Above:
-        return { x - width / 2.0, y - static_cast<double>(height), x + width / 2.0, y };
+        return { x - width / 2.0, y - height, x + width / 2.0, y };
     case LabelAnchor::Left:
-        return { x - static_cast<double>(width), y - height / 2.0, x, y + height / 2.0 };
+        return { x - width, y - height / 2.0, x, y + height / 2.0 };
     case LabelAnchor::Right:
         break;
     }
-    return { x, y - height / 2.0, x + static_cast<double>(width), y + height / 2.0 };
+    return { x, y - height / 2.0, x + width, y + height / 2.0 };
+}
+
+/// The whole pixel of a position.
+int pixel(double position)
+{
+    return static_cast<int>(std::floor(position));
 }
 
 /// 1, 2 or 5 times a power of ten, the smallest not below `v` (v > 0).
@@ -107,8 +113,9 @@ public:
     Labeller(const PlotRequest &request, const PlotMapping &mapping)
         : m_request(request)
         , m_mapping(mapping)
-        , m_height(request.numbering.fontPixels)
-        , m_gap(std::max(1, static_cast<int>(std::lround(m_height * gapShare))))
+        , m_scale(request.scale > 0.0 ? request.scale : 1.0)
+        , m_height(request.numbering.fontPixels * m_scale)
+        , m_gap(std::max(1.0, m_height * gapShare))
     {
     }
 
@@ -120,9 +127,9 @@ public:
     }
 
 private:
-    int widthOf(const std::string &text) const
+    double widthOf(const std::string &text) const
     {
-        return m_request.numbering.textWidth ? m_request.numbering.textWidth(text) : 0;
+        return m_request.numbering.textWidth ? m_request.numbering.textWidth(text) * m_scale : 0.0;
     }
 
     bool fits(const Box &box) const
@@ -168,23 +175,23 @@ private:
         int y = 0;
         LabelAnchor anchor = LabelAnchor::Below;
         if (axis < 0.0) {
-            y = m_gap;
+            y = pixel(m_gap);
         } else if (axis + tick + m_gap + m_height <= m_request.height) {
-            y = static_cast<int>(axis) + tick + m_gap;
+            y = pixel(axis + tick + m_gap);
         } else {
             anchor = LabelAnchor::Above;
-            y = std::min(static_cast<int>(axis), m_request.height) - tick - m_gap;
+            y = pixel(std::min(axis, static_cast<double>(m_request.height)) - tick - m_gap);
         }
         const double yAxis = m_mapping.pixelX(0.0);
         const bool yAxisInView = yAxis >= 0.0 && yAxis < m_request.width;
         for (const double k : multiples(step, w.xmin, w.xmax, m_request.width)) {
             const double value = k * step;
             const std::string text = numberText(value, step, decimals());
-            int x = static_cast<int>(std::floor(m_mapping.pixelX(value)));
+            double x = m_mapping.pixelX(value);
             if (k == 0.0 && yAxisInView) {
-                x -= widthOf(text) / 2 + m_gap; // the origin's 0 beside the y axis, not across it
+                x -= widthOf(text) / 2.0 + m_gap; // the origin's 0 beside the y axis, not across it
             }
-            place({ x, y, text, anchor });
+            place({ pixel(x), y, text, anchor });
         }
     }
 
@@ -198,27 +205,26 @@ private:
         const double axis = m_mapping.pixelX(0.0);
         const int tick = tickHalf(m_request.width);
         const auto ks = multiples(step, w.ymin, w.ymax, m_request.height);
-        int widest = 0;
+        double widest = 0.0;
         for (const double k : ks) {
             widest = std::max(widest, widthOf(numberText(k * step, step, decimals())));
         }
         int x = 0;
         LabelAnchor anchor = LabelAnchor::Left;
         if (axis >= m_request.width) {
-            x = m_request.width - m_gap;
+            x = pixel(m_request.width - m_gap);
         } else if (axis - tick - m_gap - widest >= 0.0) {
-            x = static_cast<int>(axis) - tick - m_gap;
+            x = pixel(axis - tick - m_gap);
         } else {
             anchor = LabelAnchor::Right;
-            x = std::max(static_cast<int>(axis), -1) + tick + m_gap;
+            x = pixel(std::max(axis, -1.0) + tick + m_gap);
         }
         for (const double k : ks) {
             const double value = k * step;
             if (k == 0.0 && m_mapping.pixelY(0.0) >= 0.0 && m_mapping.pixelY(0.0) < m_request.height) {
                 continue; // the x axis's own 0 names the origin
             }
-            place({ x, static_cast<int>(std::floor(m_mapping.pixelY(value))), numberText(value, step, decimals()),
-                anchor });
+            place({ x, pixel(m_mapping.pixelY(value)), numberText(value, step, decimals()), anchor });
         }
     }
 
@@ -228,8 +234,9 @@ private:
 
     const PlotRequest &m_request;
     const PlotMapping &m_mapping;
-    int m_height;
-    int m_gap;
+    double m_scale;
+    double m_height;
+    double m_gap;
     std::vector<AxisLabel> m_labels;
     std::vector<Box> m_boxes;
 };

@@ -497,7 +497,7 @@ PlotDrawing drawPlot(const PlotRequest &request, const PlotPolynomial *polynomia
         stroke.penWidth = penWidthAt(request.scale);
     }
     if (request.numbering.on) {
-        drawing.fontPixels = request.numbering.fontPixels;
+        drawing.fontPixels = std::max(1, static_cast<int>(std::lround(request.numbering.fontPixels * request.scale)));
         drawing.labels = axisLabels(request, mapping);
         drawing.roots = rootMarks(request, mapping);
     }

@@ -234,6 +234,7 @@ void FrmGraphPlot::draw()
     m_request.numbering.on = m_settings.axisNumbers;
     m_request.numbering.decimals = m_decimals;
     m_request.numbering.fontPixels = QFontInfo(m_picture->font()).pixelSize();
+    m_request.numbering.textWidth = labelWidths(m_request.numbering.fontPixels);
     m_request.numbering.roots = m_roots;
     m_window = m_request.window;
     // Drawn in the screen's device pixels, so that a scaled screen shows sharp curves.
@@ -248,14 +249,12 @@ core::PlotDrawing FrmGraphPlot::drawingAt(QSize pixels) const
     core::PlotRequest request = m_request;
     request.width = pixels.width();
     request.height = pixels.height();
-    // The enlargement, by the side that grew less, so the lines and numbers keep their share of the picture.
+    // The enlargement, by the side that grew less, so the lines and numbers keep their share of the picture
+    // (the numbers are measured at the screen's size and scaled with it).
     request.scale = m_request.width > 0 && m_request.height > 0
         ? std::min(static_cast<double>(pixels.width()) / m_request.width,
               static_cast<double>(pixels.height()) / m_request.height)
         : 1.0;
-    request.numbering.fontPixels =
-        std::max(1, static_cast<int>(std::lround(m_request.numbering.fontPixels * request.scale)));
-    request.numbering.textWidth = labelWidths(request.numbering.fontPixels);
     return core::drawPlot(request, m_polynomial ? &*m_polynomial : nullptr);
 }
 

@@ -155,7 +155,7 @@ struct PlotDrawing {
     int width = 0;
     int height = 0;
     std::vector<Stroke> strokes;
-    int fontPixels = 0; // the numbers' font size
+    int fontPixels = 0; // the numbers' font size, in device pixels
     std::vector<AxisLabel> labels;
     std::vector<RootMark> roots;
 };
@@ -164,8 +164,9 @@ struct PlotDrawing {
 struct AxisNumbering {
     bool on = false;
     std::size_t decimals = 15; // the display precision
-    int fontPixels = 12; // in device pixels
-    /// A text's width in the numbers' font, in device pixels.
+    /// The numbers' font size and a text's width in it, in the pixels of the drawing as the text describes it:
+    /// scaled with the request, so a finer device places the numbers as the screen does.
+    int fontPixels = 12;
     std::function<int(std::string_view)> textWidth;
     std::vector<double> roots; // the equation's real roots, when they are known
 };
