@@ -1,5 +1,6 @@
 // The table of values at one million rows: building it (with and without trying every row for an overflow),
-// one row's text, copying it all, and (with the GUI) the table window's list laid out and scrolled to its end.
+// one row's text, copying it all, saving it as CSV, and (with the GUI) the table window's list laid out and
+// scrolled to its end.
 //   build/bin/analysis_bench [--benchmark_filter=table/build]
 
 #include "frontend/core/equation.h"
@@ -13,6 +14,7 @@
 #include <vector>
 
 #ifdef KOVALIN_BENCH_GUI
+#include "tools/analysis/frm_table.h"
 #include "tools/analysis/table_model.h"
 
 #include <QApplication>
@@ -93,6 +95,32 @@ void copyTable(benchmark::State &state)
 }
 
 #ifdef KOVALIN_BENCH_GUI
+/// The CSV save as the window makes it: streamed into a temporary file beside the target, flushed to the disk
+/// and renamed over it.
+void saveCsv(benchmark::State &state, bool complex)
+{
+    CoefficientTexts texts = degree10();
+    texts.complex = complex;
+    if (complex) {
+        texts.im.assign(texts.re.size(), "0.5");
+    }
+    const auto table = complex ? tools::analysis::CreateTableC(equationOf(texts), millionRun, 15).table
+                               : tools::analysis::CreateTableR(equationOf(texts), millionRun, 15).table;
+    const auto target = std::filesystem::temp_directory_path() / "kovalin_bench_table.csv";
+    const QString path = QString::fromStdString(target.string());
+    for (auto _ : state) {
+        if (!tools::analysis::saveTableCsv(*table, path)) {
+            state.SkipWithError("the file could not be written");
+            break;
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(std::filesystem::file_size(target)));
+    state.SetItemsProcessed(state.iterations() * million);
+    std::filesystem::remove(target);
+}
+#endif
+
+#ifdef KOVALIN_BENCH_GUI
 /// What the user waits for after Create: the model made, the list laid out and its last row in view.
 void tableWindow(benchmark::State &state)
 {
@@ -125,6 +153,8 @@ BENCHMARK_CAPTURE(rowText, real10, 10, false)->Name("table/row/real_degree10");
 BENCHMARK_CAPTURE(rowText, complex100, 100, true)->Name("table/row/complex_degree100");
 BENCHMARK(copyTable)->Name("table/copy_1e6")->Unit(benchmark::kMillisecond)->Iterations(2);
 #ifdef KOVALIN_BENCH_GUI
+BENCHMARK_CAPTURE(saveCsv, real, false)->Name("table/save_csv/real_1e6")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(saveCsv, complex, true)->Name("table/save_csv/complex_1e6")->Unit(benchmark::kMillisecond);
 BENCHMARK(tableWindow)->Name("table/window_1e6")->Unit(benchmark::kMillisecond);
 #endif
 

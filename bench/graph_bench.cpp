@@ -11,6 +11,7 @@
 #include "platform/testing/fakes.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -80,7 +81,9 @@ void painting(benchmark::State &run)
         tools::graph::core::drawPlot(tools::graph::core::requestFrom(state.graph, width, height), &*polynomial);
     QImage image(width, height, QImage::Format_RGB32);
     for (auto _ : run) {
-        tools::graph::paintDrawing(image, drawing);
+        QPainter painter(&image);
+        tools::graph::paintDrawing(painter, drawing);
+        painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }
 }

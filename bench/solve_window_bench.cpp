@@ -61,7 +61,7 @@ void solveFromClick(benchmark::State &run, const std::string &caseName)
     platform::testing::FakeServices fakes;
     platform::QtEngineLibrary engine; // loaded by name, next to the program
     const platform::Services services {
-        fakes.messages, fakes.clipboard, fakes.fileDialogs, fakes.shell, fakes.modal, engine
+        fakes.messages, fakes.clipboard, fakes.fileDialogs, fakes.shell, fakes.modal, engine, fakes.printing
     };
     frontend::core::KovalinState state;
     frontend::core::startProgramEntry(state, texts.complex ? CoefKind::Complex : CoefKind::Real, texts.degree(), 15);

@@ -10,6 +10,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/message_service.h"
 #include "platform/modal_runner.h"
+#include "platform/printing.h"
 #include "platform/program_identity.h"
 #include "platform/shell.h"
 #include "platform/single_instance.h"
@@ -40,7 +41,8 @@ int main(int argc, char *argv[])
     platform::QtShell shell;
     platform::QtModalRunner modal;
     platform::QtEngineLibrary engine;
-    const platform::Services services { messages, clipboard, fileDialogs, shell, modal, engine };
+    platform::QtPrinting printing;
+    const platform::Services services { messages, clipboard, fileDialogs, shell, modal, engine, printing };
 
     // Each part of the program registers the actions it provides.
     frontend::ActionRegistry actions;

@@ -265,6 +265,20 @@ TEST(listRoots, ARootNotFoundIsListedApartAndCountedInNeitherNature)
     EXPECT_TRUE(listRoots({ { 1, 0 } }, 15).notFound.empty());
 }
 
+TEST(knownRealRoots, TheRootsCountedRealOfTheSameCoefficientsOnly)
+{
+    // The roots counted real, in the engine's order; an imaginary one is left out.
+    const RootList list = listRoots({ { 1, 0 }, { 0, 1 }, { -1, 0 }, { 0, 0 } }, 15);
+    EXPECT_EQ(list.real, (std::vector<double> { 1.0, -1.0, 0.0 }));
+    KovalinState state;
+    const Equation solved = frontend::core::testing::equationOf(CoefficientTexts::real({ "0", "-1", "0", "1" }));
+    EXPECT_FALSE(knownRealRoots(state, solved));
+    state.solved = SolvedRoots { solved.values, list.real };
+    EXPECT_EQ(knownRealRoots(state, solved), list.real);
+    EXPECT_FALSE(knownRealRoots(state, frontend::core::testing::equationOf(CoefficientTexts::real({ "0", "-1", "0", "2" }))));
+    EXPECT_FALSE(knownRealRoots(state, frontend::core::testing::equationOf(CoefficientTexts::real({ "-1", "0", "1" }))));
+}
+
 TEST(lengthTooLarge, NothingReadOrAZeroLength)
 {
     EXPECT_TRUE(lengthTooLarge(std::nullopt));

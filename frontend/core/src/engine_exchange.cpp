@@ -251,6 +251,9 @@ RootList listRoots(const std::vector<ComplexValue> &roots, std::size_t decimals)
         bool imaginary = false;
         list.entries.push_back(rootEntry(root, decimals, imaginary));
         list.imaginaryCount += imaginary ? 1 : 0;
+        if (!imaginary) {
+            list.real.push_back(root.re);
+        }
     }
     list.realCount = static_cast<int>(roots.size() - list.notFound.size()) - list.imaginaryCount;
     return list;

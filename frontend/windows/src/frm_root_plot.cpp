@@ -91,8 +91,11 @@ void FrmRootPlot::btnFitAll_Click()
 
 PaintPicture FrmRootPlot::painting() const
 {
-    return [view = m_picRoots](QPainter &painter, const QRect &area) {
-        view->paintPicture(painter, area);
+    // The picture as the window shows it (its scale is in units per pixel), stretched over the pixels given.
+    return [view = m_picRoots](QPainter &painter, QSize pixels) {
+        const QSize shown = view->size();
+        painter.scale(double(pixels.width()) / shown.width(), double(pixels.height()) / shown.height());
+        view->paintPicture(painter, QRect(QPoint(0, 0), shown));
     };
 }
 
@@ -122,8 +125,10 @@ void FrmRootPlot::savePictureAs(PictureFormat format)
     if (!typed || typed->isEmpty()) {
         return;
     }
-    const PicturePath target = picturePath(*typed, format);
-    if (!savePicture(target, m_picRoots->size(), m_picRoots->devicePixelRatioF(), windowTitle(), painting())) {
+    const PictureFile target = pictureFile(*typed, format);
+    // A bitmap as sharp as the screen shows it; a drawing at the picture's size.
+    const qreal ratio = format == PictureFormat::Png ? m_picRoots->devicePixelRatioF() : 1.0;
+    if (!savePicture(target, (QSizeF(m_picRoots->size()) * ratio).toSize(), painting())) {
         m_services.messages.show(msg::pictureNotSaved(QDir::toNativeSeparators(target.path)), this);
     }
 }

@@ -17,7 +17,9 @@ namespace frontend
 void registerSolving(ActionRegistry &actions, core::KovalinState &state, platform::Services services)
 {
     actions.add(core::Action::Solve, [&state, services](const core::Equation &equation, QWidget *owner) {
-        solveEquation(equation, state.decimals(), services, owner);
+        if (auto real = solveEquation(equation, state.decimals(), services, owner)) {
+            state.solved = core::SolvedRoots { equation.values, std::move(*real) }; // the graph marks them
+        }
     });
     actions.add(core::Action::Create, [&state, services](const core::Equation &, QWidget *owner) {
         createEquation(state, services, owner);
@@ -27,22 +29,24 @@ void registerSolving(ActionRegistry &actions, core::KovalinState &state, platfor
     });
 }
 
-void solveEquation(
+std::optional<std::vector<double>> solveEquation(
     const core::Equation &equation, std::size_t decimals, const platform::Services &services, QWidget *owner)
 {
     const core::SolveOutcome outcome = core::solve(equation, decimals, engineCall(services.engine));
     if (outcome.refused) {
         services.messages.show(msg::unableToSolve(), owner);
-        return;
+        return std::nullopt;
     }
     FrmSolve window(services, owner);
     window.setDegree(toQt(outcome.degreeText));
     window.setEquation(toQt(outcome.equationText));
-    if (tellExchangeFault(services.messages, owner, outcome.fault)) {
+    const bool solved = tellExchangeFault(services.messages, owner, outcome.fault);
+    if (solved) {
         window.showRoots(outcome.roots);
         window.showAccuracy(outcome.solved);
     }
     services.modal.run(window);
+    return solved ? std::optional(outcome.roots.real) : std::nullopt;
 }
 
 void openCreator(core::KovalinState &state, const platform::Services &services, QWidget *owner)

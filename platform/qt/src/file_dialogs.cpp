@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <utility>
 
@@ -41,6 +42,13 @@ void followTheFilter(QFileDialog &dialog, const FileDialogRequest &request)
     };
     follow(dialog.selectedNameFilter());
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+}
+
+/// The suffix of a filter's first pattern: "PNG image (*.png)" -> "png"; empty for "*" or none.
+QString suffixOf(const QString &filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    return pattern.match(filter).captured(1);
 }
 
 std::optional<QString> run(QFileDialog &dialog)
@@ -91,6 +99,26 @@ std::optional<QString> QtFileDialogs::saveFile(QWidget *owner, const FileDialogR
     const std::optional<QString> chosen = run(dialog);
     // A platform's own dialog may leave the suffix to the program.
     return remember(chosen ? std::optional(withDefaultSuffix(*chosen, dialog.selectedNameFilter(), request)) : chosen);
+}
+
+std::optional<SaveChoice> QtFileDialogs::saveFileOfType(QWidget *owner, const FileDialogRequest &request)
+{
+    QFileDialog dialog(owner, request.title);
+    prepare(dialog, request, m_folders.saveFolder());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    // The dialog adds the chosen type's suffix to a name typed without one before it asks about replacing a
+    // file, so the question is about the file that will be written.
+    dialog.setDefaultSuffix(suffixOf(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
+        dialog.setDefaultSuffix(suffixOf(filter));
+    });
+    const auto path = remember(run(dialog));
+    if (!path) {
+        return std::nullopt;
+    }
+    return SaveChoice { *path, dialog.selectedNameFilter() };
 }
 
 std::optional<QString> QtFileDialogs::remember(const std::optional<QString> &chosen)

@@ -1,6 +1,7 @@
 #include "platform/testing/fakes.h"
 
 #include <QDialog>
+#include <QPrinter>
 
 namespace platform::testing
 {
@@ -58,6 +59,33 @@ std::optional<QString> FakeFileDialogs::saveFile(QWidget *, const FileDialogRequ
 {
     saveRequests.append(request);
     return next(saveAnswers);
+}
+
+std::optional<SaveChoice> FakeFileDialogs::saveFileOfType(QWidget *owner, const FileDialogRequest &request)
+{
+    const auto path = saveFile(owner, request);
+    QString filter = request.filter.section(QStringLiteral(";;"), 0, 0);
+    if (!filterAnswers.empty()) {
+        filter = filterAnswers.front();
+        filterAnswers.pop_front();
+    }
+    if (!path) {
+        return std::nullopt;
+    }
+    return SaveChoice { *path, filter };
+}
+
+bool FakePrinting::print(QWidget *, const std::function<void(QPrinter &)> &print)
+{
+    ++asked;
+    if (!confirm) {
+        return false;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdfPath);
+    print(printer);
+    return true;
 }
 
 bool FakeShell::openUrl(const QString &url)

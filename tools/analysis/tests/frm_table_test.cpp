@@ -1,4 +1,5 @@
 #include "analysis_fixture.h"
+#include "platform/testing/file_size_limit.h"
 #include "platform/testing/window_test_main.h"
 #include "tools/analysis/frm_table.h"
 
@@ -239,6 +240,53 @@ private Q_SLOTS:
             "created in the folder:\n"_s));
     }
 
+    void saveWritesTheWholeTableAsCsv()
+    {
+        open({ "0.5", "0", "1" });
+        selectUser({ "0", "0.1", "4" });
+        const QString typed = scratchDir.filePath(u"values"_s); // no suffix typed
+        fakes->fileDialogs.saveAnswers = { typed };
+        fakes->modal.onRun = [](QDialog &table) {
+            click(&table, "btnSave");
+            click(&table, "btnClose");
+        };
+        click(window.get(), "btnCreate");
+        QCOMPARE(fakes->fileDialogs.saveRequests.constLast().filter, u"CSV Files (*.csv)"_s);
+        QFile saved(typed + u".csv"_s);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        // x^2 + 0.5 at 0, 0.1, 0.2, 0.30000000000000004: every double as it is, whatever the display shows.
+        QCOMPARE(saved.readAll(),
+            QByteArray("x,y\r\n0,0.5\r\n0.1,0.51\r\n0.2,0.54\r\n0.30000000000000004,0.5900000000000001\r\n"));
+        QVERIFY(fakes->messages.shown.isEmpty());
+    }
+
+    void aFailedSaveIsToldAndTheOldFileStays()
+    {
+        const QString path = scratchDir.filePath(u"old.csv"_s);
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        open({ "1", "1" });
+        selectUser({ "0", "1", "100000" });
+        fakes->fileDialogs.saveAnswers = { path };
+        fakes->modal.onRun = [](QDialog &table) {
+            const platform::testing::FileSizeLimit full(4096);
+            click(&table, "btnSave");
+        };
+        click(window.get(), "btnCreate");
+        QCOMPARE(fakes->messages.shown.size(), 1);
+        QCOMPARE(fakes->messages.shown[0].title, u"File Error"_s);
+        QVERIFY(fakes->messages.shown[0].text.contains(QDir::toNativeSeparators(path)));
+        QFile kept(path);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("old"));
+        // No temporary file is left beside it.
+        QCOMPARE(QDir(scratchDir.path()).entryList({ u"old.csv*"_s }, QDir::Files | QDir::Hidden),
+            QStringList { u"old.csv"_s });
+    }
+
     void aMillionRowsShowScrollAndCopy()
     {
         open({ "1", "0", "1" });
@@ -318,7 +366,7 @@ private:
     }
     platform::Services services()
     {
-        return { fakes->messages, clipboard, fakes->fileDialogs, fakes->shell, fakes->modal, fakes->engine };
+        return { fakes->messages, clipboard, fakes->fileDialogs, fakes->shell, fakes->modal, fakes->engine, fakes->printing };
     }
     void type(std::initializer_list<std::pair<const char *, const char *>> texts)
     {

@@ -78,7 +78,9 @@ private Q_SLOTS:
         QVERIFY(check("chkTick")->isChecked() && box("txtTickFreq")->isEnabled());
         QVERIFY(!check("chkGrid")->isChecked() && !box("txtGridFreq")->isEnabled());
         QVERIFY(!check("chkDer1")->isChecked() && !check("chkDer2")->isChecked() && !check("chkInt")->isChecked());
+        QVERIFY(!check("chkNumbers")->isChecked()); // the drawing as the text describes it
         const QList<QPair<const char *, QString>> captions { { "chkTick", QStringLiteral("&Tickmarks") },
+            { "chkNumbers", QStringLiteral("&Numbered axes") },
             { "chkGrid", QStringLiteral("&Gridlines") },
             { "chkDer1", QStringLiteral("&First derivative") },
             { "chkDer2", QStringLiteral("&Second derivative") },
@@ -104,7 +106,9 @@ private Q_SLOTS:
         state->graph.GraphTicks = false;
         state->graph.GraphGrid = true;
         state->graph.GraphDer2 = true;
+        state->graph.axisNumbers = true;
         open(OfferedParameters(state->graph));
+        QVERIFY(check("chkNumbers")->isChecked());
         QVERIFY(!check("chkTick")->isChecked() && !box("txtTickFreq")->isEnabled());
         QVERIFY(check("chkGrid")->isChecked() && box("txtGridFreq")->isEnabled());
         QVERIFY(check("chkDer2")->isChecked());
@@ -238,6 +242,7 @@ private Q_SLOTS:
         check("chkTick")->click(); // off: whatever its box holds is ignored
         box("txtTickFreq")->setText(QStringLiteral("nonsense"));
         check("chkInt")->click();
+        check("chkNumbers")->click();
         child<QScrollBar>(dialog.get(), QStringLiteral("ScrPercent"))->setValue(40);
         click("btnGraph");
         QVERIFY(fakes->messages.shown.isEmpty());
@@ -246,7 +251,7 @@ private Q_SLOTS:
         QCOMPARE(graph.GraphXMin, -0.333333333333333);
         QCOMPARE(graph.GraphYMax, 25.0);
         QCOMPARE(graph.GraphQuality, 40);
-        QVERIFY(!graph.GraphTicks && graph.GraphInt && !graph.GraphDer1);
+        QVERIFY(!graph.GraphTicks && graph.GraphInt && !graph.GraphDer1 && graph.axisNumbers);
         QCOMPARE(graph.GraphTickFreq, 5.0); // kept
         QCOMPARE(graph.remembered.xMin, std::string("-1/3"));
         QCOMPARE(graph.remembered.tickFreq, std::string("nonsense"));

@@ -221,6 +221,45 @@ TEST(drawPlot, EachSelectedCurveInItsColourThreePixelsThick)
     EXPECT_EQ(function.lines[0].y1, 37);
 }
 
+TEST(drawPlot, AFinerDeviceDrawsTheSamePictureWithWiderPensAndMoreSamples)
+{
+    PlotRequest r = request({ -2.0, 2.0, -30.0, 30.0 }, 128, 60);
+    r.ticks = true;
+    r.tickFreq = 0.5;
+    const PlotDrawing screen = drawPlot(r, &cubic);
+    PlotRequest fine = r;
+    fine.width = 256;
+    fine.height = 120;
+    fine.scale = 2.0;
+    const PlotDrawing doubled = drawPlot(fine, &cubic);
+    ASSERT_EQ(screen.strokes.size(), doubled.strokes.size());
+    for (std::size_t i = 0; i < screen.strokes.size(); ++i) {
+        EXPECT_EQ(screen.strokes[i].penWidth, 1);
+        EXPECT_EQ(doubled.strokes[i].penWidth, 2);
+        EXPECT_EQ(screen.strokes[i].colour, doubled.strokes[i].colour);
+    }
+    // The same tick marks and axes, at twice the pixel positions (give or take the pixel they fall in).
+    const Stroke &xTicks = *strokeOf(screen, colours::xTicks);
+    const Stroke &xTicks2 = *strokeOf(doubled, colours::xTicks);
+    ASSERT_EQ(xTicks.lines.size(), xTicks2.lines.size());
+    for (std::size_t i = 0; i < xTicks.lines.size(); ++i) {
+        EXPECT_NEAR(xTicks2.lines[i].x1, 2 * xTicks.lines[i].x1, 1);
+    }
+    // Twice the samples in each pass, and the three passes one pen width (two device pixels) apart.
+    const Stroke &curve = *strokeOf(doubled, colours::black, 1);
+    ASSERT_EQ(curve.lines.size(), 3u * 255u);
+    EXPECT_EQ(curve.lines[255].y1, curve.lines[0].y1 + 2);
+    EXPECT_EQ(curve.lines[510].y1, curve.lines[0].y1 + 4);
+    // Each middle-pass sample lies within a device pixel or two of twice the screen's.
+    const Stroke &screenCurve = *strokeOf(screen, colours::black, 1);
+    for (std::size_t i = 0; i < 127; i += 9) {
+        EXPECT_NEAR(curve.lines[255 + 2 * i].y1, 2 * screenCurve.lines[127 + i].y1, 3) << i;
+    }
+    EXPECT_EQ(penWidthAt(1.5), 2);
+    EXPECT_EQ(penWidthAt(0.4), 1);
+    EXPECT_EQ(penWidthAt(std::nan("")), 1);
+}
+
 TEST(drawPlot, ACurveIsBrokenWhereItLeavesTheWindowByMoreThanAThousand)
 {
     // Five samples at x = -100, -55.7, -11.3, 33.0, 77.4. Of y = 20x the third (-226) and the fourth (661)

@@ -5,6 +5,9 @@
 #include "frontend/core/state.h"
 #include "platform/services.h"
 
+#include <optional>
+#include <vector>
+
 class QWidget;
 
 namespace frontend
@@ -16,8 +19,9 @@ class ActionRegistry;
 void registerSolving(ActionRegistry &actions, core::KovalinState &state, platform::Services services);
 
 /// Solves the checked equation and shows the results window over `owner`, the roots formatted to
-/// `decimals`. A complex equation of degree 50 is refused.
-void solveEquation(
+/// `decimals`. A complex equation of degree 50 is refused. Returns the real roots found, when the solve gave
+/// roots.
+std::optional<std::vector<double>> solveEquation(
     const core::Equation &equation, std::size_t decimals, const platform::Services &services, QWidget *owner);
 
 /// Opens the creator's roots window for the request in the state.

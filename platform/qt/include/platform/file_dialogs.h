@@ -20,6 +20,12 @@ struct FileDialogRequest {
     QString defaultSuffix; // save: added to a name typed without a suffix while the first filter is chosen
 };
 
+/// A save dialog's answer where the file's type is chosen with the filter.
+struct SaveChoice {
+    QString path; // with the chosen filter's suffix when the user typed none (Qt's dialog adds it)
+    QString filter; // the filter the user had chosen, as given in the request
+};
+
 class FileDialogs
 {
 public:
@@ -28,6 +34,8 @@ public:
     virtual std::optional<QString> openFile(QWidget *owner, const FileDialogRequest &request) = 0;
     /// The chosen target file, or nothing when the user cancelled.
     virtual std::optional<QString> saveFile(QWidget *owner, const FileDialogRequest &request) = 0;
+    /// The chosen target file and filter, or nothing when the user cancelled.
+    virtual std::optional<SaveChoice> saveFileOfType(QWidget *owner, const FileDialogRequest &request) = 0;
 };
 
 /// `path` as a save dialog gives it back: with the request's default suffix when its name has no suffix of its
@@ -42,6 +50,7 @@ public:
 
     std::optional<QString> openFile(QWidget *owner, const FileDialogRequest &request) override;
     std::optional<QString> saveFile(QWidget *owner, const FileDialogRequest &request) override;
+    std::optional<SaveChoice> saveFileOfType(QWidget *owner, const FileDialogRequest &request) override;
 
 private:
     std::optional<QString> remember(const std::optional<QString> &chosen);

@@ -10,6 +10,7 @@ class FileDialogs;
 class Shell;
 class ModalRunner;
 class EngineLibrary;
+class Printing;
 
 struct Services {
     MessageService &messages;
@@ -18,6 +19,7 @@ struct Services {
     Shell &shell;
     ModalRunner &modal;
     EngineLibrary &engine;
+    Printing &printing;
 };
 
 } // namespace platform

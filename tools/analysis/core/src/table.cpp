@@ -106,6 +106,17 @@ std::string ValueTable::yText(double x) const
     return FormatNumber(EvaluateRealAt(m_real, x).value_or(std::numeric_limits<double>::infinity()), m_decimals);
 }
 
+ComplexValue ValueTable::y(std::int64_t i) const
+{
+    const double x = m_run.x(i);
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    if (m_isComplex) {
+        const Evaluation value = EvaluatePolynomial(m_complex, { x, 0.0 });
+        return value.EvalOverflow ? ComplexValue { inf, inf } : value.value;
+    }
+    return { EvaluateRealAt(m_real, x).value_or(inf), 0.0 };
+}
+
 std::string ValueTable::row(std::int64_t index) const
 {
     if (index == 0) {

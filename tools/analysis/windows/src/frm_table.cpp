@@ -5,11 +5,15 @@
 #include "frontend/kit/messages.h"
 #include "frontend/kit/qt_text.h"
 #include "platform/clipboard.h"
+#include "platform/file_dialogs.h"
 #include "platform/modal_runner.h"
 #include "tools/analysis/messages.h"
+#include "tools/analysis/table_csv.h"
 #include "tools/analysis/table_model.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -60,6 +64,22 @@ void addBox(QFormLayout *form, const QString &caption, QLineEdit *box)
 }
 
 } // namespace
+
+bool saveTableCsv(const ValueTable &table, const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    const bool written = writeTableCsv(table, [&file](std::string_view piece) {
+        const auto size = static_cast<qint64>(piece.size());
+        return file.write(piece.data(), size) == size;
+    }) && file.flush(); // a failed write may wait in the file's buffer until flushed
+    if (!written) {
+        file.cancelWriting(); // the commit then removes the temporary file and leaves the target alone
+    }
+    return file.commit() && written;
+}
 
 FrmTableNew::FrmTableNew(
     const frontend::core::Equation &equation, std::size_t decimals, platform::Services services, QWidget *parent)
@@ -270,11 +290,13 @@ FrmTable::FrmTable(platform::Services services, ValueTable table, const QString 
 
     QPushButton *selectAll = frontend::button(tr("Select All"), "btnSelectAll");
     QPushButton *copy = frontend::button(tr("Copy"), "btnCopy", tr("Copy table of values"));
+    QPushButton *save = frontend::button(tr("Save..."), "btnSave", tr("Save table of values as a CSV file"));
     QPushButton *close = frontend::button(tr("Close"), "btnClose");
     connect(selectAll, &QPushButton::clicked, this, &FrmTable::btnSelectAll_Click);
     connect(copy, &QPushButton::clicked, this, &FrmTable::btnCopy_Click);
+    connect(save, &QPushButton::clicked, this, &FrmTable::btnSave_Click);
     connect(close, &QPushButton::clicked, this, &FrmTable::btnClose_Click);
-    QBoxLayout *buttons = frontend::row({ selectAll, copy, close });
+    QBoxLayout *buttons = frontend::row({ selectAll, copy, save, close });
     buttons->insertStretch(0);
 
     auto *layout = new QVBoxLayout(this);
@@ -298,6 +320,28 @@ void FrmTable::btnCopy_Click()
             return;
         }
         m_services.clipboard.setText(toQt(*text));
+    });
+}
+
+void FrmTable::btnSave_Click()
+{
+    const auto choice = m_services.fileDialogs.saveFileOfType(this, msg::saveTable());
+    if (!choice || choice->path.isEmpty()) {
+        return;
+    }
+    QString path = choice->path;
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".csv");
+    }
+    frontend::guarded(m_services.messages, this, [this, &path] {
+        bool saved = false;
+        {
+            const frontend::BusyCursor busy;
+            saved = saveTableCsv(m_model->table(), path);
+        }
+        if (!saved) {
+            m_services.messages.show(msg::tableNotSaved(QDir::toNativeSeparators(path)), this);
+        }
     });
 }
 

@@ -106,6 +106,20 @@ platform::FileDialogRequest saveIntegral()
     return frontend::msg::saveTextFile(Kovalin::tr("Save Integral of Function"));
 }
 
+platform::FileDialogRequest saveTable()
+{
+    return { Kovalin::tr("Save Table of Values"), Kovalin::tr("CSV Files (*.csv)"), QStringLiteral("table.csv"), true };
+}
+
+Message tableNotSaved(const QString &path)
+{
+    return { Kovalin::tr("The table could not be saved to the file:") + QLatin1Char('\n') + path + QLatin1Char('\n')
+            + Kovalin::tr("Please choose another file or folder."),
+        Kovalin::tr("File Error"),
+        MessageIcon::Exclamation,
+        MessageButtons::Ok };
+}
+
 Message saveFailed(const QString &path)
 {
     return { Kovalin::tr("The function could not be saved to the file:") + QLatin1Char('\n') + path + QLatin1Char('\n')

@@ -131,6 +131,7 @@ void StoreGraphParameters(GraphSettings &settings, const ParameterEntries &entri
     settings.GraphDer1 = entries.der1;
     settings.GraphDer2 = entries.der2;
     settings.GraphInt = entries.integral;
+    settings.axisNumbers = entries.numbers;
     // A disabled spacing box keeps the previous spacing, whatever it holds.
     if (entries.ticks) {
         settings.GraphTickFreq = valueOf(texts.tickFreq);
@@ -153,7 +154,8 @@ ParameterEntries withSwitches(const GraphSettings &settings, GraphParameterTexts
         settings.GraphGrid,
         settings.GraphDer1,
         settings.GraphDer2,
-        settings.GraphInt };
+        settings.GraphInt,
+        settings.axisNumbers };
 }
 
 } // namespace

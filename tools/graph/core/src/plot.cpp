@@ -172,12 +172,18 @@ GraphPoint PlotMapping::graphAt(double px, double py) const
         m_window.ymax - py * (m_window.ymax - m_window.ymin) / m_height };
 }
 
-PlotRequest requestFrom(const GraphSettings &settings, int width, int height)
+int penWidthAt(double scale)
+{
+    return std::isfinite(scale) ? std::clamp(static_cast<int>(std::lround(scale)), 1, 64) : 1;
+}
+
+PlotRequest requestFrom(const GraphSettings &settings, int width, int height, double scale)
 {
     PlotRequest request;
     request.window = windowOf(settings);
     request.width = width;
     request.height = height;
+    request.scale = scale;
     request.quality = settings.GraphQuality;
     request.ticks = settings.GraphTicks;
     request.tickFreq = settings.GraphTickFreq;
@@ -408,8 +414,10 @@ std::vector<std::optional<Sample>> curveSamples(
     for (std::size_t i = 0; i < xs.size(); ++i) {
         const double px = std::floor(-1.0 + (xs[i] - w.xmin) * request.width / (w.xmax - w.xmin));
         const double py = std::floor(-1.0 + (w.ymax - ys[i]) * request.height / (w.ymax - w.ymin));
-        // One pixel of room either way for the passes above and below.
-        if (std::isfinite(ys[i]) && representable(px) && representable(py - 1.0) && representable(py + 1.0)) {
+        // Room either way for the passes above and below (at most the widest pen apart).
+        constexpr double passRoom = 64.0;
+        if (std::isfinite(ys[i]) && representable(px) && representable(py - passRoom)
+            && representable(py + passRoom)) {
             samples[i] = Sample { ys[i], { px, py } };
         }
     }
@@ -420,7 +428,8 @@ void drawCurve(Stroke &stroke, const std::vector<std::optional<Sample>> &samples
 {
     const PlotWindow &w = request.window;
     LineSink sink(request.width, request.height, stroke.lines);
-    for (int pass = -1; pass <= 1; ++pass) {
+    const int spacing = penWidthAt(request.scale);
+    for (int pass = -spacing; pass <= spacing; pass += spacing) {
         bool penUp = true;
         Device pen;
         for (const auto &sample : samples) {
@@ -483,6 +492,14 @@ PlotDrawing drawPlot(const PlotRequest &request, const PlotPolynomial *polynomia
     drawAxes(drawing, request, mapping);
     if (polynomial) {
         drawCurves(drawing, request, *polynomial);
+    }
+    for (Stroke &stroke : drawing.strokes) {
+        stroke.penWidth = penWidthAt(request.scale);
+    }
+    if (request.numbering.on) {
+        drawing.fontPixels = std::max(1, static_cast<int>(std::lround(request.numbering.fontPixels * request.scale)));
+        drawing.labels = axisLabels(request, mapping);
+        drawing.roots = rootMarks(request, mapping);
     }
     return drawing;
 }

@@ -151,6 +151,9 @@ QWidget *FrmGraphParameters::buildParametersFrame()
     m_txtGridFreq->setAccessibleName(tr("Spacing of the grid lines"));
     grid->addWidget(m_chkGrid, 7, 0);
     grid->addWidget(m_txtGridFreq, 7, 1);
+    m_chkNumbers = checkBox("chkNumbers", tr("&Numbered axes"));
+    m_chkNumbers->setToolTip(tr("Write the values along the axes and mark the real roots found by Solve"));
+    grid->addWidget(m_chkNumbers, 8, 0, 1, 2);
     layout->addLayout(grid);
     layout->addWidget(buildCurves());
 
@@ -209,6 +212,7 @@ void FrmGraphParameters::Form_Load(const core::ParameterEntries &entries)
     m_chkDer1->setChecked(entries.der1);
     m_chkDer2->setChecked(entries.der2);
     m_chkInt->setChecked(entries.integral);
+    m_chkNumbers->setChecked(entries.numbers);
     chkTick_Click();
     chkGrid_Click();
 }
@@ -273,6 +277,7 @@ core::ParameterEntries FrmGraphParameters::entries() const
     e.der1 = m_chkDer1->isChecked();
     e.der2 = m_chkDer2->isChecked();
     e.integral = m_chkInt->isChecked();
+    e.numbers = m_chkNumbers->isChecked();
     return e;
 }
 

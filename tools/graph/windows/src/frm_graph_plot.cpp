@@ -1,18 +1,26 @@
 #include "graph/frm_graph_plot.h"
 
+#include "frontend/kit/picture_export.h"
 #include "frontend/kit/qt_text.h"
 #include "graph/messages.h"
 #include "graph/picture.h"
+#include "graph/picture_size.h"
 #include "platform/clipboard.h"
+#include "platform/file_dialogs.h"
 #include "platform/message_service.h"
+#include "platform/modal_runner.h"
+#include "platform/printing.h"
 #include "platform/twips.h"
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
@@ -142,18 +150,30 @@ QWidget *FrmGraphPlot::buildButtons()
     auto *grid = new QGridLayout(frame);
     grid->setContentsMargins(0, 0, 0, 0);
     QPushButton *copy = button("btnCopy", tr("Copy"), tr("Copy Graph to Clipboard"));
+    QPushButton *save = button("btnSave", tr("Save..."), tr("Save Graph as a PNG, SVG or PDF File"));
+    QPushButton *print = button("btnPrint", tr("Print..."), tr("Print Graph"));
     QPushButton *redraw = button("btnRedraw", tr("Redraw"), tr("Redraw Plot to Fit Window"));
     QPushButton *modify = button("btnModify", tr("Modify..."), tr("Modify graph parameters"));
     QPushButton *close = button("btnClose", tr("Close"), QString());
     grid->addWidget(copy, 0, 0);
     grid->addWidget(redraw, 0, 1);
-    grid->addWidget(modify, 1, 0);
-    grid->addWidget(close, 1, 1);
+    grid->addWidget(save, 1, 0);
+    grid->addWidget(print, 1, 1);
+    grid->addWidget(modify, 2, 0);
+    grid->addWidget(close, 2, 1);
+    grid->setVerticalSpacing(4);
     connect(copy, &QPushButton::clicked, this, &FrmGraphPlot::btnCopy_Click);
+    connect(save, &QPushButton::clicked, this, &FrmGraphPlot::btnSave_Click);
+    connect(print, &QPushButton::clicked, this, &FrmGraphPlot::btnPrint_Click);
     connect(redraw, &QPushButton::clicked, this, &FrmGraphPlot::btnRedraw_Click);
     connect(modify, &QPushButton::clicked, this, &FrmGraphPlot::btnModify_Click);
     connect(close, &QPushButton::clicked, this, &FrmGraphPlot::btnClose_Click);
     return frame;
+}
+
+void FrmGraphPlot::setKnownRoots(std::vector<double> roots)
+{
+    m_roots = std::move(roots);
 }
 
 QString FrmGraphPlot::functionText() const
@@ -211,9 +231,32 @@ void FrmGraphPlot::Form_Load()
 void FrmGraphPlot::draw()
 {
     m_polynomial = core::plotCoefficients(m_equation);
-    const core::PlotRequest request = core::requestFrom(m_settings, m_picture->width(), m_picture->height());
-    m_window = request.window;
-    m_picture->draw(core::drawPlot(request, m_polynomial ? &*m_polynomial : nullptr), m_window);
+    m_request = core::requestFrom(m_settings, m_picture->width(), m_picture->height());
+    m_request.numbering.on = m_settings.axisNumbers;
+    m_request.numbering.decimals = m_decimals;
+    m_request.numbering.fontPixels = QFontInfo(m_picture->font()).pixelSize();
+    m_request.numbering.textWidth = labelWidths(m_request.numbering.fontPixels);
+    m_request.numbering.roots = m_roots;
+    m_window = m_request.window;
+    // Drawn in the screen's device pixels, so that a scaled screen shows sharp curves.
+    const double ratio = m_picture->devicePixelRatioF();
+    const QSize device(static_cast<int>(std::lround(m_picture->width() * ratio)),
+        static_cast<int>(std::lround(m_picture->height() * ratio)));
+    m_picture->draw(drawingAt(device), m_window, ratio);
+}
+
+core::PlotDrawing FrmGraphPlot::drawingAt(QSize pixels) const
+{
+    core::PlotRequest request = m_request;
+    request.width = pixels.width();
+    request.height = pixels.height();
+    // The enlargement, by the side that grew less, so the lines and numbers keep their share of the picture
+    // (the numbers are measured at the screen's size and scaled with it).
+    request.scale = m_request.width > 0 && m_request.height > 0
+        ? std::min(static_cast<double>(pixels.width()) / m_request.width,
+              static_cast<double>(pixels.height()) / m_request.height)
+        : 1.0;
+    return core::drawPlot(request, m_polynomial ? &*m_polynomial : nullptr);
 }
 
 void FrmGraphPlot::PlotGraph()
@@ -325,7 +368,82 @@ void FrmGraphPlot::chkZoom_Click()
 
 void FrmGraphPlot::btnCopy_Click()
 {
-    m_services.clipboard.setImage(m_picture->image());
+    // The bitmap keeps the picture's own size, whatever the screen's pixel ratio.
+    m_services.clipboard.setImage(renderDrawing(drawingAt(m_picture->drawnSize())));
+}
+
+void FrmGraphPlot::btnSave_Click()
+{
+    const auto choice = m_services.fileDialogs.saveFileOfType(this, msg::saveGraph());
+    if (!choice || choice->path.isEmpty()) {
+        return;
+    }
+    const frontend::PictureFile file = frontend::pictureFile(choice->path, choice->filter);
+    std::optional<QSize> size = m_picture->drawnSize();
+    if (file.format == frontend::PictureFormat::Png) {
+        size = askPngSize(*size);
+        if (!size) {
+            return;
+        }
+    }
+    bool saved = false;
+    {
+        BusyCursor busy;
+        saved = frontend::savePicture(file, *size, [this](QPainter &painter, QSize pixels) {
+            paintDrawing(painter, drawingAt(pixels));
+        });
+    }
+    if (!saved) {
+        m_services.messages.show(msg::graphNotSaved(file.path), this);
+    }
+}
+
+std::optional<QSize> FrmGraphPlot::askPngSize(QSize size)
+{
+    PictureSizeDialog dialog(size, this);
+    if (m_services.modal.run(dialog) != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.chosenSize();
+}
+
+void FrmGraphPlot::btnPrint_Click()
+{
+    const QSize size = m_picture->drawnSize();
+    m_services.printing.print(this, [this, size](QPrinter &printer) {
+        BusyCursor busy;
+        const bool printed = frontend::printPicture(printer, size, [this](QPainter &painter, QSize pixels) {
+            paintDrawing(painter, drawingAt(pixels));
+        });
+        if (!printed) {
+            m_services.messages.show(msg::graphNotPrinted(), this);
+        }
+    });
+}
+
+void FrmGraphPlot::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The right button already has its meanings on the picture; the menu comes from the keyboard's menu key
+    // (or Shift+F10) anywhere in the window, and from a right click with Shift held.
+    if (event->reason() == QContextMenuEvent::Mouse
+        && !(event->modifiers() & Qt::ShiftModifier && m_picture->geometry().contains(event->pos()))) {
+        event->ignore();
+        return;
+    }
+    const QPoint at = event->reason() == QContextMenuEvent::Mouse
+        ? event->globalPos()
+        : m_picture->mapToGlobal(m_picture->rect().center());
+    showPictureMenu(at);
+}
+
+void FrmGraphPlot::showPictureMenu(QPoint global)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("mnuPicture"));
+    menu.addAction(tr("&Copy"), this, &FrmGraphPlot::btnCopy_Click);
+    menu.addAction(tr("&Save..."), this, &FrmGraphPlot::btnSave_Click);
+    menu.addAction(tr("&Print..."), this, &FrmGraphPlot::btnPrint_Click);
+    menu.exec(global);
 }
 
 void FrmGraphPlot::btnRedraw_Click()

@@ -38,7 +38,8 @@ void runGraph(const frontend::core::Equation &equation,
     frontend::core::GraphSettings &settings,
     platform::Services services,
     const QString &function,
-    QWidget *owner)
+    QWidget *owner,
+    const std::vector<double> &roots)
 {
     // Each window is gone before the next one opens: Graph closes the parameters before the plot shows,
     // Modify closes the plot before the parameters show again.
@@ -51,6 +52,7 @@ void runGraph(const frontend::core::Equation &equation,
         }
         QCoreApplication::processEvents();
         FrmGraphPlot plot(equation, decimals, settings, services, *text, owner);
+        plot.setKnownRoots(roots);
         services.modal.run(plot);
         if (!plot.modifyRequested()) {
             return;
@@ -70,7 +72,8 @@ void registerGraphTool(
                 state.graph,
                 services,
                 frontend::toQt(frontend::core::actionText(frontend::core::Action::Graph, equation)),
-                owner);
+                owner,
+                frontend::core::knownRealRoots(state, equation).value_or(std::vector<double> {}));
         });
 }
 

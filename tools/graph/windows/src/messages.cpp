@@ -1,6 +1,9 @@
 #include "graph/messages.h"
 
 #include "frontend/kit/messages.h"
+#include "frontend/kit/picture_export.h"
+
+#include <QDir>
 
 namespace tools::graph::msg
 {
@@ -60,6 +63,25 @@ platform::Message zoomHelp()
         Kovalin::tr("Zoom Plot"),
         MessageIcon::Information,
         MessageButtons::Ok };
+}
+
+platform::FileDialogRequest saveGraph()
+{
+    return { Kovalin::tr("Save Graph"), frontend::pictureFilters(), QStringLiteral("graph.png"), true };
+}
+
+platform::Message graphNotSaved(const QString &path)
+{
+    return { Kovalin::tr("The graph could not be saved to the file:") + QLatin1Char('\n') + QDir::toNativeSeparators(path)
+            + QLatin1Char('\n') + Kovalin::tr("Please choose another file or folder."),
+        Kovalin::tr("File Error"),
+        MessageIcon::Exclamation,
+        MessageButtons::Ok };
+}
+
+platform::Message graphNotPrinted()
+{
+    return { Kovalin::tr("The graph could not be printed."), Kovalin::tr("Print Error"), MessageIcon::Exclamation, MessageButtons::Ok };
 }
 
 } // namespace tools::graph::msg

@@ -1,8 +1,12 @@
 #include "graph/picture.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygon>
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace tools::graph
@@ -15,22 +19,102 @@ QColor toQColor(core::Rgb colour)
     return QColor(colour.r, colour.g, colour.b);
 }
 
+/// The axis numbers and the root marks, over the curves.
+void paintNumbers(QPainter &painter, const core::PlotDrawing &drawing)
+{
+    if (drawing.labels.empty() && drawing.roots.empty()) {
+        return;
+    }
+    const int widest = std::max(1, drawing.width);
+    const int high = std::max(1, drawing.fontPixels * 2);
+    painter.setFont(labelFont(drawing.fontPixels));
+    painter.setPen(Qt::black);
+    for (const core::AxisLabel &label : drawing.labels) {
+        QRect box;
+        Qt::Alignment align;
+        switch (label.anchor) {
+        case core::LabelAnchor::Below:
+            box = QRect(label.x - widest / 2, label.y, widest, high);
+            align = Qt::AlignHCenter | Qt::AlignTop;
+            break;
+        case core::LabelAnchor::Above:
+            box = QRect(label.x - widest / 2, label.y - high, widest, high);
+            align = Qt::AlignHCenter | Qt::AlignBottom;
+            break;
+        case core::LabelAnchor::Left:
+            box = QRect(label.x - widest, label.y - high / 2, widest, high);
+            align = Qt::AlignRight | Qt::AlignVCenter;
+            break;
+        case core::LabelAnchor::Right:
+            box = QRect(label.x, label.y - high / 2, widest, high);
+            align = Qt::AlignLeft | Qt::AlignVCenter;
+            break;
+        }
+        painter.drawText(box, static_cast<int>(align), QString::fromStdString(label.text));
+    }
+    const int pen = 2 * std::max(1, drawing.strokes.empty() ? 1 : drawing.strokes.front().penWidth);
+    painter.setPen(QPen(toQColor(core::rootColour), pen));
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const core::RootMark &mark : drawing.roots) {
+        painter.drawEllipse(QPoint(mark.x, mark.y), mark.radius, mark.radius);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
 } // namespace
 
-void paintDrawing(QImage &image, const core::PlotDrawing &drawing)
+QFont labelFont(int pixels)
 {
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    std::vector<QLine> lines;
-    for (const core::Stroke &stroke : drawing.strokes) {
-        lines.clear();
-        lines.reserve(stroke.lines.size());
-        for (const core::PixelLine &line : stroke.lines) {
-            lines.emplace_back(line.x1, line.y1, line.x2, line.y2);
+    QFont font;
+    font.setPixelSize(std::max(1, pixels));
+    return font;
+}
+
+std::function<int(std::string_view)> labelWidths(int pixels)
+{
+    return [metrics = QFontMetrics(labelFont(pixels))](std::string_view text) {
+        return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    };
+}
+
+void paintDrawing(QPainter &painter, const core::PlotDrawing &drawing)
+{
+    painter.fillRect(QRect(0, 0, drawing.width, drawing.height), Qt::white);
+    // Lines joined end to start go out as one polyline: the same pixels on a bitmap, and a vector file keeps
+    // a curve's pass as one path instead of thousands of separate lines.
+    QPolygon run;
+    const auto flush = [&painter, &run] {
+        if (run.size() > 1) {
+            painter.drawPolyline(run);
         }
-        painter.setPen(QPen(toQColor(stroke.colour), 0)); // one pixel, ends included
-        painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+        run.clear();
+    };
+    for (const core::Stroke &stroke : drawing.strokes) {
+        // One pixel is a cosmetic pen (ends included, as the device context draws); wider pens keep their width
+        // in device pixels.
+        QPen pen(toQColor(stroke.colour), stroke.penWidth > 1 ? stroke.penWidth : 0);
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        for (const core::PixelLine &line : stroke.lines) {
+            if (run.isEmpty() || run.constLast() != QPoint(line.x1, line.y1)) {
+                flush();
+                run.append(QPoint(line.x1, line.y1));
+            }
+            run.append(QPoint(line.x2, line.y2));
+        }
+        flush();
     }
+    paintNumbers(painter, drawing);
+}
+
+QImage renderDrawing(const core::PlotDrawing &drawing)
+{
+    QImage image(std::max(drawing.width, 1), std::max(drawing.height, 1), QImage::Format_RGB32);
+    QPainter painter(&image);
+    paintDrawing(painter, drawing);
+    return image;
 }
 
 Overlay::Overlay(const char *name, Kind kind, QColor colour, Qt::PenStyle style, QObject *parent)
@@ -76,14 +160,19 @@ Picture::Picture(QWidget *parent)
     }
 }
 
-void Picture::draw(const core::PlotDrawing &drawing, const core::PlotWindow &window)
+void Picture::draw(const core::PlotDrawing &drawing, const core::PlotWindow &window, double ratio)
 {
-    if (m_image.size() != QSize(drawing.width, drawing.height)) {
-        m_image = QImage(drawing.width, drawing.height, QImage::Format_RGB32);
-    }
-    paintDrawing(m_image, drawing);
-    m_mapping.emplace(window, drawing.width, drawing.height);
+    m_image = renderDrawing(drawing);
+    // Drawn in device pixels, shown at the picture's own size: sharp on a screen of any pixel ratio.
+    m_image.setDevicePixelRatio(ratio);
+    m_mapping.emplace(
+        window, static_cast<int>(std::lround(drawing.width / ratio)), static_cast<int>(std::lround(drawing.height / ratio)));
     update();
+}
+
+QSize Picture::drawnSize() const
+{
+    return m_mapping ? QSize(m_mapping->width(), m_mapping->height()) : size();
 }
 
 core::GraphPoint Picture::graphAt(QPointF position) const
@@ -143,6 +232,9 @@ void Picture::mouseMoveEvent(QMouseEvent *event)
 
 void Picture::mousePressEvent(QMouseEvent *event)
 {
+    if (event->button() == Qt::RightButton && (event->modifiers() & Qt::ShiftModifier)) {
+        return; // the picture's menu, not a read-out or a zoom
+    }
     Q_EMIT mousePressed(event->button(), event->position());
 }
 

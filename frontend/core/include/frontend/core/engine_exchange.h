@@ -69,6 +69,7 @@ struct RootList {
     int realCount = 0;
     int imaginaryCount = 0;
     std::vector<std::size_t> notFound; // positions in `entries`, in order
+    std::vector<double> real; // the values of the roots counted real, in order
 };
 
 /// The entry of one root with parts formatted to `decimals`: "(r)" when the imaginary part's text is 0,

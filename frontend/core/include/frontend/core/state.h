@@ -41,6 +41,7 @@ struct GraphSettings {
     bool GraphDer1 = false;
     bool GraphDer2 = false;
     bool GraphInt = false;
+    bool axisNumbers = false; // numbers along the axes and the real roots marked; kept for the run
     double GraphTickFreq = 5.0;
     double GraphGridFreq = 10.0;
     bool GraphRemembered = false;
@@ -64,6 +65,12 @@ struct CreatorRequest {
     RootsFileRead roots; // the roots file as read (RootsFileError, ConversionFailed, values)
 };
 
+/// The real roots a solve found, with the coefficients of the equation it solved.
+struct SolvedRoots {
+    std::vector<ComplexValue> coefficients;
+    std::vector<double> real;
+};
+
 struct KovalinState {
     CoefKind CoefType = CoefKind::Real;
     FileKind FileCoefType = FileKind::Real;
@@ -77,11 +84,15 @@ struct KovalinState {
     bool NewConfirmed = false;
     GraphSettings graph;
     CreatorRequest creator;
+    std::optional<SolvedRoots> solved; // the last solve that gave roots
 
     std::size_t decimals() const { return PrecisionPattern.size(); }
     /// True for complex coefficients, typed or in the chosen file (judged before any check).
     bool isComplex() const;
 };
+
+/// The real roots of `equation` when a solve of the same coefficients gave them in this run.
+std::optional<std::vector<double>> knownRealRoots(const KovalinState &state, const Equation &equation);
 
 /// A new equation was confirmed for solving: its first graph starts again from the default parameters.
 void forgetGraphParameters(KovalinState &state);

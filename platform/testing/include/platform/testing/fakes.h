@@ -6,6 +6,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/message_service.h"
 #include "platform/modal_runner.h"
+#include "platform/printing.h"
 #include "platform/services.h"
 #include "platform/shell.h"
 
@@ -50,9 +51,12 @@ class FakeFileDialogs final : public FileDialogs
 public:
     std::optional<QString> openFile(QWidget *owner, const FileDialogRequest &request) override;
     std::optional<QString> saveFile(QWidget *owner, const FileDialogRequest &request) override;
+    /// Answers with the next queued save path and the next queued filter (none queued: the request's first).
+    std::optional<SaveChoice> saveFileOfType(QWidget *owner, const FileDialogRequest &request) override;
 
     std::deque<std::optional<QString>> openAnswers;
     std::deque<std::optional<QString>> saveAnswers;
+    std::deque<QString> filterAnswers;
     QList<FileDialogRequest> openRequests;
     QList<FileDialogRequest> saveRequests;
 };
@@ -89,6 +93,18 @@ public:
     int calls = 0;
 };
 
+/// Prints without a dialog: when `confirm` is set, to a PDF at `pdfPath` (the platform's own PDF printer),
+/// else as cancelled.
+class FakePrinting final : public Printing
+{
+public:
+    bool print(QWidget *owner, const std::function<void(QPrinter &)> &print) override;
+
+    bool confirm = true;
+    QString pdfPath;
+    int asked = 0;
+};
+
 /// All doubles together, with a Services view for the window under test.
 struct FakeServices {
     RecordingMessageService messages;
@@ -97,8 +113,9 @@ struct FakeServices {
     FakeShell shell;
     FakeModalRunner modal;
     FakeEngineLibrary engine;
+    FakePrinting printing;
 
-    Services services() { return { messages, clipboard, fileDialogs, shell, modal, engine }; }
+    Services services() { return { messages, clipboard, fileDialogs, shell, modal, engine, printing }; }
 };
 
 } // namespace platform::testing

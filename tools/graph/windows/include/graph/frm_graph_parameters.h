@@ -68,6 +68,7 @@ private:
     QCheckBox *m_chkDer1 = nullptr;
     QCheckBox *m_chkDer2 = nullptr;
     QCheckBox *m_chkInt = nullptr;
+    QCheckBox *m_chkNumbers = nullptr;
 };
 
 } // namespace tools::graph

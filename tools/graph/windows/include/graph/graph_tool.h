@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <vector>
 
 class QWidget;
 
@@ -21,13 +22,14 @@ namespace tools::graph
 {
 
 /// Runs the graph of the checked equation, whose text (with "y = ") is `function`, modally over `owner`, with
-/// the display precision `decimals` and the run's graph settings.
+/// the display precision `decimals` and the run's graph settings; numbered axes mark the real `roots`.
 void runGraph(const frontend::core::Equation &equation,
     std::size_t decimals,
     frontend::core::GraphSettings &settings,
     platform::Services services,
     const QString &function,
-    QWidget *owner);
+    QWidget *owner,
+    const std::vector<double> &roots = {});
 
 /// Adds the Graph action to the program's actions; it draws with the precision and the graph settings of
 /// `state`, which must outlive the registry's use.

@@ -3,6 +3,7 @@
 // word for word.
 
 #include "graph/core/parameters.h"
+#include "platform/file_dialogs.h"
 #include "platform/message_service.h"
 
 #include <QString>
@@ -16,5 +17,10 @@ platform::Message forFault(core::ParameterFault fault);
 platform::Message parametersInputError();
 platform::Message graphCoordinate(const QString &coordinates);
 platform::Message zoomHelp();
+
+/// The save dialog of the picture: PNG, SVG or PDF.
+platform::FileDialogRequest saveGraph();
+platform::Message graphNotSaved(const QString &path);
+platform::Message graphNotPrinted();
 
 } // namespace tools::graph::msg

@@ -5,17 +5,26 @@
 #include "graph/core/plot.h"
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QObject>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
+#include <string_view>
 
 namespace tools::graph
 {
 
-/// Paints a drawing on a white bitmap of its size.
-void paintDrawing(QImage &image, const core::PlotDrawing &drawing);
+/// Paints a drawing, in its device pixels, on a white ground: the one painting of the picture on the
+/// screen, on the clipboard, in a saved file and on paper.
+void paintDrawing(QPainter &painter, const core::PlotDrawing &drawing);
+/// The drawing on a bitmap of its size.
+QImage renderDrawing(const core::PlotDrawing &drawing);
+/// The font of the axis numbers, `pixels` high, and a measure of a text's width in it for the plotting maths.
+QFont labelFont(int pixels);
+std::function<int(std::string_view)> labelWidths(int pixels);
 
 /// A line or rectangle control over the picture, placed in graph units; not part of the bitmap.
 class Overlay : public QObject
@@ -53,10 +62,13 @@ class Picture : public QWidget
 public:
     explicit Picture(QWidget *parent = nullptr);
 
-    /// Draws on the persistent bitmap, made the picture's present size, for the window shown.
-    void draw(const core::PlotDrawing &drawing, const core::PlotWindow &window);
-    /// The persistent bitmap.
+    /// Draws on the persistent bitmap for the window shown; the drawing is the picture's present size in
+    /// device pixels, `ratio` of them to each of the picture's pixels.
+    void draw(const core::PlotDrawing &drawing, const core::PlotWindow &window, double ratio);
+    /// The persistent bitmap, in device pixels.
     const QImage &image() const { return m_image; }
+    /// The size of the last drawing in the picture's own pixels.
+    QSize drawnSize() const;
     /// The graph position of a point of the picture, in the coordinates of the last drawing.
     core::GraphPoint graphAt(QPointF position) const;
 

@@ -67,6 +67,10 @@ public:
     /// Row text: x in general number form, a tab, then y.
     std::string row(std::int64_t index) const;
     const TableRun &run() const { return m_run; }
+    bool isComplex() const { return m_isComplex; }
+    /// The y value of data row `i` (0-based) as the rows show it: the real sum of terms, or complex Horner;
+    /// not finite where it overflows.
+    ComplexValue y(std::int64_t i) const;
 
     /// Whether a data row overflows, checked from the first row on (the build stops at the first).
     bool overflows() const;

@@ -1,6 +1,6 @@
 #pragma once
 // The table of values: the request dialog (a run of whole numbers, or a first value, interval and count)
-// and the window that shows the table, selects it and copies it.
+// and the window that shows the table, selects it, copies it and saves it as CSV.
 
 #include "frontend/core/equation.h"
 #include "platform/services.h"
@@ -17,6 +17,10 @@ namespace tools::analysis
 {
 
 class TableModel;
+
+/// Writes the table as CSV to `path`, streamed to a temporary file beside it that is renamed over it once
+/// complete; false when that failed, with an existing file left as it was.
+bool saveTableCsv(const ValueTable &table, const QString &path);
 
 class FrmTableNew : public QDialog
 {
@@ -68,6 +72,7 @@ public:
 private:
     void btnSelectAll_Click();
     void btnCopy_Click();
+    void btnSave_Click();
     void btnClose_Click();
 
     platform::Services m_services;

@@ -21,6 +21,9 @@ platform::Message tableCopyScratchFailed(const QString &folder);
 platform::Message tableTotalNotPositive();
 platform::Message tableZeroInterval();
 platform::Message tableTooManyValues();
+/// The save dialog of the table as CSV.
+platform::FileDialogRequest saveTable();
+platform::Message tableNotSaved(const QString &path);
 
 // derivative and integral
 platform::Message diffInputError();

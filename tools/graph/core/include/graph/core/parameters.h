@@ -23,6 +23,7 @@ struct ParameterEntries {
     bool der1 = false;
     bool der2 = false;
     bool integral = false;
+    bool numbers = false; // numbered axes
 };
 
 enum class ParameterBox { XMin, XMax, YMin, YMax, TickFreq, GridFreq };

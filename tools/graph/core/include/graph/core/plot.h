@@ -8,8 +8,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tools::graph::core
@@ -119,33 +121,79 @@ struct PixelLine {
     friend bool operator==(const PixelLine &, const PixelLine &) = default;
 };
 
-/// Lines of one colour, in device pixels of the picture, already cut to it.
+/// Lines of one colour and pen width, in device pixels of the picture, already cut to it.
 struct Stroke {
     Rgb colour;
     std::vector<PixelLine> lines;
+    int penWidth = 1;
 };
 
-/// What drawing the graph puts on the picture, in painting order: ticks, grid, axes, then the curves.
+/// Where a number's text goes from its point: below it centred, above it centred, ending left of it or
+/// starting right of it (vertically centred on it).
+enum class LabelAnchor { Below, Above, Left, Right };
+
+/// A number written along an axis, at a device pixel.
+struct AxisLabel {
+    int x = 0;
+    int y = 0;
+    std::string text;
+    LabelAnchor anchor = LabelAnchor::Below;
+};
+
+/// A real root marked on the x axis: a ring around a device pixel.
+struct RootMark {
+    int x = 0;
+    int y = 0;
+    int radius = 0;
+};
+
+inline constexpr Rgb rootColour { 255, 0, 255 }; // apart from every curve's colour
+
+/// What drawing the graph puts on the picture, in painting order: ticks, grid, axes, the curves, then the
+/// axis numbers and the root marks.
 struct PlotDrawing {
     int width = 0;
     int height = 0;
     std::vector<Stroke> strokes;
+    int fontPixels = 0; // the numbers' font size, in device pixels
+    std::vector<AxisLabel> labels;
+    std::vector<RootMark> roots;
+};
+
+/// The optional numbers along the axes.
+struct AxisNumbering {
+    bool on = false;
+    std::size_t decimals = 15; // the display precision
+    /// The numbers' font size and a text's width in it, in the pixels of the drawing as the text describes it:
+    /// scaled with the request, so a finer device places the numbers as the screen does.
+    int fontPixels = 12;
+    std::function<int(std::string_view)> textWidth;
+    std::vector<double> roots; // the equation's real roots, when they are known
 };
 
 /// Everything a drawing depends on besides the polynomial.
 struct PlotRequest {
     PlotWindow window;
-    int width = 0; // the picture in pixels
+    int width = 0; // the picture in device pixels
     int height = 0;
+    /// Device pixels per pixel of the drawing as the text describes it (the screen's device pixel ratio, or an
+    /// export's enlargement): lines are that much wider and the curve's passes that far apart, so a finer
+    /// device shows the same picture, only sharper.
+    double scale = 1.0;
     int quality = 100; // percentage of pixel columns sampled
     bool ticks = false;
     double tickFreq = 0.0;
     bool grid = false;
     double gridFreq = 0.0;
     std::array<bool, curveCount> curves { true, false, false, false };
+    AxisNumbering numbering;
 };
 
-PlotRequest requestFrom(const frontend::core::GraphSettings &settings, int width, int height);
+/// The request for a picture `width` × `height` device pixels at `scale` device pixels per pixel.
+PlotRequest requestFrom(const frontend::core::GraphSettings &settings, int width, int height, double scale = 1.0);
+
+/// The lines' width and the spacing of a curve's passes, in device pixels, at `scale`.
+int penWidthAt(double scale);
 
 enum class Axis { X, Y };
 
@@ -155,8 +203,16 @@ enum class Axis { X, Y };
 /// more than the pixels it covers.
 std::vector<int> markPixels(double spacing, double lo, double hi, const PlotMapping &mapping, Axis axis);
 
+/// The numbers along both axes: multiples of the tick spacing (else of the grid spacing, else of a round
+/// step), as many as fit without touching each other, in the display's number format.
+std::vector<AxisLabel> axisLabels(const PlotRequest &request, const PlotMapping &mapping);
+/// The known real roots inside the window, on the x axis when it is in view.
+std::vector<RootMark> rootMarks(const PlotRequest &request, const PlotMapping &mapping);
+/// The decimals a multiple of `step` needs to be written exactly (0 to 15).
+std::size_t decimalsOf(double step);
+
 /// The drawing of a graph: tick marks, grid, axes and the selected curves (three passes of a curve one
-/// pixel apart, broken where it leaves the window by more than 1000 units; samples that cannot be
+/// pen width apart, broken where it leaves the window by more than 1000 units; samples that cannot be
 /// computed or placed are skipped).
 PlotDrawing drawPlot(const PlotRequest &request, const PlotPolynomial *polynomial);
 
