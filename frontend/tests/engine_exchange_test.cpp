@@ -273,7 +273,7 @@ TEST(knownRealRoots, TheRootsCountedRealOfTheSameCoefficientsOnly)
     KovalinState state;
     const Equation solved = frontend::core::testing::equationOf(CoefficientTexts::real({ "0", "-1", "0", "1" }));
     EXPECT_FALSE(knownRealRoots(state, solved));
-    state.solved = SolvedRoots { solved.values, list.real };
+    state.lastRealRoots = LastRealRoots { solved.values, list.real };
     EXPECT_EQ(knownRealRoots(state, solved), list.real);
     EXPECT_FALSE(knownRealRoots(state, frontend::core::testing::equationOf(CoefficientTexts::real({ "0", "-1", "0", "2" }))));
     EXPECT_FALSE(knownRealRoots(state, frontend::core::testing::equationOf(CoefficientTexts::real({ "-1", "0", "1" }))));

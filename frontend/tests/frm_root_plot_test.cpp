@@ -153,7 +153,7 @@ private Q_SLOTS:
         child<QPushButton>(window.get(), u"btnSavePng"_s)->click();
 
         QCOMPARE(fakes->fileDialogs.saveRequests.front().defaultSuffix, u"png"_s);
-        QCOMPARE(fakes->fileDialogs.saveRequests[1].filter, u"SVG Images (*.svg);;All Files (*.*)"_s);
+        QCOMPARE(fakes->fileDialogs.saveRequests[1].filter, u"SVG drawing (*.svg);;All Files (*.*)"_s);
         const QImage png(dir.filePath(u"plot.png"_s), "PNG");
         QCOMPARE(png.deviceIndependentSize().toSize(), view->size());
         QVERIFY(QImage(dir.filePath(u"roots.v2.png"_s), "PNG").size() == png.size());

@@ -17,17 +17,17 @@ void GraphSettings::resetSwitches()
 
 std::optional<std::vector<double>> knownRealRoots(const KovalinState &state, const Equation &equation)
 {
-    if (!state.solved || state.solved->coefficients.size() != equation.values.size()) {
+    if (!state.lastRealRoots || state.lastRealRoots->coefficients.size() != equation.values.size()) {
         return std::nullopt;
     }
     for (std::size_t k = 0; k < equation.values.size(); ++k) {
-        const ComplexValue &a = state.solved->coefficients[k];
+        const ComplexValue &a = state.lastRealRoots->coefficients[k];
         const ComplexValue &b = equation.values[k];
         if (a.re != b.re || a.im != b.im) {
             return std::nullopt;
         }
     }
-    return state.solved->real;
+    return state.lastRealRoots->real;
 }
 
 void forgetGraphParameters(KovalinState &state)

@@ -62,9 +62,10 @@ bool paintPng(QIODevice &file, QSize size, const PaintPicture &paint)
     return image.save(&file, "PNG");
 }
 
-bool paintSvg(QIODevice &file, QSize size, const PaintPicture &paint)
+bool paintSvg(QIODevice &file, QSize size, const PaintPicture &paint, const QString &title)
 {
     QSvgGenerator svg;
+    svg.setTitle(title);
     svg.setOutputDevice(&file);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
@@ -78,9 +79,10 @@ bool paintSvg(QIODevice &file, QSize size, const PaintPicture &paint)
     return painter.end();
 }
 
-bool paintPdf(QIODevice &file, QSize size, const PaintPicture &paint)
+bool paintPdf(QIODevice &file, QSize size, const PaintPicture &paint, const QString &title)
 {
     QPdfWriter pdf(&file);
+    pdf.setTitle(title);
     pdf.setPageSize(QPageSize(QSizeF(size) * 72.0 / pixelsPerInch, QPageSize::Point));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setResolution(pixelsPerInch * vectorDetail);
@@ -151,7 +153,7 @@ QImage pictureImage(QSize size, qreal pixelRatio, const PaintPicture &paint)
     return image;
 }
 
-bool savePicture(const PictureFile &file, QSize size, const PaintPicture &paint)
+bool savePicture(const PictureFile &file, QSize size, const PaintPicture &paint, const QString &title)
 {
     if (size.isEmpty()) {
         return false;
@@ -167,10 +169,10 @@ bool savePicture(const PictureFile &file, QSize size, const PaintPicture &paint)
         painted = paintPng(buffer, size, paint);
         break;
     case PictureFormat::Svg:
-        painted = paintSvg(buffer, size, paint);
+        painted = paintSvg(buffer, size, paint, title);
         break;
     case PictureFormat::Pdf:
-        painted = paintPdf(buffer, size, paint);
+        painted = paintPdf(buffer, size, paint, title);
         break;
     }
     buffer.close();

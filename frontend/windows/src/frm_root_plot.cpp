@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -128,7 +129,7 @@ void FrmRootPlot::savePictureAs(PictureFormat format)
     const PictureFile target = pictureFile(*typed, format);
     // A bitmap as sharp as the screen shows it; a drawing at the picture's size.
     const qreal ratio = format == PictureFormat::Png ? m_picRoots->devicePixelRatioF() : 1.0;
-    if (!savePicture(target, (QSizeF(m_picRoots->size()) * ratio).toSize(), painting())) {
+    if (!savePicture(target, (QSizeF(m_picRoots->size()) * ratio).toSize(), painting(), windowTitle())) {
         m_services.messages.show(msg::pictureNotSaved(QDir::toNativeSeparators(target.path)), this);
     }
 }

@@ -18,7 +18,7 @@ void registerSolving(ActionRegistry &actions, core::KovalinState &state, platfor
 {
     actions.add(core::Action::Solve, [&state, services](const core::Equation &equation, QWidget *owner) {
         if (auto real = solveEquation(equation, state.decimals(), services, owner)) {
-            state.solved = core::SolvedRoots { equation.values, std::move(*real) }; // the graph marks them
+            state.lastRealRoots = core::LastRealRoots { equation.values, std::move(*real) }; // the graph marks them
         }
     });
     actions.add(core::Action::Create, [&state, services](const core::Equation &, QWidget *owner) {

@@ -17,7 +17,7 @@ struct FileDialogRequest {
     QString filter; // Qt filter list, entries separated by ";;"
     QString fileName; // initial name (save) or directory
     bool confirmOverwrite = true; // save: ask before replacing an existing file
-    QString defaultSuffix; // save: added to a name typed without a suffix while the first filter is chosen
+    QString defaultSuffix {}; // save: added to a name typed without a suffix while the first filter is chosen
 };
 
 /// A save dialog's answer where the file's type is chosen with the filter.

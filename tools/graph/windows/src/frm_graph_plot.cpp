@@ -389,9 +389,10 @@ void FrmGraphPlot::btnSave_Click()
     bool saved = false;
     {
         BusyCursor busy;
-        saved = frontend::savePicture(file, *size, [this](QPainter &painter, QSize pixels) {
+        const auto paint = [this](QPainter &painter, QSize pixels) {
             paintDrawing(painter, drawingAt(pixels));
-        });
+        };
+        saved = frontend::savePicture(file, *size, paint, windowTitle());
     }
     if (!saved) {
         m_services.messages.show(msg::graphNotSaved(file.path), this);

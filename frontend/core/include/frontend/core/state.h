@@ -66,7 +66,7 @@ struct CreatorRequest {
 };
 
 /// The real roots a solve found, with the coefficients of the equation it solved.
-struct SolvedRoots {
+struct LastRealRoots {
     std::vector<ComplexValue> coefficients;
     std::vector<double> real;
 };
@@ -84,7 +84,7 @@ struct KovalinState {
     bool NewConfirmed = false;
     GraphSettings graph;
     CreatorRequest creator;
-    std::optional<SolvedRoots> solved; // the last solve that gave roots
+    std::optional<LastRealRoots> lastRealRoots; // the last solve that gave roots
 
     std::size_t decimals() const { return PrecisionPattern.size(); }
     /// True for complex coefficients, typed or in the chosen file (judged before any check).

@@ -51,8 +51,9 @@ QImage pictureImage(QSize size, qreal pixelRatio, const PaintPicture &paint);
 
 /// Writes the picture: a PNG bitmap of exactly `size` pixels, or an SVG drawing or one-page PDF of `size`
 /// pixels at 96 pixels per inch, painted finer. The file is written to a temporary file beside the target
-/// and renamed over it; false when that failed, with an existing file left as it was.
-bool savePicture(const PictureFile &file, QSize size, const PaintPicture &paint);
+/// and renamed over it; false when that failed, with an existing file left as it was. A drawing or document
+/// carries `title` as its title.
+bool savePicture(const PictureFile &file, QSize size, const PaintPicture &paint, const QString &title = {});
 
 /// Prints the picture of `size` on one page of `printer`, centred and as large as the page allows with its
 /// shape kept. False when the printer could not be started.
