@@ -91,10 +91,7 @@ std::optional<QString> QtFileDialogs::openFile(QWidget *owner, const FileDialogR
 std::optional<QString> QtFileDialogs::saveFile(QWidget *owner, const FileDialogRequest &request)
 {
     QFileDialog dialog(owner, request.title);
-    prepare(dialog, request, m_folders.saveFolder());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    prepareSave(dialog, request);
     followTheFilter(dialog, request);
     const std::optional<QString> chosen = run(dialog);
     // A platform's own dialog may leave the suffix to the program.
@@ -104,10 +101,7 @@ std::optional<QString> QtFileDialogs::saveFile(QWidget *owner, const FileDialogR
 std::optional<SaveChoice> QtFileDialogs::saveFileOfType(QWidget *owner, const FileDialogRequest &request)
 {
     QFileDialog dialog(owner, request.title);
-    prepare(dialog, request, m_folders.saveFolder());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    prepareSave(dialog, request);
     // The dialog adds the chosen type's suffix to a name typed without one before it asks about replacing a
     // file, so the question is about the file that will be written.
     dialog.setDefaultSuffix(suffixOf(dialog.selectedNameFilter()));
@@ -119,6 +113,14 @@ std::optional<SaveChoice> QtFileDialogs::saveFileOfType(QWidget *owner, const Fi
         return std::nullopt;
     }
     return SaveChoice { *path, dialog.selectedNameFilter() };
+}
+
+void QtFileDialogs::prepareSave(QFileDialog &dialog, const FileDialogRequest &request) const
+{
+    prepare(dialog, request, m_folders.saveFolder());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
 }
 
 std::optional<QString> QtFileDialogs::remember(const std::optional<QString> &chosen)

@@ -9,6 +9,8 @@
 
 class QWidget;
 
+class QFileDialog;
+
 namespace platform
 {
 
@@ -53,6 +55,7 @@ public:
     std::optional<SaveChoice> saveFileOfType(QWidget *owner, const FileDialogRequest &request) override;
 
 private:
+    void prepareSave(QFileDialog &dialog, const FileDialogRequest &request) const;
     std::optional<QString> remember(const std::optional<QString> &chosen);
 
     DialogFolders m_folders;
