@@ -2,6 +2,7 @@
 // one line per bad input while the rest of a batch is still solved.
 
 #include "cli/program.h"
+#include "platform/test_folder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -26,10 +27,7 @@ class Program : public testing::Test
 protected:
     void SetUp() override
     {
-        // One folder per test: ctest runs the tests side by side in separate processes.
-        m_folder = std::filesystem::path(testing::TempDir())
-            / (std::string("kovalin_roots_") + testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_folder);
+        m_folder = platform::testing::freshTestFolder("kovalin_roots_");
         write("real.txt", "2\tdegree of equation\r\n1\r\n-3\r\n2\r\n"); // x^2 - 3x + 2 = (x - 1)(x - 2)
         write("complex.txt", "2\n1\n0,-3\n-2\n"); // x^2 - 3i x - 2 = (x - i)(x - 2i)
         write("broken.txt", "2\n1\nthree\n2\n");
@@ -209,7 +207,8 @@ TEST_F(Program, ALongBatchIsPrintedInTheOrderOfItsFilesWithItsBrokenFileInPlace)
     // More files than are solved side by side at once, so the order must survive several rounds.
     std::vector<std::string> arguments { "-f", "csv" };
     for (int k = 1; k <= 600; ++k) {
-        arguments.push_back(k == 300 ? path("broken.txt") : write(std::to_string(k) + ".txt", "1\n1\n" + std::to_string(-k) + "\n"));
+        arguments.push_back(
+            k == 300 ? path("broken.txt") : write(std::to_string(k) + ".txt", "1\n1\n" + std::to_string(-k) + "\n"));
     }
     arguments.push_back("-");
     const Outcome o = run(arguments, "1\n1\n-601\n");

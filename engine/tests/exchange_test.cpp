@@ -4,6 +4,7 @@
 #include "engine/entry.h"
 #include "engine/error_service.h"
 #include "platform/exchange_files.h"
+#include "platform/test_folder.h"
 #include "printed_text.h"
 
 #include <gtest/gtest.h>
@@ -33,11 +34,7 @@ class ExchangeTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        dir = fs::temp_directory_path()
-            / ("kovalin-exchange-" + std::to_string(::getpid()) + "-"
-                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
+        dir = platform::testing::freshTestFolder("kovalin-exchange-");
         ::setenv(platform::exchangeDirVariable, dir.c_str(), 1);
         saved = std::cout.rdbuf(printed.rdbuf());
     }

@@ -7,6 +7,7 @@
 #include "frontend/core/state.h"
 #include "frontend/core/testing/equations.h"
 #include "platform/exchange_files.h"
+#include "platform/test_folder.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -35,6 +36,18 @@ Equation realBoxes(std::vector<std::string> leadingFirst)
     return equationOf(CoefficientTexts::real({ leadingFirst.rbegin(), leadingFirst.rend() }));
 }
 
+/// A solve whose request cannot be written is told so and never reaches the engine.
+void expectRefusedBeforeTheEngine()
+{
+    bool called = false;
+    const SolveResult result = WriteSolveRequest(realBoxes({ "1", "-3", "2" }), [&called] {
+        called = true;
+        return true;
+    });
+    EXPECT_EQ(result.fault, ExchangeFault::RequestNotWritten);
+    EXPECT_FALSE(called);
+}
+
 Equation complexBoxes(std::vector<std::string> re, std::vector<std::string> im)
 {
     return equationOf(CoefficientTexts::complexPairs({ re.rbegin(), re.rend() }, { im.rbegin(), im.rend() }));
@@ -58,11 +71,7 @@ class ExchangeTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        dir = fs::temp_directory_path()
-            / ("kovalin-solve-" + std::to_string(::getpid()) + "-"
-                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
+        dir = platform::testing::freshTestFolder("kovalin-solve-");
         ::setenv(platform::exchangeDirVariable, dir.c_str(), 1);
     }
     void TearDown() override
@@ -275,8 +284,10 @@ TEST(knownRealRoots, TheRootsCountedRealOfTheSameCoefficientsOnly)
     EXPECT_FALSE(knownRealRoots(state, solved));
     state.lastRealRoots = LastRealRoots { solved.values, list.real };
     EXPECT_EQ(knownRealRoots(state, solved), list.real);
-    EXPECT_FALSE(knownRealRoots(state, frontend::core::testing::equationOf(CoefficientTexts::real({ "0", "-1", "0", "2" }))));
-    EXPECT_FALSE(knownRealRoots(state, frontend::core::testing::equationOf(CoefficientTexts::real({ "-1", "0", "1" }))));
+    EXPECT_FALSE(
+        knownRealRoots(state, frontend::core::testing::equationOf(CoefficientTexts::real({ "0", "-1", "0", "2" }))));
+    EXPECT_FALSE(
+        knownRealRoots(state, frontend::core::testing::equationOf(CoefficientTexts::real({ "-1", "0", "1" }))));
 }
 
 TEST(lengthTooLarge, NothingReadOrAZeroLength)
@@ -420,13 +431,7 @@ TEST_F(ExchangeTest, AnExchangeDirectoryThatIsNotOneIsAFault)
 {
     writeAll(dir / "plain", "");
     ::setenv(platform::exchangeDirVariable, (dir / "plain").c_str(), 1);
-    bool called = false;
-    const SolveResult result = WriteSolveRequest(realBoxes({ "1", "-3", "2" }), [&called] {
-        called = true;
-        return true;
-    });
-    EXPECT_EQ(result.fault, ExchangeFault::RequestNotWritten);
-    EXPECT_FALSE(called);
+    expectRefusedBeforeTheEngine();
 }
 
 TEST_F(ExchangeTest, AnArcLengthThroughTheEngine)
@@ -476,13 +481,7 @@ TEST_F(ExchangeTest, TheRootsNearTheLargestDoubleAreListedAsImaginary)
 TEST_F(ExchangeTest, APipeInPlaceOfTheRequestIsRefusedWithoutWaiting)
 {
     ASSERT_EQ(::mkfifo(request().c_str(), 0600), 0);
-    bool called = false;
-    const SolveResult result = WriteSolveRequest(realBoxes({ "1", "-3", "2" }), [&called] {
-        called = true;
-        return true;
-    });
-    EXPECT_EQ(result.fault, ExchangeFault::RequestNotWritten);
-    EXPECT_FALSE(called);
+    expectRefusedBeforeTheEngine();
     // The engine, called with a pipe where its request should be, returns at once with an empty answer.
     VX_KOVALIN();
     EXPECT_EQ(readAll(answer()), "");

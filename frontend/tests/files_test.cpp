@@ -1,6 +1,7 @@
 #include "frontend/core/coefficient_file.h"
 #include "frontend/core/roots_file.h"
 #include "frontend/core/text_file.h"
+#include "platform/test_folder.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -22,14 +23,7 @@ namespace
 class FileTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path()
-            / ("kovalin-files-" + std::to_string(::getpid()) + "-"
-                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
+    void SetUp() override { dir = platform::testing::freshTestFolder("kovalin-files-"); }
     void TearDown() override { fs::remove_all(dir); }
 
     fs::path write(const std::string &bytes, const std::string &name = "equation.txt")

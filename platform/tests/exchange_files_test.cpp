@@ -1,5 +1,6 @@
 #include "platform/exchange_files.h"
 #include "platform/files.h"
+#include "platform/test_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -23,11 +24,7 @@ class ExchangeFilesTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        root = fs::temp_directory_path()
-            / ("kovalin-platform-" + std::to_string(::getpid()) + "-"
-                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root);
-        fs::create_directories(root);
+        root = platform::testing::freshTestFolder("kovalin-platform-");
         saveVariable(platform::exchangeDirVariable, savedExchange);
         saveVariable("XDG_RUNTIME_DIR", savedRuntime);
     }

@@ -3,6 +3,7 @@
 
 #include "platform/exchange_files.h"
 #include "platform/files.h"
+#include "platform/test_folder.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -48,14 +49,7 @@ auto withoutWaiting(Call call)
 class FilesTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path()
-            / ("kovalin-platform-files-" + std::to_string(::getpid()) + "-"
-                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
+    void SetUp() override { dir = platform::testing::freshTestFolder("kovalin-platform-files-"); }
     void TearDown() override { fs::remove_all(dir); }
 
     fs::path write(const std::string &bytes, const std::string &name = "equation.txt")
