@@ -4,11 +4,7 @@
 #include <cstdlib>
 #include <system_error>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#else
-#include <fcntl.h>
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
