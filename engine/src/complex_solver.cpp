@@ -71,10 +71,11 @@ Complex DZ8OCC(int nn, Complex s, const Vector &p, Vector &q)
 
 // DZ8OCC of p(1..np) and of h(1..np-1) at the same point, the two independent Horner chains side by side so
 // that each fills the other's waiting time. The results are those of the two evaluations one after the other.
-Complex evaluateBoth(int np, Complex s, const Vector &p, Vector &q, const Vector &h, Vector &qh, Complex &hv)
+// (The chains run in locals: a chain through the output reference would wait on memory at every step.)
+Complex evaluateBoth(int np, Complex s, const Vector &p, Vector &q, const Vector &h, Vector &qh, Complex &hValue)
 {
     Complex pv = p[1];
-    hv = h[1];
+    Complex hv = h[1];
     q[1] = pv;
     qh[1] = hv;
     for (int i = 2; i < np; ++i) {
@@ -85,23 +86,40 @@ Complex evaluateBoth(int np, Complex s, const Vector &p, Vector &q, const Vector
     }
     pv = mulAdd(pv, s, p[np]);
     q[np] = pv;
+    hValue = hv;
     return pv;
 }
 
 // evaluateBoth and, along the same pass, DZ9OCC: the bound on the rounding error of the evaluation of p. Its
-// chain is shorter than Horner's, so it comes in Horner's waiting time; the results are those of the evaluations
-// and the bound one after the other.
-Complex evaluateBothWithBound(int np, Complex s, const Vector &p, Vector &q, const Vector &h, Vector &qh, Complex &hv,
-    double &bound, double are, double mre)
+// chain is shorter than Horner's, so it comes in Horner's waiting time. The square roots of the moduli are slow
+// and wait for the chains: they are taken four at a time, after four steps of the chains, so that the chains
+// never wait for them. The results are those of the evaluations and the bound one after the other.
+Complex evaluateBothWithBound(int np, Complex s, const Vector &p, Vector &q, const Vector &h, Vector &qh,
+    Complex &hValue, double &bound, double are, double mre)
 {
+    constexpr int block = 4;
     const double ms = directModulus(s);
     Complex pv = p[1];
-    hv = h[1];
+    Complex hv = h[1];
     q[1] = pv;
     qh[1] = hv;
     double e = directModulus(pv) * mre / (are + mre);
     e = e * ms + directModulus(pv);
-    for (int i = 2; i < np; ++i) {
+    int i = 2;
+    for (; i + block <= np - 1; i += block) {
+        std::array<double, block> squared {};
+        for (int k = 0; k < block; ++k) {
+            pv = mulAdd(pv, s, p[i + k]);
+            hv = mulAdd(hv, s, h[i + k]);
+            q[i + k] = pv;
+            qh[i + k] = hv;
+            squared[static_cast<std::size_t>(k)] = squaredModulus(pv);
+        }
+        for (const double x : squared) {
+            e = e * ms + std::sqrt(x);
+        }
+    }
+    for (; i < np; ++i) {
         pv = mulAdd(pv, s, p[i]);
         hv = mulAdd(hv, s, h[i]);
         q[i] = pv;
@@ -111,6 +129,7 @@ Complex evaluateBothWithBound(int np, Complex s, const Vector &p, Vector &q, con
     pv = mulAdd(pv, s, p[np]);
     q[np] = pv;
     e = e * ms + directModulus(pv);
+    hValue = hv;
     bound = e * (are + mre) - directModulus(pv) * mre;
     return pv;
 }
