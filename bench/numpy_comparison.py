@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
-"""Side by side in one process: a solve request through the engine's export (request file written, export
-called, answer file read, as the solver does it) against numpy.roots (companion matrix eigenvalues) on the
-same polynomials.
+"""Side by side in one run: a solve request through the engine's export against numpy.roots (companion matrix
+eigenvalues) on the same polynomials. The request is timed twice: made from this process through ctypes (request
+file written, export called, answer file read), and made by the solver's own exchange code and library loader
+(solver_request_timing, next to the library), from the typed coefficients to the roots read back.
 
     env -u OPENBLAS_CORETYPE /usr/bin/python3 bench/numpy_comparison.py build/bin/libVX_KOVALIN.so
 
-Needs python3-numpy (Debian). Prints the best time of many repetitions for each and the ratio."""
+Needs python3-numpy (Debian). Prints the best time of many repetitions for each and the ratios."""
 
 import ctypes
 import os
+import subprocess
 import sys
 import tempfile
 import time
@@ -43,16 +45,28 @@ def best_time(action, repeats):
     return best
 
 
+def solver_times(library_path, names):
+    """The solver's own request path, per case (nothing when the timing program was not built)."""
+    program = os.path.join(os.path.dirname(library_path), "solver_request_timing")
+    if not os.path.exists(program):
+        return {}
+    done = subprocess.run([program] + names, capture_output=True, text=True, check=True)
+    return {name: float(seconds) for name, seconds in (line.split() for line in done.stdout.splitlines())}
+
+
 def main():
-    library = ctypes.CDLL(os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/bin/libVX_KOVALIN.so"))
+    library_path = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/bin/libVX_KOVALIN.so")
+    library = ctypes.CDLL(library_path)
     # A memory-backed folder, as the solver's own exchange folder is where the system has one.
     memory = "/dev/shm" if os.path.isdir("/dev/shm") else None
     folder = tempfile.mkdtemp(prefix="kovalin-bench-", dir=os.environ.get("XDG_RUNTIME_DIR", memory))
     os.environ["KOVALIN_EXCHANGE_DIR"] = folder
     request_path = os.path.join(folder, "TEMP_ZERO.DAT")
     answer_path = os.path.join(folder, "TEMP_ZERO.OUT")
-    print("case         engine (export)   numpy.roots   ratio")
-    for name in ["rand_d100", "unity_n100", "rand_d050", "crand_d49", "crand_d30"]:
+    names = ["rand_d100", "unity_n100", "rand_d050", "crand_d49", "crand_d30"]
+    print("case         ctypes     solver's path   numpy.roots   ratio (ctypes, solver's path)")
+    rows = []
+    for name in names:
         degree, complex_, texts, values = read_case(name)
         request = request_text(degree, complex_, texts)
 
@@ -74,8 +88,15 @@ def main():
         coefficients = numpy.array(values)
         ours = best_time(engine, 300)
         theirs = best_time(lambda: numpy.roots(coefficients), 300)
-        print(f"{name:12} {ours * 1e3:10.3f} ms   {theirs * 1e3:9.3f} ms   {theirs / ours:5.1f}x")
+        rows.append((name, ours, theirs))
     os.rmdir(folder)
+    # The solver's own path runs in between, on the same machine, in the same run.
+    solver = solver_times(library_path, names)
+    for name, ours, theirs in rows:
+        path = solver.get(name)
+        path_text = f"{path * 1e3:8.3f} ms" if path else "    (none)"
+        path_ratio = f"{theirs / path:5.1f}x" if path else ""
+        print(f"{name:12} {ours * 1e3:7.3f} ms {path_text}   {theirs * 1e3:8.3f} ms   {theirs / ours:5.1f}x {path_ratio}")
 
 
 if __name__ == "__main__":

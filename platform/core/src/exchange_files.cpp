@@ -102,10 +102,10 @@ std::optional<ExchangeFiles> exchangeFiles(std::string *why)
         std::error_code error;
         if (!std::filesystem::is_directory(chosen, error)) {
             std::filesystem::create_directories(chosen, error);
-        }
-        if (!std::filesystem::is_directory(chosen, error)) {
-            explain(why, std::string(chosen) + " is not a directory");
-            return std::nullopt;
+            if (!std::filesystem::is_directory(chosen, error)) {
+                explain(why, std::string(chosen) + " is not a directory");
+                return std::nullopt;
+            }
         }
         return filesIn(chosen);
     }
