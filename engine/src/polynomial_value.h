@@ -84,22 +84,52 @@ inline Complex times(Complex x, Complex y)
     return { x.real() * y.real() - x.imag() * y.imag(), x.real() * y.imag() + x.imag() * y.real() };
 }
 
+// x y + s exactly as (result, error): the complex product and the sums, their rounding errors caught by
+// two-product and two-sum.
+inline void exactMulAdd(Complex x, Complex y, Complex s, Complex &result, Complex &error)
+{
+    double p1, e1, p2, e2, p3, e3, p4, e4;
+    dd::twoProduct(x.real(), y.real(), p1, e1);
+    dd::twoProduct(-x.imag(), y.imag(), p2, e2);
+    dd::twoProduct(x.real(), y.imag(), p3, e3);
+    dd::twoProduct(x.imag(), y.real(), p4, e4);
+    double re, reError, re2, re2Error, im, imError, im2, im2Error;
+    dd::twoSum(p1, p2, re, reError);
+    dd::twoSum(re, s.real(), re2, re2Error);
+    dd::twoSum(p3, p4, im, imError);
+    dd::twoSum(im, s.imag(), im2, im2Error);
+    result = Complex(re2, im2);
+    error = Complex(e1 + e2 + reError + re2Error, e3 + e4 + imError + im2Error);
+}
+
+// Which derivative an evaluation gives: plain Horner (enough for Newton's steps towards a root of moderate
+// condition), or compensated like the value, for the simultaneous iteration, which must also move through
+// clusters where the plain derivative has no correct digit left.
+enum class Derivative { Plain, Compensated };
+
 // Compensated Horner over n + 1 coefficients read from `first` with stride `step`, at a complex point.
 // The rounding error of the complex product and of the sums is caught exactly at every step (two-product and
 // two-sum) and accumulated in c by plain Horner; the coefficient's imaginary part is read only when it has one.
-template <typename Coefficient>
+template <Derivative kind = Derivative::Plain, typename Coefficient>
 PolynomialValue hornerAt(const Coefficient *first, std::ptrdiff_t step, int n, Complex z)
 {
     double sr = std::real(first[0]);
     double si = std::imag(first[0]);
     Complex c = 0.0;
     Complex d = 0.0;
+    Complex cd = 0.0;
     const double r = modulus(z);
     double size = magnitude(first[0]);
     double derivativeSize = 0.0;
     for (int i = 1; i <= n; ++i) {
         const Coefficient &a = first[i * step];
-        d = times(d, z) + Complex(sr, si);
+        if constexpr (kind == Derivative::Compensated) {
+            Complex error;
+            exactMulAdd(d, z, Complex(sr, si), d, error);
+            cd = times(cd, z) + (error + c);
+        } else {
+            d = times(d, z) + Complex(sr, si);
+        }
         derivativeSize = derivativeSize * r + size;
         double p1, e1, p2, e2, p3, e3, p4, e4;
         dd::twoProduct(sr, z.real(), p1, e1);
@@ -129,8 +159,14 @@ PolynomialValue hornerAt(const Coefficient *first, std::ptrdiff_t step, int n, C
     result.bound =
         2.0 * eps * modulus(result.value) + 8.0 * gamma(2 * n + 2) * gamma(2 * n + 2) * size + underflowFloor(n);
     result.size = size;
-    result.derivative = d;
-    result.derivativeBound = 2.0 * gamma(2 * n + 2) * derivativeSize + underflowFloor(n);
+    if constexpr (kind == Derivative::Compensated) {
+        result.derivative = d + cd;
+        result.derivativeBound = 2.0 * eps * modulus(result.derivative)
+            + 16.0 * gamma(2 * n + 2) * gamma(2 * n + 2) * derivativeSize + underflowFloor(n);
+    } else {
+        result.derivative = d;
+        result.derivativeBound = 2.0 * gamma(2 * n + 2) * derivativeSize + underflowFloor(n);
+    }
     return result;
 }
 
@@ -178,15 +214,23 @@ inline bool farOut(double r, int n)
 
 } // namespace detail
 
-/// p(z) for the polynomial a[0..n] (highest power first) at a real or complex point.
-template <typename Coefficient, typename Point>
+/// p(z) for the polynomial a[0..n] (highest power first) at a real or complex point. At a real point of a real
+/// polynomial the derivative is always compensated.
+template <detail::Derivative kind = detail::Derivative::Plain, typename Coefficient, typename Point>
 PolynomialValue evaluatePolynomial(const Coefficient *a, int n, Point z)
 {
+    const auto horner = [&](const Coefficient *first, std::ptrdiff_t step, Point at) {
+        if constexpr (std::is_same_v<Point, Complex>) {
+            return detail::hornerAt<kind>(first, step, n, at);
+        } else {
+            return detail::hornerAt(first, step, n, at);
+        }
+    };
     if (!detail::farOut(std::abs(z), n)) {
-        return detail::hornerAt(a, 1, n, z);
+        return horner(a, 1, z);
     }
     const Point w = Point(1.0) / z;
-    PolynomialValue q = detail::hornerAt(a + n, -1, n, w);
+    PolynomialValue q = horner(a + n, -1, w);
     q.derivativeBound = n * (q.bound + detail::gamma(n + 2) * modulus(q.value)) + std::abs(w) * q.derivativeBound;
     q.derivative = static_cast<double>(n) * q.value - Complex(w) * q.derivative;
     q.reversed = true;

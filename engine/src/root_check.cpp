@@ -107,12 +107,16 @@ bool check(const Coefficient *a, int n, const Complex *root, RootCheck *out, con
         double moved = 0.0;
         const bool mirror =
             std::is_same_v<Coefficient, double> && i > 0 && z.imag() != 0.0 && z == std::conj(root[i - 1]);
-        // A root that has moved since its value was taken is evaluated again only if that value leaves doubt.
+        // A root that has moved since its value was taken is evaluated again, unless the move was the last
+        // Newton step of a converged refinement or a move of a few ulps from a point that was a root. A value
+        // from further away says nothing of the root's own backward error (a step within a cluster can land
+        // where the polynomial is far from zero).
         const auto k = static_cast<std::size_t>(i);
         bool converged = false;
         if (known && known->known[k]
             && (known->at[k] == z || known->converged[k]
-                || known->value[k].backwardError() <= trustedBackwardError(n))) {
+                || (known->value[k].backwardError() <= trustedBackwardError(n)
+                    && modulus(z - known->at[k]) <= 4.0 * eps * modulus(z)))) {
             value = known->value[k];
             moved = modulus(z - known->at[k]);
             converged = known->converged[k];

@@ -62,7 +62,7 @@ bool aberth(const Coefficient *a, int n, Complex *z, int maxSweeps)
             if (stopped[static_cast<std::size_t>(i)]) {
                 continue;
             }
-            const PolynomialValue at = evaluatePolynomial(a, n, z[i]);
+            const PolynomialValue at = evaluatePolynomial<detail::Derivative::Compensated>(a, n, z[i]);
             if (at.atRoundingLevel()) {
                 stopped[static_cast<std::size_t>(i)] = true;
                 --moving;

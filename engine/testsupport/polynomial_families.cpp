@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <random>
+#include <utility>
 
 namespace engine_test
 {
@@ -165,6 +166,118 @@ void addComplex(std::vector<GeneratedPolynomial> &out, int seeds, std::uint32_t 
     }
 }
 
+// Chebyshev T_n and Legendre P_n in the monomial basis (n = 2..100), by their three-term recurrences in extended
+// precision; for odd n the root at the origin is divided out. Their real roots crowd towards +-1, where the
+// rounded coefficients leave a wide region of points that are all roots to within rounding.
+void addOrthogonal(std::vector<GeneratedPolynomial> &out)
+{
+    const auto add = [&](const std::string &family, const std::vector<long double> &c, int n) {
+        GeneratedPolynomial p { family + " n=" + std::to_string(n), true, {}, false };
+        for (std::size_t k = n % 2 == 0 ? 0 : 1; k < c.size(); ++k) {
+            p.coefficients.emplace_back(static_cast<double>(c[k]), 0.0);
+        }
+        out.push_back(p);
+    };
+    std::vector<long double> t0 { 1.0L }, t1 { 0.0L, 1.0L };
+    std::vector<long double> p0 { 1.0L }, p1 { 0.0L, 1.0L };
+    for (int n = 2; n <= 100; ++n) {
+        std::vector<long double> t2(static_cast<std::size_t>(n) + 1, 0.0L), p2(t2);
+        for (std::size_t k = 0; k < t1.size(); ++k) {
+            t2[k + 1] += 2.0L * t1[k];
+            p2[k + 1] += (2.0L * n - 1.0L) / n * p1[k];
+        }
+        for (std::size_t k = 0; k < t0.size(); ++k) {
+            t2[k] -= t0[k];
+            p2[k] -= (n - 1.0L) / n * p0[k];
+        }
+        t0 = std::exchange(t1, t2);
+        p0 = std::exchange(p1, p2);
+        add("chebyshev", t1, n);
+        add("legendre", p1, n);
+    }
+}
+
+// Sparse trinomials x^n + a x^k + b: large and small middle terms, and their roots on and off the unit circle.
+void addTrinomials(std::vector<GeneratedPolynomial> &out)
+{
+    for (int n = 3; n <= 100; ++n) {
+        for (const int k : { 1, n / 2, n - 1 }) {
+            for (const double a : { 1.0, -1.0, 1e-8, 1e8 }) {
+                GeneratedPolynomial p { "trinomial n=" + std::to_string(n) + " k=" + std::to_string(k), true,
+                    std::vector<Complex>(static_cast<std::size_t>(n) + 1, 0.0), false };
+                p.coefficients.back() = 1.0;
+                p.coefficients[static_cast<std::size_t>(k)] += a;
+                p.coefficients.front() += k % 2 == 0 ? 1.0 : -1.0;
+                out.push_back(p);
+            }
+        }
+    }
+}
+
+// Coefficients of random sign and random magnitude anywhere from 1e-150 to 1e150, real and complex: roots of
+// wildly different sizes in one polynomial.
+void addWideRange(std::vector<GeneratedPolynomial> &out, int seeds, std::uint32_t firstSeed)
+{
+    for (int s = 0; s < seeds; ++s) {
+        const std::uint32_t seed = firstSeed + static_cast<std::uint32_t>(s);
+        std::mt19937 rng(seed * 7919u);
+        std::uniform_real_distribution<double> exponent(-150.0, 150.0);
+        std::uniform_real_distribution<double> turn(0.0, 6.283185307179586);
+        for (int n = 1; n <= 100; ++n) {
+            GeneratedPolynomial real { "wide range n=" + std::to_string(n) + " seed=" + std::to_string(seed), true,
+                {}, false };
+            for (int k = 0; k <= n; ++k) {
+                real.coefficients.emplace_back(std::copysign(std::pow(10.0, exponent(rng)), turn(rng) - 3.14));
+            }
+            out.push_back(real);
+            if (n <= 49) {
+                GeneratedPolynomial complex { "complex wide range n=" + std::to_string(n) + " seed="
+                        + std::to_string(seed),
+                    false, {}, false };
+                for (int k = 0; k <= n; ++k) {
+                    complex.coefficients.push_back(std::polar(std::pow(10.0, exponent(rng)), turn(rng)));
+                }
+                out.push_back(complex);
+            }
+        }
+    }
+}
+
+// Roots near 1e-20, 1 and 1e20 in one polynomial (degree 3..20), and complex roots repeated m times.
+void addMixedScalesAndRepeats(std::vector<GeneratedPolynomial> &out, int seeds, std::uint32_t firstSeed)
+{
+    for (int s = 0; s < seeds; ++s) {
+        const std::uint32_t seed = firstSeed + static_cast<std::uint32_t>(s);
+        std::mt19937 rng(seed * 104729u);
+        std::uniform_real_distribution<long double> spread(0.5L, 2.0L);
+        for (int n = 3; n <= 20; ++n) {
+            std::vector<WideComplex> roots;
+            for (int i = 0; i < n; ++i) {
+                const long double scale = i % 3 == 0 ? 1e-20L : (i % 3 == 1 ? 1.0L : 1e20L);
+                roots.emplace_back((i % 2 == 0 ? 1.0L : -1.0L) * scale * spread(rng), 0.0L);
+            }
+            out.push_back({ "mixed scales n=" + std::to_string(n) + " seed=" + std::to_string(seed), true,
+                multiplyOut(roots, 1.0L), true });
+        }
+    }
+    for (int m = 1; m <= 12; ++m) {
+        std::vector<WideComplex> c { 1.0L }; // (z - i)^m (z - 2 + i)^m, multiplied out in extended precision
+        for (int k = 0; k < 2 * m; ++k) {
+            const WideComplex r = k % 2 == 0 ? WideComplex(0.0L, 1.0L) : WideComplex(2.0L, -1.0L);
+            c.push_back(0);
+            for (std::size_t j = c.size() - 1; j > 0; --j) {
+                c[j] = c[j - 1] - r * c[j];
+            }
+            c[0] = -r * c[0];
+        }
+        GeneratedPolynomial p { "complex repeated m=" + std::to_string(m), false, {}, false };
+        for (const WideComplex &x : c) {
+            p.coefficients.emplace_back(static_cast<double>(x.real()), static_cast<double>(x.imag()));
+        }
+        out.push_back(p);
+    }
+}
+
 } // namespace
 
 std::vector<GeneratedPolynomial> polynomialFamilies(int seeds, std::uint32_t firstSeed)
@@ -174,6 +287,10 @@ std::vector<GeneratedPolynomial> polynomialFamilies(int seeds, std::uint32_t fir
     addRandomReal(out, seeds, firstSeed);
     addChosenRoots(out, seeds, firstSeed);
     addComplex(out, seeds, firstSeed);
+    addOrthogonal(out);
+    addTrinomials(out);
+    addWideRange(out, seeds, firstSeed);
+    addMixedScalesAndRepeats(out, seeds, firstSeed);
     return out;
 }
 

@@ -23,7 +23,9 @@ struct GeneratedPolynomial {
 ///  - random real coefficients (normal), integer coefficients in -8..8, real coefficients scaled by 1e+-300;
 ///  - products of (x - r) over points of a lattice symmetric about the real axis, clusters of multiple roots,
 ///    roots of magnitude 1e-30 and 1e30;
-///  - random complex coefficients and z^n - c (n = 1..49).
+///  - random complex coefficients and z^n - c (n = 1..49);
+///  - Chebyshev and Legendre polynomials, sparse trinomials, coefficients of random magnitude from 1e-150 to
+///    1e150 (real and complex), roots near 1e-20, 1 and 1e20 together, and repeated complex roots.
 std::vector<GeneratedPolynomial> polynomialFamilies(int seeds, std::uint32_t firstSeed = 1);
 
 } // namespace engine_test
