@@ -45,6 +45,51 @@ void DZ9ORC(int nn, double u, double v, const Vector &p, Vector &q, double &a, d
 // DZ9ORC of p(1..np) into q, a, b and of k(1..np-1) into qk, c, d by the same quadratic, in one loop: each
 // step of a division waits for the rounding of the step before, and two independent divisions side by side
 // fill each other's waiting time. The results are those of the two divisions one after the other.
+// `eachQuotient(i, q[i])` sees the quotient of p as it is made (i = 1 .. np - 1): a sum over it runs in the
+// divisions' waiting time too.
+template <typename EachQuotient>
+void divideBoth(int np,
+    double u,
+    double v,
+    const Vector &p,
+    Vector &q,
+    double &a,
+    double &b,
+    const Vector &k,
+    Vector &qk,
+    double &c,
+    double &d,
+    EachQuotient eachQuotient)
+{
+    double older = p[1];
+    double kOlder = k[1];
+    q[1] = older;
+    qk[1] = kOlder;
+    eachQuotient(1, older);
+    double last = dd::sum(p[2], -u, older);
+    double kLast = dd::sum(k[2], -u, kOlder);
+    q[2] = last;
+    qk[2] = kLast;
+    eachQuotient(2, last);
+    for (int i = 3; i < np; ++i) {
+        const double next = dd::recurrenceSum(p[i], -v, older, -u, last);
+        const double kNext = dd::recurrenceSum(k[i], -v, kOlder, -u, kLast);
+        q[i] = next;
+        qk[i] = kNext;
+        eachQuotient(i, next);
+        older = last;
+        last = next;
+        kOlder = kLast;
+        kLast = kNext;
+    }
+    const double next = dd::recurrenceSum(p[np], -v, older, -u, last);
+    q[np] = next;
+    a = next;
+    b = last;
+    c = kLast;
+    d = kOlder;
+}
+
 void divideBoth(int np,
     double u,
     double v,
@@ -57,30 +102,7 @@ void divideBoth(int np,
     double &c,
     double &d)
 {
-    double older = p[1];
-    double kOlder = k[1];
-    q[1] = older;
-    qk[1] = kOlder;
-    double last = dd::sum(p[2], -u, older);
-    double kLast = dd::sum(k[2], -u, kOlder);
-    q[2] = last;
-    qk[2] = kLast;
-    for (int i = 3; i < np; ++i) {
-        const double next = dd::recurrenceSum(p[i], -v, older, -u, last);
-        const double kNext = dd::recurrenceSum(k[i], -v, kOlder, -u, kLast);
-        q[i] = next;
-        qk[i] = kNext;
-        older = last;
-        last = next;
-        kOlder = kLast;
-        kLast = kNext;
-    }
-    const double next = dd::recurrenceSum(p[np], -v, older, -u, last);
-    q[np] = next;
-    a = next;
-    b = last;
-    c = kLast;
-    d = kOlder;
+    divideBoth(np, u, v, p, q, a, b, k, qk, c, d, [](int, double) {});
 }
 
 // The working state of one solve. Per call, so the solver is re-entrant.
@@ -105,6 +127,11 @@ struct DZ11RC {
     int scalarQuantities();
     int divideBothAndScalarQuantities();
     void DZ7ORC(int type);
+    int nextShiftPolynomial(int type);
+    template <bool divide>
+    void nextK(int type);
+    template <bool divide, typename Coefficient>
+    void makeK(double k1, double k2, Coefficient coefficient);
     void DZ8ORC(int type, double &uu, double &vv);
 };
 
@@ -119,8 +146,7 @@ int DZ11RC::DZ3ORC(int l2)
     double otv = 0, ots = 0;
     int type = divideBothAndScalarQuantities();
     for (int j = 1; j <= l2; ++j) {
-        DZ7ORC(type);
-        type = DZ6ORC();
+        type = nextShiftPolynomial(type);
         double ui = 0, vi = 0;
         DZ8ORC(type, ui, vi);
         const double vv = vi;
@@ -221,16 +247,15 @@ int DZ11RC::DZ4ORC(double uu, double vv)
             return 0;
         }
         // K is divided by the same quadratic along with P: the next step needs it unless this one converges.
-        divideBoth(nn, u, v, P, QP, a, b, K, QK, c, d);
+        // Along the division, the bound on the rounding error of evaluating P at the root estimate.
+        const double zm = std::sqrt(std::fabs(v));
+        double ee = 0.0;
+        divideBoth(nn, u, v, P, QP, a, b, K, QK, c, d, [&](int i, double q) {
+            ee = i == 1 ? 2.0 * std::fabs(q) : ee * zm + std::fabs(q);
+        });
         bool kDivided = true;
         const double mp = std::fabs(a - szr * b) + std::fabs(szi * b);
-        // Bound on the rounding error of evaluating P at the root estimate.
-        const double zm = std::sqrt(std::fabs(v));
-        double ee = 2.0 * std::fabs(QP[1]);
         const double t = -szr * b;
-        for (int i = 2; i <= n; ++i) {
-            ee = ee * zm + std::fabs(QP[i]);
-        }
         ee = ee * zm + std::fabs(a + t);
         ee = (5.0 * mre + 4.0 * are) * ee - (5.0 * mre + 2.0 * are) * (std::fabs(a + t) + std::fabs(b) * zm)
             + 2.0 * are * std::fabs(t);
@@ -246,18 +271,18 @@ int DZ11RC::DZ4ORC(double uu, double vv)
             relstp = std::sqrt(std::max(relstp, eta));
             u = dd::sum(u, -u, relstp);
             v = dd::sum(v, v, relstp);
-            DZ7ORC(divideBothAndScalarQuantities());
+            int type = divideBothAndScalarQuantities();
             for (int i = 2; i <= 5; ++i) {
-                DZ7ORC(DZ6ORC());
+                type = nextShiftPolynomial(type);
             }
+            DZ7ORC(type);
             kDivided = false;
             tried = true;
             j = 0;
         }
         omp = mp;
-        DZ7ORC(kDivided ? scalarQuantities() : DZ6ORC());
         double ui = 0, vi = 0;
-        DZ8ORC(DZ6ORC(), ui, vi);
+        DZ8ORC(nextShiftPolynomial(kDivided ? scalarQuantities() : DZ6ORC()), ui, vi);
         if (vi == 0.0) {
             return 0;
         }
@@ -277,18 +302,17 @@ int DZ11RC::DZ5ORC(double &sss, int &iflag)
     double omp = 0;
     double t = 0;
     for (;;) {
+        // P at s by Horner's rule and, along the same pass, the bound on its rounding error.
+        const double ms = std::fabs(s);
         double pv = P[1];
         QP[1] = pv;
+        double ee = (mre / (are + mre)) * std::fabs(pv);
         for (int i = 2; i <= nn; ++i) {
             pv = dd::sum(P[i], pv, s);
             QP[i] = pv;
+            ee = ee * ms + std::fabs(pv);
         }
         const double mp = std::fabs(pv);
-        const double ms = std::fabs(s);
-        double ee = (mre / (are + mre)) * std::fabs(QP[1]);
-        for (int i = 2; i <= nn; ++i) {
-            ee = ee * ms + std::fabs(QP[i]);
-        }
         if (mp <= 20.0 * ((are + mre) * ee - mre * mp)) {
             szr = s;
             szi = 0.0;
@@ -310,21 +334,22 @@ int DZ11RC::DZ5ORC(double &sss, int &iflag)
             kv = dd::sum(K[i], kv, s);
             QK[i] = kv;
         }
+        // The next K, evaluated at s as each coefficient is made.
         if (std::fabs(kv) <= std::fabs(K[n]) * 10.0 * eta) {
             K[1] = 0.0;
+            kv = 0.0;
             for (int i = 2; i <= n; ++i) {
                 K[i] = QK[i - 1];
+                kv = dd::sum(K[i], kv, s);
             }
         } else {
             t = -pv / kv;
             K[1] = QP[1];
+            kv = K[1];
             for (int i = 2; i <= n; ++i) {
                 K[i] = dd::sum(QP[i], t, QK[i - 1]);
+                kv = dd::sum(K[i], kv, s);
             }
-        }
-        kv = K[1];
-        for (int i = 2; i <= n; ++i) {
-            kv = dd::sum(K[i], kv, s);
         }
         t = std::fabs(kv) > std::fabs(K[n]) * 10.0 * eta ? -pv / kv : 0.0;
         s += t;
@@ -374,30 +399,71 @@ int DZ11RC::scalarQuantities()
 // The next shift polynomial K.
 void DZ11RC::DZ7ORC(int type)
 {
+    nextK<false>(type);
+}
+
+// DZ7ORC followed by DZ6ORC in one pass: each new coefficient of K goes straight into its division by the
+// quadratic, whose chain of dependent steps leaves time for the making of the next one. The results are those
+// of the two routines one after the other.
+int DZ11RC::nextShiftPolynomial(int type)
+{
+    nextK<true>(type);
+    return scalarQuantities();
+}
+
+// DZ7ORC, and with `divide` the division of the new K by the quadratic along the same pass.
+template <bool divide>
+void DZ11RC::nextK(int type)
+{
     if (type == 3) {
-        K[1] = 0.0;
-        K[2] = 0.0;
-        for (int i = 3; i <= n; ++i) {
-            K[i] = QK[i - 2];
-        }
+        makeK<divide>(0.0, 0.0, [](int, double oldQuotient) { return oldQuotient; });
         return;
     }
     const double temp = type == 1 ? b : a;
     if (std::fabs(a1) <= std::fabs(temp) * eta * 10.0) {
         // a1 is almost zero: K is scaled by it, so leave it out.
-        K[1] = 0.0;
-        K[2] = -a7 * QP[1];
-        for (int i = 3; i <= n; ++i) {
-            K[i] = dd::sum(0.0, a3, QK[i - 2], -a7, QP[i - 1]);
-        }
+        makeK<divide>(0.0, -a7 * QP[1], [&](int i, double oldQuotient) {
+            return dd::sum(0.0, a3, oldQuotient, -a7, QP[i - 1]);
+        });
         return;
     }
     a7 /= a1;
     a3 /= a1;
-    K[1] = QP[1];
-    K[2] = dd::sum(QP[2], -a7, QP[1]);
-    for (int i = 3; i <= n; ++i) {
-        K[i] = dd::sum(QP[i], a3, QK[i - 2], -a7, QP[i - 1]);
+    makeK<divide>(QP[1], dd::sum(QP[2], -a7, QP[1]), [&](int i, double oldQuotient) {
+        return dd::sum(QP[i], a3, oldQuotient, -a7, QP[i - 1]);
+    });
+}
+
+// K(1) = k1, K(2) = k2 and K(i) = coefficient(i, old QK(i - 2)) for i = 3 .. n; with `divide`, each divided by
+// the quadratic as it comes (DZ9ORC of K into QK, c, d), the old quotient read before the division overwrites it.
+template <bool divide, typename Coefficient>
+void DZ11RC::makeK(double k1, double k2, Coefficient coefficient)
+{
+    K[1] = k1;
+    K[2] = k2;
+    if constexpr (!divide) {
+        for (int i = 3; i <= n; ++i) {
+            K[i] = coefficient(i, QK[i - 2]);
+        }
+    } else {
+        double oldBeforeLast = QK[1]; // the old QK(i - 2) and QK(i - 1) of step i
+        double oldLast = QK[2];
+        double older = K[1];
+        QK[1] = older;
+        double last = dd::sum(K[2], -u, older);
+        QK[2] = last;
+        for (int i = 3; i <= n; ++i) {
+            const double oldHere = QK[i];
+            K[i] = coefficient(i, oldBeforeLast);
+            const double next = dd::recurrenceSum(K[i], -v, older, -u, last);
+            QK[i] = next;
+            oldBeforeLast = oldLast;
+            oldLast = oldHere;
+            older = last;
+            last = next;
+        }
+        c = last;
+        d = older;
     }
 }
 
