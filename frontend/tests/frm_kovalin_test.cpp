@@ -752,10 +752,6 @@ private:
         fakes->fileDialogs.openAnswers.push_back(path);
         click("btnOpen");
     }
-    QString writeFile(const QByteArray &bytes, const QString &path = QString())
-    {
-        return ::writeFile(files, bytes, path);
-    }
     void type(std::initializer_list<std::pair<const char *, const char *>> texts)
     {
         for (const auto &[name, text] : texts) {
@@ -769,7 +765,6 @@ private:
     void click(const char *name) { child<QPushButton>(window.get(), QLatin1String(name))->click(); }
     QStringList shownTexts() const { return ::shownTexts(fakes->messages); }
 
-    QTemporaryDir files;
     std::unique_ptr<FrmKovalin> window;
 };
 

@@ -75,7 +75,7 @@ private Q_SLOTS:
 
     void anEquationFromAFileIsSolvedWithItsDegreeLineAsWritten()
     {
-        const QString path = writeFile(files, "2.0\tdegree of equation\r\n1\r\n-3\r\n2\r\n");
+        const QString path = writeFile("2.0\tdegree of equation\r\n1\r\n-3\r\n2\r\n");
         frontend::core::startFileEntry(*state, path.toStdString(), readBytes(path).toStdString());
         state->PrecisionPattern = frontend::core::makePrecisionPattern(15);
         makeWindow();
@@ -472,7 +472,6 @@ private:
         }
     }
 
-    QTemporaryDir files;
     std::unique_ptr<FrmKovalin> window;
 };
 
