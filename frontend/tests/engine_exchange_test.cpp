@@ -99,27 +99,22 @@ protected:
 
 } // namespace
 
-TEST(solveRequestLines, RealCoefficientsLeadingFirstEachWithItsPoint)
+TEST(solveRequestLines, EachCoefficientLeadingFirstWithItsValueAndItsPoint)
 {
-    const auto lines = solveRequestLines(realBoxes({ "1", "-3", " 2 " }));
-    ASSERT_TRUE(lines);
-    EXPECT_EQ(*lines, (std::vector<std::string> { "S", "R", "2", "1.", "-3.", "2.", "" }));
-}
-
-TEST(solveRequestLines, FractionsAndTinyValuesKeepTheirValue)
-{
-    const auto lines = solveRequestLines(realBoxes({ "1/3", "1E-25", "1.2345678E-17", "0.5", "0" }));
-    ASSERT_TRUE(lines);
-    EXPECT_EQ(*lines,
-        (std::vector<std::string> {
-            "S", "R", "4", "0.3333333333333333148", "1E-25", "1.2345678E-17", "0.5", "0.", "" }));
-}
-
-TEST(solveRequestLines, ComplexCoefficientsInParenthesesWithoutBlanks)
-{
-    const auto lines = solveRequestLines(complexBoxes({ "1", "0" }, { "2", "-1/4" }));
-    ASSERT_TRUE(lines);
-    EXPECT_EQ(*lines, (std::vector<std::string> { "S", "C", "1", "(1.,2.)", "(0.,-0.25)", "" }));
+    const struct {
+        Equation equation;
+        std::vector<std::string> lines;
+    } cases[] = {
+        { realBoxes({ "1", "-3", " 2 " }), { "S", "R", "2", "1.", "-3.", "2.", "" } },
+        // Fractions and tiny values keep their value.
+        { realBoxes({ "1/3", "1E-25", "1.2345678E-17", "0.5", "0" }),
+            { "S", "R", "4", "0.3333333333333333148", "1E-25", "1.2345678E-17", "0.5", "0.", "" } },
+        // Complex coefficients in parentheses, without blanks.
+        { complexBoxes({ "1", "0" }, { "2", "-1/4" }), { "S", "C", "1", "(1.,2.)", "(0.,-0.25)", "" } },
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(solveRequestLines(c.equation), c.lines) << ::testing::PrintToString(c.lines);
+    }
 }
 
 TEST(solveRequestLines, ATextThatDoesNotReadGivesNoRequest)
