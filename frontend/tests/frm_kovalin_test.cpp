@@ -69,6 +69,7 @@ private Q_SLOTS:
         QVERIFY(box("txtCR_1")->y() < box("txtCR_0")->y());
         QVERIFY(!window->findChild<QLineEdit *>(QStringLiteral("txtCR_3")));
         QVERIFY(visible("picReal") && !visible("picComplex") && !visible("picFile"));
+        QVERIFY(!child<QScrollBar>(window.get(), QStringLiteral("scrReal"))->isVisible()); // short: no scroll bar
         QVERIFY(box("txtCR_2")->hasFocus());
     }
 
@@ -82,12 +83,6 @@ private Q_SLOTS:
         QCOMPARE(label("lblI_0"), QStringLiteral("i)"));
         QVERIFY(box("txtCCA_1")->hasFocus());
         QVERIFY(box("txtCCB_0"));
-    }
-
-    void aShortEquationHasNoScrollBar()
-    {
-        open(CoefKind::Real, 1);
-        QVERIFY(!child<QScrollBar>(window.get(), QStringLiteral("scrReal"))->isVisible());
     }
 
     void aLongEquationScrollsInStepsOfTwentyTwips()
