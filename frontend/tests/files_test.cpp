@@ -168,12 +168,13 @@ TEST_F(FileTest, TheLargestDegreesAreAccepted)
     EXPECT_FALSE(ReadCoefficientFile(write(complex, "complex.txt")).FileError);
 }
 
-TEST_F(FileTest, FilesThatCannotBeReadGetTheGeneralMessage)
+TEST_F(FileTest, FilesThatCannotBeReadGetTheGeneralMessageOrTheRootsReadError)
 {
     for (const fs::path &path : { dir / "missing.txt", dir }) {
         const CoefficientFileRead read = ReadCoefficientFile(path);
         EXPECT_EQ(read.notices, Notices { Notice::FileGeneral }) << path;
         EXPECT_FALSE(read.viewText) << path;
+        EXPECT_EQ(ReadRootsFile(path).notices, Notices { Notice::RootsFileRead }) << path;
     }
     const std::string huge = "1\n" + std::string(maxLineLength + 1, '1') + "\n1\n";
     EXPECT_EQ(ReadCoefficientFile(write(huge)).notices, Notices { Notice::FileGeneral });
@@ -325,12 +326,6 @@ INSTANTIATE_TEST_SUITE_P(Layouts,
     [](const auto &info) {
         return std::string(info.param.name);
     });
-
-TEST_F(FileTest, AMissingRootsFileIsAReadError)
-{
-    EXPECT_EQ(ReadRootsFile(dir / "missing.txt").notices, Notices { Notice::RootsFileRead });
-    EXPECT_EQ(ReadRootsFile(dir).notices, Notices { Notice::RootsFileRead });
-}
 
 TEST(cutAtBlank, TrimsAndDropsTheComment)
 {
