@@ -312,8 +312,8 @@ private Q_SLOTS:
         QCOMPARE(child<QPushButton>(window.get(), u"btnCancel"_s)->text(), u"Cancel"_s);
     }
 
-    void textsShowWholeWithEitherOption_data() { platform::testing::addFontSizeRows(); }
-    void textsShowWholeWithEitherOption()
+    void textsShowWholeWithEitherOptionAndInTheResults_data() { platform::testing::addFontSizeRows(); }
+    void textsShowWholeWithEitherOptionAndInTheResults()
     {
         const auto font = platform::testing::ApplicationFont::ofTestRow();
         open({ "5", "-1", "0", "2" });
@@ -324,13 +324,6 @@ private Q_SLOTS:
         QTest::mouseClick(child<QRadioButton>(window.get(), u"optDiff"_s), Qt::LeftButton);
         settle();
         expectWhole(window.get());
-    }
-
-    void resultTextsShowWhole_data() { platform::testing::addFontSizeRows(); }
-    void resultTextsShowWhole()
-    {
-        const auto font = platform::testing::ApplicationFont::ofTestRow();
-        open({ "5", "-1", "0", "2" });
         const auto whole = [](QDialog &result) {
             QVERIFY(QTest::qWaitForWindowExposed(&result));
             expectWhole(&result);
