@@ -369,9 +369,7 @@ private Q_SLOTS:
         QCOMPARE(fakes->fileDialogs.saveRequests.last().title, QStringLiteral("Save Equation Coefficients"));
         QVERIFY(fakes->fileDialogs.saveRequests.last().confirmOverwrite);
         QCOMPARE(fakes->fileDialogs.saveRequests.last().defaultSuffix, u"txt"_s); // a bare name gets ".txt"
-        QFile saved(path);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), QByteArray("2\tdegree of equation\r\n1\t* x^2 +\r\n-3\t* x^1 +\r\n2/1\t= 0\r\n"));
+        QCOMPARE(readBytes(path), QByteArray("2\tdegree of equation\r\n1\t* x^2 +\r\n-3\t* x^1 +\r\n2/1\t= 0\r\n"));
 
         openFile(path);
         QVERIFY(!visible("picReal") && visible("picFile"));
