@@ -10,7 +10,6 @@
 #include <charconv>
 #include <complex>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 namespace
@@ -36,8 +35,7 @@ protected:
 
     std::string write(const std::string &name, const std::string &text)
     {
-        std::ofstream(m_folder / name, std::ios::binary) << text;
-        return path(name);
+        return platform::testing::writeBytes(m_folder / name, text).string();
     }
     std::string path(const std::string &name) const { return (m_folder / name).string(); }
 

@@ -16,8 +16,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <optional>
 #include <ostream>
@@ -26,6 +24,8 @@
 
 using namespace frontend::core;
 using frontend::core::testing::equationOf;
+using platform::testing::fileBytes;
+using platform::testing::writeBytes;
 namespace fs = std::filesystem;
 
 namespace
@@ -53,17 +53,6 @@ Equation complexBoxes(std::vector<std::string> re, std::vector<std::string> im)
     return equationOf(CoefficientTexts::complexPairs({ re.rbegin(), re.rend() }, { im.rbegin(), im.rend() }));
 }
 
-std::string readAll(const fs::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
-}
-
-void writeAll(const fs::path &path, const std::string &bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 // The exchange directory is a folder of the test's own; the engine prints its warnings to stdout, which
 // the test leaves alone.
 class ExchangeTest : public ::testing::Test
@@ -87,7 +76,7 @@ protected:
     EngineCall engine()
     {
         return [this] {
-            sent = readAll(request());
+            sent = fileBytes(request());
             VX_KOVALIN();
             return true;
         };
@@ -99,27 +88,22 @@ protected:
 
 } // namespace
 
-TEST(solveRequestLines, RealCoefficientsLeadingFirstEachWithItsPoint)
+TEST(solveRequestLines, EachCoefficientLeadingFirstWithItsValueAndItsPoint)
 {
-    const auto lines = solveRequestLines(realBoxes({ "1", "-3", " 2 " }));
-    ASSERT_TRUE(lines);
-    EXPECT_EQ(*lines, (std::vector<std::string> { "S", "R", "2", "1.", "-3.", "2.", "" }));
-}
-
-TEST(solveRequestLines, FractionsAndTinyValuesKeepTheirValue)
-{
-    const auto lines = solveRequestLines(realBoxes({ "1/3", "1E-25", "1.2345678E-17", "0.5", "0" }));
-    ASSERT_TRUE(lines);
-    EXPECT_EQ(*lines,
-        (std::vector<std::string> {
-            "S", "R", "4", "0.3333333333333333148", "1E-25", "1.2345678E-17", "0.5", "0.", "" }));
-}
-
-TEST(solveRequestLines, ComplexCoefficientsInParenthesesWithoutBlanks)
-{
-    const auto lines = solveRequestLines(complexBoxes({ "1", "0" }, { "2", "-1/4" }));
-    ASSERT_TRUE(lines);
-    EXPECT_EQ(*lines, (std::vector<std::string> { "S", "C", "1", "(1.,2.)", "(0.,-0.25)", "" }));
+    const struct {
+        Equation equation;
+        std::vector<std::string> lines;
+    } cases[] = {
+        { realBoxes({ "1", "-3", " 2 " }), { "S", "R", "2", "1.", "-3.", "2.", "" } },
+        // Fractions and tiny values keep their value.
+        { realBoxes({ "1/3", "1E-25", "1.2345678E-17", "0.5", "0" }),
+            { "S", "R", "4", "0.3333333333333333148", "1E-25", "1.2345678E-17", "0.5", "0.", "" } },
+        // Complex coefficients in parentheses, without blanks.
+        { complexBoxes({ "1", "0" }, { "2", "-1/4" }), { "S", "C", "1", "(1.,2.)", "(0.,-0.25)", "" } },
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(solveRequestLines(c.equation), c.lines) << ::testing::PrintToString(c.lines);
+    }
 }
 
 TEST(solveRequestLines, ATextThatDoesNotReadGivesNoRequest)
@@ -131,9 +115,9 @@ TEST(solveRequestLines, ATextThatDoesNotReadGivesNoRequest)
 TEST(solveRequestLines, AFileStatesItsTypeAndItsDegreeAsAnInteger)
 {
     const fs::path path = fs::temp_directory_path() / ("kovalin-file-" + std::to_string(::getpid()) + ".txt");
-    writeAll(path, "2.0\tdegree of equation\r\n1,1\r\n0,0\r\n-1/2,0\r\n");
+    writeBytes(path, "2.0\tdegree of equation\r\n1,1\r\n0,0\r\n-1/2,0\r\n");
     KovalinState state;
-    startFileEntry(state, path.string(), readAll(path));
+    startFileEntry(state, path.string(), fileBytes(path));
     const auto equation = checkEquation(state, {}).equation;
     ASSERT_TRUE(equation);
     fs::remove(path);
@@ -368,19 +352,19 @@ TEST_F(ExchangeTest, AMissingEngineKeepsTheRequestFile)
     });
     EXPECT_EQ(result.fault, ExchangeFault::EngineMissing);
     EXPECT_TRUE(result.roots.empty());
-    EXPECT_EQ(readAll(request()), "S\r\nR\r\n2\r\n1.\r\n-3.\r\n2.\r\n\r\n");
+    EXPECT_EQ(fileBytes(request()), "S\r\nR\r\n2\r\n1.\r\n-3.\r\n2.\r\n\r\n");
 }
 
 TEST_F(ExchangeTest, AnUnreadableAnswerIsKeptAndGivesNoRoots)
 {
     const SolveResult result = WriteSolveRequest(realBoxes({ "1", "-3", "2" }), [this] {
-        writeAll(answer(), " 1 0\n NaN 0\n");
+        writeBytes(answer(), " 1 0\n NaN 0\n");
         return true;
     });
     EXPECT_EQ(result.fault, ExchangeFault::AnswerUnreadable);
     EXPECT_TRUE(result.roots.empty());
     EXPECT_FALSE(fs::exists(request()));
-    EXPECT_EQ(readAll(answer()), " 1 0\n NaN 0\n");
+    EXPECT_EQ(fileBytes(answer()), " 1 0\n NaN 0\n");
 }
 
 TEST_F(ExchangeTest, ALeadingZeroThatPassesTheTextCompareListsTheRootsFoundAndOneNotFound)
@@ -419,7 +403,7 @@ TEST_F(ExchangeTest, AComplexLeadingZeroThatPassesTheTextCompareToo)
 
 TEST_F(ExchangeTest, AnAnswerLeftFromBeforeNeverPassesForANewOne)
 {
-    writeAll(answer(), " 5 0\n 6 0\n");
+    writeBytes(answer(), " 5 0\n 6 0\n");
     const SolveResult result = WriteSolveRequest(realBoxes({ "1", "-3", "2" }), [] {
         return true; // an engine that wrote nothing
     });
@@ -429,7 +413,7 @@ TEST_F(ExchangeTest, AnAnswerLeftFromBeforeNeverPassesForANewOne)
 
 TEST_F(ExchangeTest, AnExchangeDirectoryThatIsNotOneIsAFault)
 {
-    writeAll(dir / "plain", "");
+    writeBytes(dir / "plain", "");
     ::setenv(platform::exchangeDirVariable, (dir / "plain").c_str(), 1);
     expectRefusedBeforeTheEngine();
 }
@@ -452,7 +436,7 @@ TEST_F(ExchangeTest, AnArcLengthThroughTheEngine)
 TEST_F(ExchangeTest, AnArcLengthThatIsNotANumberIsTooLarge)
 {
     const LengthResult result = WriteLengthRequest(realBoxes({ "1", "0", "0" }), 0.0, 1.0, 15, [this] {
-        writeAll(answer(), " Infinity\n");
+        writeBytes(answer(), " Infinity\n");
         return true;
     });
     EXPECT_EQ(result.fault, ExchangeFault::AnswerUnreadable);
@@ -484,7 +468,7 @@ TEST_F(ExchangeTest, APipeInPlaceOfTheRequestIsRefusedWithoutWaiting)
     expectRefusedBeforeTheEngine();
     // The engine, called with a pipe where its request should be, returns at once with an empty answer.
     VX_KOVALIN();
-    EXPECT_EQ(readAll(answer()), "");
+    EXPECT_EQ(fileBytes(answer()), "");
 }
 
 TEST_F(ExchangeTest, APipeInPlaceOfTheAnswerIsRefusedWithoutWaiting)

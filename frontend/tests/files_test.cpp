@@ -10,7 +10,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <string>
 
@@ -28,14 +27,7 @@ protected:
 
     fs::path write(const std::string &bytes, const std::string &name = "equation.txt")
     {
-        const fs::path path = dir / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-    static std::string bytesOf(const fs::path &path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+        return platform::testing::writeBytes(dir / name, bytes);
     }
 
     fs::path dir;
@@ -168,12 +160,13 @@ TEST_F(FileTest, TheLargestDegreesAreAccepted)
     EXPECT_FALSE(ReadCoefficientFile(write(complex, "complex.txt")).FileError);
 }
 
-TEST_F(FileTest, FilesThatCannotBeReadGetTheGeneralMessage)
+TEST_F(FileTest, FilesThatCannotBeReadGetTheGeneralMessageOrTheRootsReadError)
 {
     for (const fs::path &path : { dir / "missing.txt", dir }) {
         const CoefficientFileRead read = ReadCoefficientFile(path);
         EXPECT_EQ(read.notices, Notices { Notice::FileGeneral }) << path;
         EXPECT_FALSE(read.viewText) << path;
+        EXPECT_EQ(ReadRootsFile(path).notices, Notices { Notice::RootsFileRead }) << path;
     }
     const std::string huge = "1\n" + std::string(maxLineLength + 1, '1') + "\n1\n";
     EXPECT_EQ(ReadCoefficientFile(write(huge)).notices, Notices { Notice::FileGeneral });
@@ -226,7 +219,7 @@ TEST_F(FileTest, ASaveThatCannotBeCompletedKeepsTheSavedEquation)
     // (constant term 123 for the typed 123456). The save now fails as a whole and the old file stays.
     const fs::path path = dir / "saved.txt";
     ASSERT_TRUE(writeLines(path, coefficientFileLines(CoefficientTexts::real({ "2", "-3", "1" }))));
-    const std::string before = bytesOf(path);
+    const std::string before = platform::testing::fileBytes(path);
     rlimit limit {};
     ::getrlimit(RLIMIT_FSIZE, &limit);
     const rlimit unlimited = limit;
@@ -237,7 +230,7 @@ TEST_F(FileTest, ASaveThatCannotBeCompletedKeepsTheSavedEquation)
     ::setrlimit(RLIMIT_FSIZE, &unlimited);
     std::signal(SIGXFSZ, handler);
     EXPECT_FALSE(saved);
-    EXPECT_EQ(bytesOf(path), before);
+    EXPECT_EQ(platform::testing::fileBytes(path), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
     const CoefficientFileRead read = ReadCoefficientFile(path);
     ASSERT_FALSE(read.FileError);
@@ -248,7 +241,7 @@ TEST_F(FileTest, SavedEquationsUseCrLfAndTheirPowerLabels)
 {
     const fs::path path = dir / "saved.txt";
     ASSERT_TRUE(writeLines(path, coefficientFileLines(CoefficientTexts::real({ "2", "-3", "1" }))));
-    EXPECT_EQ(bytesOf(path), "2\tdegree of equation\r\n1\t* x^2 +\r\n-3\t* x^1 +\r\n2\t= 0\r\n");
+    EXPECT_EQ(platform::testing::fileBytes(path), "2\tdegree of equation\r\n1\t* x^2 +\r\n-3\t* x^1 +\r\n2\t= 0\r\n");
 }
 
 TEST_F(FileTest, SavedEquationsReadBackAsTheSameEquation)
@@ -325,12 +318,6 @@ INSTANTIATE_TEST_SUITE_P(Layouts,
     [](const auto &info) {
         return std::string(info.param.name);
     });
-
-TEST_F(FileTest, AMissingRootsFileIsAReadError)
-{
-    EXPECT_EQ(ReadRootsFile(dir / "missing.txt").notices, Notices { Notice::RootsFileRead });
-    EXPECT_EQ(ReadRootsFile(dir).notices, Notices { Notice::RootsFileRead });
-}
 
 TEST(cutAtBlank, TrimsAndDropsTheComment)
 {

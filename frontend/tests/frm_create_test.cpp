@@ -353,7 +353,7 @@ private:
     }
     void openFile(const QByteArray &bytes)
     {
-        rootsPath = writeFile(files, bytes);
+        rootsPath = writeFile(bytes);
         state->creator.fromFile = true;
         state->creator.RootsFilePath = rootsPath.toStdString();
         state->creator.viewText = bytes.toStdString();
@@ -392,7 +392,6 @@ private:
         QCOMPARE(windowsRun, QStringList { u"frmCreateSolve"_s });
     }
 
-    QTemporaryDir files;
     QString rootsPath;
     std::unique_ptr<FrmCreate> creator;
 };

@@ -330,12 +330,7 @@ private:
         child<QLineEdit>(dialog.get(), QStringLiteral("txtLeadingB"))->setText(im);
         click("btnOK");
     }
-    QString writeFile(const QByteArray &bytes, const QString &path = QString())
-    {
-        return ::writeFile(files, bytes, path);
-    }
 
-    QTemporaryDir files;
     std::unique_ptr<FrmNew> dialog;
 };
 

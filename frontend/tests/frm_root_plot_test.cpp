@@ -140,8 +140,8 @@ private Q_SLOTS:
 
     void picturesAreSavedAsPngAndSvgWithTheirSuffix()
     {
-        QTemporaryDir files;
-        const QDir dir(files.path());
+        QTemporaryDir folder; // of this test alone: it counts the files written
+        const QDir dir(folder.path());
         fakes->fileDialogs.saveAnswers = { dir.filePath(u"plot"_s),
             dir.filePath(u"drawing.SVG"_s),
             dir.filePath(u"roots.v2"_s),

@@ -1,6 +1,7 @@
 #include "frontend/kit/picture_export.h"
 #include "platform/testing/fakes.h"
 #include "platform/testing/file_size_limit.h"
+#include "platform/testing/window_test.h"
 #include "platform/testing/window_test_main.h"
 
 #include <QDir>
@@ -32,12 +33,6 @@ void paintFrame(QPainter &painter, QSize pixels)
     painter.drawRect(0, 0, pixels.width() - 1, pixels.height() - 1);
     painter.setPen(QPen(Qt::red, 0));
     painter.drawLine(0, 0, pixels.width() - 1, pixels.height() - 1);
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 /// The pages of a PDF: its page objects.
@@ -97,7 +92,7 @@ private Q_SLOTS:
         QSvgRenderer renderer(svg);
         QVERIFY(renderer.isValid());
         QCOMPARE(renderer.viewBox(), QRect(QPoint(0, 0), size));
-        QVERIFY(contents(svg).contains("width=\"84.6667mm\"")); // 320 pixels at 96 per inch
+        QVERIFY(readBytes(svg).contains("width=\"84.6667mm\"")); // 320 pixels at 96 per inch
         QImage drawn(size, QImage::Format_RGB32);
         drawn.fill(Qt::green);
         {
@@ -109,7 +104,7 @@ private Q_SLOTS:
 
         const QString pdf = dir.filePath(u"a.pdf"_s);
         QVERIFY(frontend::savePicture({ pdf, PictureFormat::Pdf }, size, paintFrame));
-        const QByteArray bytes = contents(pdf);
+        const QByteArray bytes = readBytes(pdf);
         QVERIFY(bytes.startsWith("%PDF-"));
         QCOMPARE(pdfPages(bytes), 1);
         // The page is the picture's size at 96 pixels per inch: 240 x 150 points.
@@ -136,7 +131,7 @@ private Q_SLOTS:
             QVERIFY2(!frontend::savePicture({ path, format }, QSize(300, 300), paintFrame),
                 qPrintable(QString::number(static_cast<int>(format))));
         }
-        QCOMPARE(contents(path), QByteArray("the old picture"));
+        QCOMPARE(readBytes(path), QByteArray("the old picture"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { u"kept.png"_s });
         QVERIFY(!frontend::savePicture({ dir.filePath(u"missing/a.png"_s), PictureFormat::Png }, QSize(10, 10),
             paintFrame));
@@ -156,7 +151,7 @@ private Q_SLOTS:
             }));
         });
         QVERIFY(confirmed);
-        QCOMPARE(pdfPages(contents(printing.pdfPath)), 1);
+        QCOMPARE(pdfPages(readBytes(printing.pdfPath)), 1);
         // The picture's 2:1 shape, many times the screen's pixels at the printer's resolution.
         QVERIFY(painted.width() > 2000);
         QVERIFY(std::abs(painted.width() - 2 * painted.height()) <= 2);

@@ -28,12 +28,6 @@ inline QStringList entries(const QListWidget *list)
     return out;
 }
 
-inline QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 inline void click(const QObject *window, const char *name)
 {
     child<QPushButton>(window, QLatin1String(name))->click();

@@ -295,7 +295,7 @@ private:
                 : name.endsWith(u"complex")              ? CoefKind::Complex
                                                          : CoefKind::File;
             if (kind == CoefKind::File) {
-                const QString path = writeFile(files, "2\tdegree of equation\r\n1\r\n-3\r\n2\r\n");
+                const QString path = writeFile("2\tdegree of equation\r\n1\r\n-3\r\n2\r\n");
                 frontend::core::startFileEntry(*state, path.toStdString(), "2\tdegree of equation\r\n1\r\n-3\r\n2\r\n");
             } else {
                 frontend::core::startProgramEntry(*state, kind, kind == CoefKind::Real ? 100 : 50, 15);
@@ -308,7 +308,7 @@ private:
             }
         } else if (name == u"frmCreate file") {
             const QByteArray bytes = "2\r\n1\r\n1\r\n2\r\n";
-            const QString path = writeFile(files, bytes);
+            const QString path = writeFile(bytes);
             state->creator.fromFile = true;
             state->creator.RootsFilePath = path.toStdString();
             state->creator.viewText = bytes.toStdString();
@@ -405,7 +405,6 @@ private:
     }
 
     QFont normalFont;
-    QTemporaryDir files;
     std::unique_ptr<QWidget> window;
 };
 

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <memory>
 #include <set>
@@ -37,6 +38,12 @@ protected:
         WindowTestWith::resetDoubles();
         launcher = std::make_unique<RecordingLauncher>();
     }
+    /// Writes `bytes` to `path`, or to a new file in the test's own folder; returns the path.
+    QString writeFile(const QByteArray &bytes, const QString &path = QString())
+    {
+        return ::writeFile(files, bytes, path);
+    }
 
     std::unique_ptr<RecordingLauncher> launcher;
+    QTemporaryDir files; // the test's own folder for the files it writes
 };

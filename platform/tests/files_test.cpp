@@ -14,7 +14,6 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <string>
 
@@ -54,20 +53,13 @@ protected:
 
     fs::path write(const std::string &bytes, const std::string &name = "equation.txt")
     {
-        const fs::path path = dir / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
+        return platform::testing::writeBytes(dir / name, bytes);
     }
     fs::path fifo(const std::string &name = "pipe.txt")
     {
         const fs::path path = dir / name;
         EXPECT_EQ(::mkfifo(path.c_str(), 0600), 0);
         return path;
-    }
-    static std::string bytesOf(const fs::path &path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
     }
     std::size_t entries() const
     {
@@ -159,18 +151,18 @@ TEST_F(FilesTest, ASaveReplacesTheFileAndLeavesNothingElse)
     const fs::path path = write("old equation");
     ::chmod(path.c_str(), 0640);
     ASSERT_TRUE(platform::replaceFile(path, "new equation", FileOwner::User));
-    EXPECT_EQ(bytesOf(path), "new equation");
+    EXPECT_EQ(platform::testing::fileBytes(path), "new equation");
     EXPECT_EQ(entries(), 1u);
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
         fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     ASSERT_TRUE(platform::replaceFile(dir / "new.txt", "first", FileOwner::User));
-    EXPECT_EQ(bytesOf(dir / "new.txt"), "first");
+    EXPECT_EQ(platform::testing::fileBytes(dir / "new.txt"), "first");
 }
 
 TEST_F(FilesTest, ASaveThatCannotBeCompletedLeavesTheOldFileAsItWas)
 {
     const fs::path path = write("2\tdegree of equation\r\n1\t* x^2 +\r\n-3\t* x^1 +\r\n2\t= 0\r\n");
-    const std::string before = bytesOf(path);
+    const std::string before = platform::testing::fileBytes(path);
     const std::string longer = "2\tdegree of equation\r\n1\t* x^2 +\r\n-3\t* x^1 +\r\n123456\t= 0\r\n";
     bool saved = true;
     {
@@ -178,7 +170,7 @@ TEST_F(FilesTest, ASaveThatCannotBeCompletedLeavesTheOldFileAsItWas)
         saved = platform::replaceFile(path, longer, FileOwner::User);
     }
     EXPECT_FALSE(saved);
-    EXPECT_EQ(bytesOf(path), before);
+    EXPECT_EQ(platform::testing::fileBytes(path), before);
     EXPECT_EQ(entries(), 1u); // no temporary file left behind
 }
 
@@ -188,7 +180,7 @@ TEST_F(FilesTest, ASaveThroughALinkWritesTheLinkedFile)
     fs::create_symlink(target, dir / "link.txt");
     ASSERT_TRUE(platform::replaceFile(dir / "link.txt", "new", FileOwner::User));
     EXPECT_TRUE(fs::is_symlink(dir / "link.txt"));
-    EXPECT_EQ(bytesOf(target), "new");
+    EXPECT_EQ(platform::testing::fileBytes(target), "new");
 }
 
 TEST_F(FilesTest, WhatIsNotARegularFileIsNeverReplaced)
@@ -201,7 +193,7 @@ TEST_F(FilesTest, WhatIsNotARegularFileIsNeverReplaced)
     }));
     fs::create_symlink(write("keep", "precious.txt"), dir / "CopyTemp.tmp");
     EXPECT_FALSE(platform::replaceFile(dir / "CopyTemp.tmp", "x", FileOwner::Program));
-    EXPECT_EQ(bytesOf(dir / "precious.txt"), "keep");
+    EXPECT_EQ(platform::testing::fileBytes(dir / "precious.txt"), "keep");
     EXPECT_TRUE(fs::is_symlink(dir / "CopyTemp.tmp"));
 }
 

@@ -53,6 +53,12 @@ QString writeFile(const QTemporaryDir &dir, const QByteArray &bytes, QString pat
     return path;
 }
 
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 void settle()
 {
     QCoreApplication::processEvents();

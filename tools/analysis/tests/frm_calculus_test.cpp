@@ -65,12 +65,6 @@ Shown look(QDialog &window)
     return shown;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class FrmCalculusTest : public WindowTest
@@ -128,7 +122,7 @@ private Q_SLOTS:
         QVERIFY(qAbs(shown.buttonsTop - shown.expectedButtonsTop) <= 1);
         QCOMPARE(child<QPushButton>(window.get(), u"btnCancel"_s)->text(), u"Close"_s);
         QCOMPARE(fakes->clipboard.text, shown.line);
-        QCOMPARE(readAll(path),
+        QCOMPARE(readBytes(path),
             QByteArray("2\tdegree of derivative's function\r\n6\t*x^2 + \r\n0\t*x^1 + \r\n-1\t= f'(x)\r\n"));
         QCOMPARE(fakes->fileDialogs.saveRequests.size(), 1);
         QCOMPARE(fakes->fileDialogs.saveRequests[0].title, u"Save Derivative of Function"_s);
@@ -169,7 +163,7 @@ private Q_SLOTS:
             click(&result, "btnSave");
         });
         QCOMPARE(shown.line, u"f'(x) = (3)"_s);
-        QCOMPARE(readAll(path), QByteArray("0\tdegree of derivative's function\r\n3\t= f'(x)\r\n"));
+        QCOMPARE(readBytes(path), QByteArray("0\tdegree of derivative's function\r\n3\t= f'(x)\r\n"));
     }
 
     void integralBetweenTwoPoints()
@@ -190,7 +184,7 @@ private Q_SLOTS:
         QCOMPARE(shown.pointValue, u"0"_s); // an odd polynomial
         QCOMPARE(shown.line, u"F(x) = (-1.025)*x^4 + (0)*x^3 + (0.85)*x^2 + (0)*x^1 + C"_s);
         QCOMPARE(shown.height, shown.expectedHeight);
-        QCOMPARE(readAll(path),
+        QCOMPARE(readBytes(path),
             QByteArray("4\tdegree of integral's function\r\n-1.025\t*x^4 + \r\n0\t*x^3 + \r\n0.85\t*x^2 + \r\n"
                        "0\t*x^1 + C = F(x)\r\n"));
         QCOMPARE(fakes->fileDialogs.saveRequests[0].title, u"Save Integral of Function"_s);
@@ -312,8 +306,8 @@ private Q_SLOTS:
         QCOMPARE(child<QPushButton>(window.get(), u"btnCancel"_s)->text(), u"Cancel"_s);
     }
 
-    void textsShowWholeWithEitherOption_data() { platform::testing::addFontSizeRows(); }
-    void textsShowWholeWithEitherOption()
+    void textsShowWholeWithEitherOptionAndInTheResults_data() { platform::testing::addFontSizeRows(); }
+    void textsShowWholeWithEitherOptionAndInTheResults()
     {
         const auto font = platform::testing::ApplicationFont::ofTestRow();
         open({ "5", "-1", "0", "2" });
@@ -324,13 +318,6 @@ private Q_SLOTS:
         QTest::mouseClick(child<QRadioButton>(window.get(), u"optDiff"_s), Qt::LeftButton);
         settle();
         expectWhole(window.get());
-    }
-
-    void resultTextsShowWhole_data() { platform::testing::addFontSizeRows(); }
-    void resultTextsShowWhole()
-    {
-        const auto font = platform::testing::ApplicationFont::ofTestRow();
-        open({ "5", "-1", "0", "2" });
         const auto whole = [](QDialog &result) {
             QVERIFY(QTest::qWaitForWindowExposed(&result));
             expectWhole(&result);

@@ -252,22 +252,15 @@ private Q_SLOTS:
         };
         click(window.get(), "btnCreate");
         QCOMPARE(fakes->fileDialogs.saveRequests.constLast().filter, u"CSV Files (*.csv)"_s);
-        QFile saved(typed + u".csv"_s);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
         // x^2 + 0.5 at 0, 0.1, 0.2, 0.30000000000000004: every double as it is, whatever the display shows.
-        QCOMPARE(saved.readAll(),
+        QCOMPARE(readBytes(typed + u".csv"_s),
             QByteArray("x,y\r\n0,0.5\r\n0.1,0.51\r\n0.2,0.54\r\n0.30000000000000004,0.5900000000000001\r\n"));
         QVERIFY(fakes->messages.shown.isEmpty());
     }
 
     void aFailedSaveIsToldAndTheOldFileStays()
     {
-        const QString path = scratchDir.filePath(u"old.csv"_s);
-        {
-            QFile old(path);
-            QVERIFY(old.open(QIODevice::WriteOnly));
-            old.write("old");
-        }
+        const QString path = writeFile(scratchDir, "old", scratchDir.filePath(u"old.csv"_s));
         open({ "1", "1" });
         selectUser({ "0", "1", "100000" });
         fakes->fileDialogs.saveAnswers = { path };
@@ -279,9 +272,7 @@ private Q_SLOTS:
         QCOMPARE(fakes->messages.shown.size(), 1);
         QCOMPARE(fakes->messages.shown[0].title, u"File Error"_s);
         QVERIFY(fakes->messages.shown[0].text.contains(QDir::toNativeSeparators(path)));
-        QFile kept(path);
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), QByteArray("old"));
+        QCOMPARE(readBytes(path), QByteArray("old"));
         // No temporary file is left beside it.
         QCOMPARE(QDir(scratchDir.path()).entryList({ u"old.csv*"_s }, QDir::Files | QDir::Hidden),
             QStringList { u"old.csv"_s });

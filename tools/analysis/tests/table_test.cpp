@@ -1,18 +1,16 @@
 #include "frontend/core/number_text.h"
 #include "frontend/core/testing/equations.h"
+#include "platform/test_folder.h"
 #include "tools/analysis/evaluation.h"
 #include "tools/analysis/table.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <ostream>
 #include <random>
-#include <sstream>
 #include <string>
 
 using namespace tools::analysis;
@@ -195,14 +193,6 @@ TEST(ValueTable, BuildAgreesWithTryingEveryRow)
     EXPECT_LT(overflowing, 2700);
 }
 
-std::string readFile(const std::filesystem::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
 // The scratch file goes to the current folder: each test works in a folder of its own.
 class TableCopy : public ::testing::Test
 {
@@ -210,8 +200,7 @@ protected:
     void SetUp() override
     {
         previous = std::filesystem::current_path();
-        dir = std::filesystem::temp_directory_path() / ("kovalin-table-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
+        dir = platform::testing::freshTestFolder("kovalin-table-");
         std::filesystem::current_path(dir);
     }
     void TearDown() override
@@ -234,10 +223,7 @@ protected:
 
 TEST_F(TableCopy, PassesThroughTheScratchFileAndDeletesIt)
 {
-    {
-        std::ofstream old(scratch);
-        old << "an older, longer scratch file that must be replaced entirely\n";
-    }
+    platform::testing::writeBytes(scratch, "an older, longer scratch file that must be replaced entirely\n");
     EXPECT_EQ(tableCopyText("y = (2)*x^1 + (1)", table()), expected);
     EXPECT_FALSE(std::filesystem::exists(scratch));
 }
@@ -251,14 +237,10 @@ TEST_F(TableCopy, GivesNothingWhenTheScratchFileCannotBeCreated)
 
 TEST_F(TableCopy, NeverWritesThroughALink)
 {
-    const auto target = dir / "precious.txt";
-    {
-        std::ofstream precious(target);
-        precious << "keep";
-    }
+    const auto target = platform::testing::writeBytes(dir / "precious.txt", "keep");
     std::filesystem::create_symlink(target, scratch);
     EXPECT_EQ(tableCopyText("y = (2)*x^1 + (1)", table()), std::nullopt);
-    EXPECT_EQ(readFile(target), "keep");
+    EXPECT_EQ(platform::testing::fileBytes(target), "keep");
     EXPECT_TRUE(std::filesystem::is_symlink(scratch));
 }
 

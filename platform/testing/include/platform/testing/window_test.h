@@ -62,6 +62,8 @@ QStringList shownTexts(const RecordingMessageService &messages);
 
 /// Writes a scratch file (a new one in `dir` unless `path` is given) and returns its path.
 QString writeFile(const QTemporaryDir &dir, const QByteArray &bytes, QString path = QString());
+/// The bytes of a file; nothing if it cannot be read.
+QByteArray readBytes(const QString &path);
 
 /// Lets the posted events run (focus selection happens once the focus has settled).
 void settle();
@@ -72,4 +74,5 @@ using platform::testing::child;
 using platform::testing::settle;
 using platform::testing::showActive;
 using platform::testing::shownTexts;
+using platform::testing::readBytes;
 using platform::testing::writeFile;
