@@ -84,22 +84,28 @@ inline Complex times(Complex x, Complex y)
     return { x.real() * y.real() - x.imag() * y.imag(), x.real() * y.imag() + x.imag() * y.real() };
 }
 
-// x y + s exactly as (result, error): the complex product and the sums, their rounding errors caught by
-// two-product and two-sum.
-inline void exactMulAdd(Complex x, Complex y, Complex s, Complex &result, Complex &error)
+// x y + s as (result, error) with result + error exactly x y + s: the rounding errors of the complex product and
+// of the sums caught by two-product and two-sum. A real s has no imaginary part to add.
+template <typename Addend>
+void exactMulAdd(Complex x, Complex y, Addend s, Complex &result, Complex &error)
 {
     double p1, e1, p2, e2, p3, e3, p4, e4;
     dd::twoProduct(x.real(), y.real(), p1, e1);
     dd::twoProduct(-x.imag(), y.imag(), p2, e2);
     dd::twoProduct(x.real(), y.imag(), p3, e3);
     dd::twoProduct(x.imag(), y.real(), p4, e4);
-    double re, reError, re2, re2Error, im, imError, im2, im2Error;
+    double re, reError, re2, re2Error, im, imError;
     dd::twoSum(p1, p2, re, reError);
-    dd::twoSum(re, s.real(), re2, re2Error);
+    dd::twoSum(re, std::real(s), re2, re2Error);
     dd::twoSum(p3, p4, im, imError);
-    dd::twoSum(im, s.imag(), im2, im2Error);
-    result = Complex(re2, im2);
-    error = Complex(e1 + e2 + reError + re2Error, e3 + e4 + imError + im2Error);
+    double imErrorTotal = e3 + e4 + imError;
+    if constexpr (std::is_same_v<Addend, Complex>) {
+        double im2Error;
+        dd::twoSum(im, s.imag(), im, im2Error);
+        imErrorTotal += im2Error;
+    }
+    result = Complex(re2, im);
+    error = Complex(e1 + e2 + reError + re2Error, imErrorTotal);
 }
 
 // Which derivative an evaluation gives: plain Horner (enough for Newton's steps towards a root of moderate
@@ -113,8 +119,7 @@ enum class Derivative { Plain, Compensated };
 template <Derivative kind = Derivative::Plain, typename Coefficient>
 PolynomialValue hornerAt(const Coefficient *first, std::ptrdiff_t step, int n, Complex z)
 {
-    double sr = std::real(first[0]);
-    double si = std::imag(first[0]);
+    Complex s = first[0];
     Complex c = 0.0;
     Complex d = 0.0;
     Complex cd = 0.0;
@@ -125,35 +130,20 @@ PolynomialValue hornerAt(const Coefficient *first, std::ptrdiff_t step, int n, C
         const Coefficient &a = first[i * step];
         if constexpr (kind == Derivative::Compensated) {
             Complex error;
-            exactMulAdd(d, z, Complex(sr, si), d, error);
+            exactMulAdd(d, z, s, d, error);
             cd = times(cd, z) + (error + c);
         } else {
-            d = times(d, z) + Complex(sr, si);
+            d = times(d, z) + s;
         }
         derivativeSize = derivativeSize * r + size;
-        double p1, e1, p2, e2, p3, e3, p4, e4;
-        dd::twoProduct(sr, z.real(), p1, e1);
-        dd::twoProduct(-si, z.imag(), p2, e2);
-        dd::twoProduct(sr, z.imag(), p3, e3);
-        dd::twoProduct(si, z.real(), p4, e4);
-        double re, reError, re2, re2Error, im, imError;
-        dd::twoSum(p1, p2, re, reError);
-        dd::twoSum(re, std::real(a), re2, re2Error);
-        dd::twoSum(p3, p4, im, imError);
-        double imErrorTotal = e3 + e4 + imError;
-        if constexpr (std::is_same_v<Coefficient, Complex>) {
-            double im2Error;
-            dd::twoSum(im, a.imag(), im, im2Error);
-            imErrorTotal += im2Error;
-        }
-        c = times(c, z) + Complex(e1 + e2 + reError + re2Error, imErrorTotal);
-        sr = re2;
-        si = im;
+        Complex error;
+        exactMulAdd(s, z, a, s, error);
+        c = times(c, z) + error;
         size = size * r + magnitude(a);
     }
     PolynomialValue result;
     result.reversed = false;
-    result.value = Complex(sr, si) + c;
+    result.value = s + c;
     // Error of the compensated scheme: one rounding of the result plus a second-order term in n eps, taken
     // with room to spare for the complex products and for the rounding of `size` itself.
     result.bound =
