@@ -2,7 +2,7 @@
 // next to this program, as next to the solver) and its own answer reader, from the request lines to the roots in
 // memory. Prints the best time of many repetitions for each named shared case; bench/numpy_comparison.py sets
 // these beside numpy.roots.
-//   build/bin/solver_request_timing rand_d100 crand_d49 ...
+//   build/bin/solver_request_timing [--repetitions N] rand_d100 crand_d49 ...
 
 #include "frontend/core/engine_exchange.h"
 #include "platform/engine_library.h"
@@ -14,13 +14,12 @@
 #include <charconv>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace
 {
-
-constexpr int repetitions = 300;
 
 std::string shortestText(double value)
 {
@@ -52,7 +51,13 @@ int main(int argc, char **argv)
     platform::QtEngineLibrary engine;
     const frontend::core::EngineCall call = [&engine] { return engine.call(); };
     const auto cases = engine_test::loadCases(KOVALIN_SHARED_CASES);
-    for (int a = 1; a < argc; ++a) {
+    int first = 1;
+    int repetitions = 300;
+    if (argc > 2 && std::string(argv[1]) == "--repetitions") {
+        repetitions = std::max(1, std::atoi(argv[2]));
+        first = 3;
+    }
+    for (int a = first; a < argc; ++a) {
         const auto item = std::find_if(cases.begin(), cases.end(), [&](const auto &c) { return c.name == argv[a]; });
         if (item == cases.end()) {
             std::fprintf(stderr, "no shared case %s\n", argv[a]);
