@@ -484,11 +484,15 @@ std::string formatRequestNumber(double value)
     if (!std::isfinite(value)) {
         return nonFiniteText(value);
     }
-    // The pattern "0.###################": the value's exact decimal expansion rounded to 19 decimals.
-    // 1074 decimals hold every double exactly.
-    std::array<char, 1500> buffer {};
-    const auto exact =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value), std::chars_format::fixed, 1074);
+    // The pattern "0.###################": the value's exact decimal expansion rounded to 19 decimals. A double
+    // m 2^e (m in [1/2, 1), 53 bits) has at most 53 - e binary fraction digits, and each takes one decimal: so many
+    // decimals hold it exactly (1074 hold every double).
+    int exponent = 0;
+    std::frexp(value, &exponent);
+    const int decimals = std::clamp(53 - exponent, 1, 1074);
+    std::array<char, 1500> buffer;
+    const auto exact = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), std::fabs(value), std::chars_format::fixed, decimals);
     const std::string_view text(buffer.data(), static_cast<std::size_t>(exact.ptr - buffer.data()));
     const std::size_t point = text.find('.');
     Decimal decimal { std::string(text.substr(0, point)), std::string(text.substr(point + 1)) };
