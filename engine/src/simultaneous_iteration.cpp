@@ -56,6 +56,8 @@ bool aberth(const Coefficient *a, int n, Complex *z, int maxSweeps)
 {
     separateCoinciding(n, z);
     std::array<bool, capacity> stopped {};
+    std::array<double, capacity> lastValue {};
+    lastValue.fill(std::numeric_limits<double>::infinity());
     int moving = n;
     for (int sweep = 0; sweep < maxSweeps && moving > 0; ++sweep) {
         for (int i = 0; i < n; ++i) {
@@ -63,7 +65,16 @@ bool aberth(const Coefficient *a, int n, Complex *z, int maxSweeps)
                 continue;
             }
             const PolynomialValue at = evaluatePolynomial<detail::Derivative::Compensated>(a, n, z[i]);
-            if (at.atRoundingLevel()) {
+            // At the rounding level the value is still worth following while it keeps falling: the bound is the
+            // worst case, and near a multiple root the region it leaves is far wider than the actual error.
+            const double value = modulus(at.value);
+            if (at.atRoundingLevel() && !(value < lastValue[static_cast<std::size_t>(i)])) {
+                stopped[static_cast<std::size_t>(i)] = true;
+                --moving;
+                continue;
+            }
+            lastValue[static_cast<std::size_t>(i)] = value;
+            if (value == 0.0) {
                 stopped[static_cast<std::size_t>(i)] = true;
                 --moving;
                 continue;
