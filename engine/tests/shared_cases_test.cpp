@@ -40,22 +40,19 @@ std::vector<Complex> solve(const PolynomialCase &item, std::ostream &printed)
     return roots;
 }
 
-// The error the engine reaches on a case, kept from slipping back.
-//  - Conditioned cases: the roots are refined with the polynomial's value computed as if in twice the
-//    precision, so a root's error is its last rounding plus about (2n eps)^2 times its condition number
-//    (cond_err / eps): allow 8 eps (1 + 2 n^2 cond_err). Where cond_err reaches 0.1 the first-order picture no
-//    longer holds (roots beyond what doubles resolve): allow ten times cond_err.
-//  - Exact multiple roots (cond_err infinite): a root of multiplicity m moves by about eps^(1/m) under a
-//    perturbation of eps; allow ten times that.
+// The error the engine reaches on a case, kept from slipping back. The roots are refined (and, where the
+// three-stage roots do not pass, found again by the simultaneous iteration) with the polynomial's value computed
+// as if in twice the precision:
+//  - conditioned cases: a root's error is its last rounding plus about (2n eps)^2 times its condition number
+//    (cond_err / eps): allow 8 eps (1 + 2 n^2 cond_err);
+//  - exact multiple roots (cond_err infinite): a root of multiplicity m moves by about (eps^2)^(1/m) under a
+//    perturbation of eps^2; allow ten times that.
 double tolerance(const PolynomialCase &item)
 {
     constexpr double eps = std::numeric_limits<double>::epsilon();
     if (std::isinf(item.condErr)) {
         const int m = engine_test::largestMultiplicity(item.reference);
-        return 10.0 * std::pow(eps, 1.0 / m);
-    }
-    if (item.condErr >= 0.1) {
-        return 10.0 * item.condErr;
+        return 10.0 * std::pow(eps, 2.0 / m);
     }
     return 8.0 * eps * (1.0 + 2.0 * item.degree * item.degree * item.condErr);
 }
