@@ -46,13 +46,14 @@ std::vector<Complex> solve(const PolynomialCase &item, std::ostream &printed)
 //  - conditioned cases: a root's error is its last rounding plus about (2n eps)^2 times its condition number
 //    (cond_err / eps): allow 8 eps (1 + 2 n^2 cond_err);
 //  - exact multiple roots (cond_err infinite): a root of multiplicity m moves by about (eps^2)^(1/m) under a
-//    perturbation of eps^2; allow ten times that.
+//    perturbation of eps^2; where in that region the iteration stops depends on the last bits of every step
+//    (on how the compiler built them, too): allow a hundred times that.
 double tolerance(const PolynomialCase &item)
 {
     constexpr double eps = std::numeric_limits<double>::epsilon();
     if (std::isinf(item.condErr)) {
         const int m = engine_test::largestMultiplicity(item.reference);
-        return 10.0 * std::pow(eps, 2.0 / m);
+        return 100.0 * std::pow(eps, 2.0 / m);
     }
     return 8.0 * eps * (1.0 + 2.0 * item.degree * item.degree * item.condErr);
 }

@@ -126,9 +126,10 @@ TEST(RootAccuracy, AFourfoldRootIsOneClusterOfFourWhoseCentreHoldsIt)
         if (std::abs(roots[i] - 1.5) < 0.1) {
             ++members;
             EXPECT_EQ(report.roots[i].multiplicity, 4);
-            // A fourfold root moves by eps^(1/4) ~ 1e-4: three to five digits.
+            // A fourfold root moves by about eps^(1/4) ~ 1e-4 under one rounding of the coefficients; the engine
+            // evaluates as if in twice the precision, which leaves (eps^2)^(1/4) ~ 1e-8: two to eight digits.
             EXPECT_GE(report.roots[i].correctDigits, 2);
-            EXPECT_LE(report.roots[i].correctDigits, 5);
+            EXPECT_LE(report.roots[i].correctDigits, 8);
             EXPECT_GE(report.roots[i].errorBound, std::abs(roots[i] - 1.5));
             const auto &cluster = report.clusters[static_cast<std::size_t>(report.roots[i].cluster)];
             EXPECT_EQ(cluster.members.size(), 4u);
