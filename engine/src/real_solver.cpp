@@ -47,7 +47,11 @@ void DZ9ORC(int nn, double u, double v, const Vector &p, Vector &q, double &a, d
 // fill each other's waiting time. The results are those of the two divisions one after the other.
 // `eachQuotient(i, q[i])` sees the quotient of p as it is made (i = 1 .. np - 1): a sum over it runs in the
 // divisions' waiting time too.
-template <typename EachQuotient>
+struct NoSumOverQuotient {
+    void operator()(int, double) const {}
+};
+
+template <typename EachQuotient = NoSumOverQuotient>
 void divideBoth(int np,
     double u,
     double v,
@@ -59,7 +63,7 @@ void divideBoth(int np,
     Vector &qk,
     double &c,
     double &d,
-    EachQuotient eachQuotient)
+    EachQuotient eachQuotient = {})
 {
     double older = p[1];
     double kOlder = k[1];
@@ -88,21 +92,6 @@ void divideBoth(int np,
     b = last;
     c = kLast;
     d = kOlder;
-}
-
-void divideBoth(int np,
-    double u,
-    double v,
-    const Vector &p,
-    Vector &q,
-    double &a,
-    double &b,
-    const Vector &k,
-    Vector &qk,
-    double &c,
-    double &d)
-{
-    divideBoth(np, u, v, p, q, a, b, k, qk, c, d, [](int, double) {});
 }
 
 // The working state of one solve. Per call, so the solver is re-entrant.
