@@ -106,7 +106,8 @@ void ListReader::fail(const std::string &why) const
 std::string_view ListReader::nextLine(const char *what)
 {
     if (m_next >= m_lines.size()) {
-        fail(std::string("end of file while reading ") + what);
+        // Named by the line that should have held it, the one after the last.
+        throw InputError("request line " + std::to_string(m_next + 1) + ": end of file while reading " + what);
     }
     return m_lines[m_next++];
 }

@@ -35,6 +35,22 @@ TEST(ListReader, ValuesStartOnTheirOwnLineAndEndAtABlankCommaSlashOrLineEnd)
     EXPECT_THROW(input.readReal(), InputError) << "past the end";
 }
 
+TEST(ListReader, AShortRequestNamesTheLineThatIsMissing)
+{
+    for (const auto &[text, message] : { std::pair { "", "request line 1: end of file while reading a letter" },
+             std::pair { "S\r\nR\r\n", "request line 3: end of file while reading an integer" } }) {
+        ListReader input(text);
+        try {
+            input.readLetter();
+            input.readLetter();
+            input.readInteger();
+            ADD_FAILURE() << "no error for " << text;
+        } catch (const InputError &error) {
+            EXPECT_STREQ(error.what(), message);
+        }
+    }
+}
+
 TEST(ListReader, AnEmptyLineReadsAsABlankLetter)
 {
     ListReader input("\nL\n");
