@@ -190,6 +190,13 @@ int findRoots(const Value *coeff, int degree, Complex *root, ErrorService &error
     return found;
 }
 
+// A part that is zero is +0: the sign of a zero is an accident of the arithmetic (-b/2a with b = 0, say), and a
+// root shown as -0 or -0i would look like a different number.
+Complex withoutNegativeZeros(Complex z)
+{
+    return { z.real() == 0.0 ? 0.0 : z.real(), z.imag() == 0.0 ? 0.0 : z.imag() };
+}
+
 template <typename Value, typename Quadratic>
 void solve(const Finder &finder,
     std::int32_t ndeg,
@@ -219,6 +226,7 @@ void solve(const Finder &finder,
             found = findRoots(coeff.data() + m, expected, root.data(), errors);
         }
     }
+    std::transform(root.begin(), root.begin() + found, root.begin(), withoutNegativeZeros);
     if (found < expected) {
         errors.E1STI(1, found);
         errors.E1STI(2, expected - found);

@@ -52,6 +52,16 @@ TEST(RealRoots, QuadraticsTakeTheCarefulPathInTheDocumentedOrder)
     EXPECT_EQ(r.roots[1].real(), 1.0);
     EXPECT_EQ(r.roots[0].imag(), 0.0);
 
+    // A zero part is never -0 (it would show as "-0"): a double root's imaginary part, the real part of +-i,
+    // on the quadratic path as on the iterative one.
+    for (const std::vector<double> &coeff : { std::vector<double> { 1, -2, 1 }, { 1, 0, 1 }, { -4, 0, 1 },
+             { 1, 0, 2, 0, 1 }, { -1, 3, -3, 1 } }) {
+        for (const Complex &z : solveReal(coeff).roots) {
+            EXPECT_FALSE(std::signbit(z.real()) && z.real() == 0.0) << z;
+            EXPECT_FALSE(std::signbit(z.imag()) && z.imag() == 0.0) << z;
+        }
+    }
+
     // No cancellation in the small root, no overflow from a huge middle coefficient.
     r = solveReal({ 1, 1e10, 1 });
     EXPECT_DOUBLE_EQ(r.roots[0].real(), -1e-10);
