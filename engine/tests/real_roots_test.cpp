@@ -54,8 +54,8 @@ TEST(RealRoots, QuadraticsTakeTheCarefulPathInTheDocumentedOrder)
 
     // A zero part is never -0 (it would show as "-0"): a double root's imaginary part, the real part of +-i,
     // on the quadratic path as on the iterative one.
-    for (const std::vector<double> &coeff : { std::vector<double> { 1, -2, 1 }, { 1, 0, 1 }, { -4, 0, 1 },
-             { 1, 0, 2, 0, 1 }, { -1, 3, -3, 1 } }) {
+    for (const std::vector<double> &coeff :
+        { std::vector<double> { 1, -2, 1 }, { 1, 0, 1 }, { -4, 0, 1 }, { 1, 0, 2, 0, 1 }, { -1, 3, -3, 1 } }) {
         for (const Complex &z : solveReal(coeff).roots) {
             EXPECT_FALSE(std::signbit(z.real()) && z.real() == 0.0) << z;
             EXPECT_FALSE(std::signbit(z.imag()) && z.imag() == 0.0) << z;
