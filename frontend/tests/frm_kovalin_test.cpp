@@ -100,6 +100,14 @@ private Q_SLOTS:
         QCOMPARE(panel->y(), platform::twipsToPixels(-300, window.get()));
         bar->setFocus(); // the bar hands the focus on to its viewport
         QVERIFY(viewport->hasFocus());
+        // So does a click on the bar: the keys no longer go to a box the bar scrolls out of sight.
+        box("txtCR_100")->setFocus();
+        QVERIFY(box("txtCR_100")->hasFocus());
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - bar->width() - 2));
+        QVERIFY(bar->value() > 15);
+        QVERIFY(viewport->hasFocus());
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+        QCOMPARE(box("txtCR_100")->text(), QString());
     }
 
     void aBoxThatGetsTheFocusIsScrolledIntoViewAndSelected()

@@ -42,6 +42,9 @@ ScrollingRows::ScrollingRows(const Names &names, int viewportHeightTwips, QWidge
     layout->addWidget(m_viewport, 1);
     layout->addWidget(m_bar);
     m_bar->setSingleStep(1);
+    // A click takes the focus (Qt's bars take none), which the bar then hands on to its viewport: the keys must not
+    // go on into a box that the click scrolls out of sight.
+    m_bar->setFocusPolicy(Qt::ClickFocus);
     m_bar->hide();
     connect(m_bar, &QScrollBar::valueChanged, this, &ScrollingRows::scr_Change);
     m_bar->installEventFilter(this);
