@@ -156,7 +156,7 @@ private:
         };
         const DepressedCubic depressed = Depress(read[0], read[1], read[2], read[3]);
         if (d == 0) {
-            return FromFirstRoot(0.0, false);
+            return FromFirstRoot(0.0);
         }
         if (a == c && b == d) {
             return TimesXSquaredPlusOne(a, b);
@@ -173,7 +173,7 @@ private:
         const double Q = depressed.Q.value();
         const double Delta = depressed.Delta.value();
         if (Delta > 0) {
-            return FromFirstRoot(CardanoRoot(P, Q, Delta) - b / (3.0 * a), false);
+            return FromFirstRoot(CardanoRoot(P, Q, Delta) - b / (3.0 * a));
         }
         return Trigonometric(Q, Delta, a, b, c, d);
     }
@@ -228,20 +228,21 @@ private:
             result.value = *angle;
             return result;
         }
+        // Marked by what the deflated pair is: for a double root it is real, but rounding can also push the
+        // argument out of range where the pair is complex, and three real roots would then be a false caption.
         const double root = SolveApprox(a.value(), b.value(), c.value(), d.value());
-        result.AlreadySolved = FromFirstRoot(root, true);
+        result.AlreadySolved = FromFirstRoot(root);
         return result;
     }
 
-    // Shows `root` first and the deflated pair after it. The marking follows the pair unless
-    // `threeReal` insists.
-    CubicSolution FromFirstRoot(Checked root, bool threeReal)
+    // Shows `root` first and the deflated pair after it, marked by the pair.
+    CubicSolution FromFirstRoot(Checked root)
     {
         const Deflation pair = ComplexRoots(root.value());
         CubicSolution solution;
         solution.display.roots = { Show(root), pair.X1S, pair.X2S, {} };
         solution.TermsCopy = pair.TermsCopy;
-        if (threeReal || pair.RationalException) {
+        if (pair.RationalException) {
             ThreeReal(solution);
         } else {
             OneRealTwoComplex(solution);
