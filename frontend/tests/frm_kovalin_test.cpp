@@ -239,6 +239,16 @@ private Q_SLOTS:
         QCOMPARE(fakes->clipboard.text, QStringLiteral("0 = (1)*x^2 + (-3)*x^1 + (2)"));
     }
 
+    void enterPressesTheButtonThatHasTheFocus()
+    {
+        open(CoefKind::Real, 1);
+        type({ { "txtCR_1", "2" }, { "txtCR_0", "1" } });
+        auto *copy = child<QPushButton>(window.get(), QStringLiteral("btnCopy"));
+        copy->setFocus();
+        QTest::keyClick(copy, Qt::Key_Return);
+        QCOMPARE(fakes->clipboard.text, QStringLiteral("0 = (2)*x^1 + (1)"));
+    }
+
     void copyFillsAnEmptyLowerBoxWithZeroFirst()
     {
         open(CoefKind::Real, 1);

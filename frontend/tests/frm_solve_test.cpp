@@ -59,7 +59,10 @@ private Q_SLOTS:
             QVERIFY(!child<QLabel>(&results, u"lblNumNotFound"_s)->isVisible());
             QCOMPARE(child<QPushButton>(&results, u"btnCopy"_s)->toolTip(), QStringLiteral("Copy equation and roots"));
             QVERIFY(leftOver().isEmpty()); // both files gone before the window shows
-            click(&results, "btnCopy");
+            // Enter presses the button that has the focus, not the default Close.
+            auto *copy = child<QPushButton>(&results, u"btnCopy"_s);
+            copy->setFocus();
+            QTest::keyClick(copy, Qt::Key_Return);
             QVERIFY(results.isVisible());
         };
         click(window.get(), "btnSolve");

@@ -2,6 +2,7 @@
 
 #include "cubic/texts.h"
 #include "frontend/kit/accessible_names.h"
+#include "frontend/kit/dialog_parts.h"
 #include "frontend/kit/text_colours.h"
 #include "platform/clipboard.h"
 #include "platform/shell.h"
@@ -160,14 +161,12 @@ void SolverWindow::BuildButtons(QBoxLayout *layout)
     m_cmdCalculate = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), texts::Solve(), this);
     m_cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
     m_cmdCalculate->setToolTip(texts::SolveTip());
+    // Pressed by Enter while it has the focus; made automatic too, it would lose its default mark on leaving.
     m_cmdCalculate->setDefault(true);
-    m_cmdCopy = new QPushButton(style()->standardIcon(QStyle::SP_FileDialogContentsView), texts::Copy(), this);
-    m_cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
-    m_cmdCopy->setToolTip(texts::CopyTip());
+    m_cmdCopy = frontend::button(texts::Copy(), "cmdCopy", texts::CopyTip());
+    m_cmdCopy->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     m_cmdCopy->setEnabled(false);
-    m_cmdClear = new QPushButton(texts::Clear(), this);
-    m_cmdClear->setObjectName(QStringLiteral("cmdClear"));
-    m_cmdClear->setToolTip(texts::ClearTip());
+    m_cmdClear = frontend::button(texts::Clear(), "cmdClear", texts::ClearTip());
     row->addWidget(m_cmdCalculate);
     row->addWidget(m_cmdCopy);
     row->addWidget(m_cmdClear);

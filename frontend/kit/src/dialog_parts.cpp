@@ -62,7 +62,8 @@ QPushButton *button(const QString &text, const char *name, const QString &tip)
 {
     auto *out = new QPushButton(text);
     out->setObjectName(QLatin1String(name));
-    out->setAutoDefault(false);
+    // Else Enter on a focused Cancel would press the window's default button (OK), or do nothing at all.
+    out->setAutoDefault(true);
     out->setToolTip(tip);
     return out;
 }

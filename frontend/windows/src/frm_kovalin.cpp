@@ -6,6 +6,7 @@
 #include "frontend/frm_icon.h"
 #include "frontend/kit/accessible_names.h"
 #include "frontend/kit/action_launcher.h"
+#include "frontend/kit/dialog_parts.h"
 #include "frontend/kit/feedback.h"
 #include "frontend/kit/menu_shortcuts.h"
 #include "frontend/kit/qt_text.h"
@@ -194,10 +195,7 @@ QWidget *FrmKovalin::buildFilePanel()
 QPushButton *FrmKovalin::addButton(
     const char *name, const QString &caption, const QString &tip, void (FrmKovalin::*handler)())
 {
-    auto *button = new QPushButton(caption);
-    button->setObjectName(QLatin1String(name));
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
+    QPushButton *button = frontend::button(caption, name, tip);
     connect(button, &QPushButton::clicked, this, handler);
     return button;
 }

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTextDocument>
 #include <QWidget>
@@ -208,7 +209,16 @@ QStringList keyboardFaults(QWidget *window)
         faults.append(QStringLiteral("the window opens with the focus in ") + describe(focus)
             + QStringLiteral(", not in its first input ") + describe(first));
     }
-    return faults + unnaturalTabSteps(window, tabPath());
+    const QList<QWidget *> path = tabPath();
+    for (const QWidget *control : path) {
+        // What QPushButton itself asks before it takes Enter; otherwise Enter goes on to the window, which
+        // presses its default button instead, or nothing.
+        const auto *button = qobject_cast<const QPushButton *>(control);
+        if (button && !button->autoDefault() && !button->isDefault()) {
+            faults.append(describe(button) + QStringLiteral(": Enter does not press it while it has the focus"));
+        }
+    }
+    return faults + unnaturalTabSteps(window, path);
 }
 
 void expectNoFaults(const QStringList &faults)

@@ -113,6 +113,7 @@ QWidget *CalculusResultWindow::buildButtons(const Names &names)
     m_frmButtons->setFixedHeight(platform::twipsToPixels(buttonFrameHeight, this));
     QPushButton *copy = frontend::button(tr("Copy"), "btnCopy", names.copyTip);
     QPushButton *close = frontend::button(tr("Close"), "btnClose");
+    close->setDefault(true); // Enter in the list closes, as in the other result windows
     QPushButton *save = frontend::button(tr("Save"), "btnSave", names.saveTip);
     connect(copy, &QPushButton::clicked, this, &CalculusResultWindow::btnCopy_Click);
     connect(close, &QPushButton::clicked, this, &CalculusResultWindow::btnClose_Click);

@@ -56,6 +56,7 @@ FrmLength::FrmLength(platform::Services services, QWidget *parent)
 
     QPushButton *copy = frontend::button(tr("Copy"), "btnCopy", tr("Copy arc length"));
     QPushButton *close = frontend::button(tr("Close"), "btnClose");
+    close->setDefault(true); // as in the other result windows
     connect(copy, &QPushButton::clicked, this, &FrmLength::btnCopy_Click);
     connect(close, &QPushButton::clicked, this, &FrmLength::btnClose_Click);
     QBoxLayout *buttons = frontend::row({ copy, close });

@@ -292,6 +292,7 @@ FrmTable::FrmTable(platform::Services services, ValueTable table, const QString 
     QPushButton *copy = frontend::button(tr("Copy"), "btnCopy", tr("Copy table of values"));
     QPushButton *save = frontend::button(tr("Save..."), "btnSave", tr("Save table of values as a CSV file"));
     QPushButton *close = frontend::button(tr("Close"), "btnClose");
+    close->setDefault(true); // Enter in the list closes, as in the other result windows
     connect(selectAll, &QPushButton::clicked, this, &FrmTable::btnSelectAll_Click);
     connect(copy, &QPushButton::clicked, this, &FrmTable::btnCopy_Click);
     connect(save, &QPushButton::clicked, this, &FrmTable::btnSave_Click);

@@ -1,5 +1,6 @@
 #include "graph/frm_graph_plot.h"
 
+#include "frontend/kit/dialog_parts.h"
 #include "frontend/kit/picture_export.h"
 #include "frontend/kit/qt_text.h"
 #include "graph/messages.h"
@@ -70,11 +71,7 @@ QIcon magnifier()
 
 QPushButton *button(const char *name, const QString &caption, const QString &tip)
 {
-    auto *b = new QPushButton(caption);
-    b->setObjectName(QLatin1String(name));
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
-    return b;
+    return frontend::button(caption, name, tip);
 }
 
 } // namespace
@@ -155,6 +152,7 @@ QWidget *FrmGraphPlot::buildButtons()
     QPushButton *redraw = button("btnRedraw", tr("Redraw"), tr("Redraw Plot to Fit Window"));
     QPushButton *modify = button("btnModify", tr("Modify..."), tr("Modify graph parameters"));
     QPushButton *close = button("btnClose", tr("Close"), QString());
+    close->setDefault(true); // Enter on the zoom box closes, as in the other result windows
     grid->addWidget(copy, 0, 0);
     grid->addWidget(redraw, 0, 1);
     grid->addWidget(save, 1, 0);

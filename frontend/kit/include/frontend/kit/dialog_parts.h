@@ -41,7 +41,8 @@ QLabel *label(const QString &text, const char *name);
 QLabel *caption(const QString &text, const char *name);
 /// A caption before `control`, which a screen reader then calls by the caption's words.
 QLabel *captionFor(const QString &text, const char *name, QWidget *control);
-/// A button that is not pressed by Enter unless it is the default one.
+/// A button that Enter presses while it has the focus, as Space does; elsewhere Enter presses the window's
+/// default button, if it has one.
 QPushButton *button(const QString &text, const char *name, const QString &tip = QString());
 /// Makes the button `name` the dialog's main action: Return runs it wherever the focus is, except on another
 /// button, which Return presses as Space does. Called once the dialog holds all its buttons.

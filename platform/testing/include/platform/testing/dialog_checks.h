@@ -54,8 +54,8 @@ QWidget *firstInput(const QWidget *window);
 
 /// What is wrong with the keyboard's way through `window` as it is now open and active: the focus in a
 /// read-only box, not in its first input (a window that begins with option buttons may open on the first of
-/// them), or nowhere in the window; and what unnaturalTabSteps finds in a round of Tab presses from there.
-/// Empty when all is well.
+/// them), or nowhere in the window; each button on the round of Tab presses from there that Enter would not
+/// press while it has the focus; and what unnaturalTabSteps finds in that round. Empty when all is well.
 QStringList keyboardFaults(QWidget *window);
 
 /// The inputs, lists and result boxes of `window` (text boxes, text views, list and table views, drop-down
