@@ -244,6 +244,10 @@ QStringList unnamedControls(const QWidget *window)
         if (qobject_cast<const QAbstractSlider *>(control)) {
             return !control->objectName().isEmpty(); // not the bars a scroll area brings along
         }
+        if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {
+            // A picture button: the focus lands on it, and without a name it is read as a bare "button".
+            return button->text().isEmpty() && (button->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
+        }
         if (control->inherits("QAbstractItemView") || control->inherits("QPlainTextEdit")
             || control->inherits("QTextEdit")) {
             return true;

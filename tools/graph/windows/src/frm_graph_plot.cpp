@@ -99,6 +99,7 @@ FrmGraphPlot::FrmGraphPlot(const frontend::core::Equation &equation,
     m_chkZoom->setCheckable(true);
     m_chkZoom->setIcon(magnifier());
     m_chkZoom->setToolTip(tr("Zoom In/Out"));
+    m_chkZoom->setAccessibleName(m_chkZoom->toolTip()); // it shows only a picture
     m_chkZoom->move(2, 2);
     m_lblXY = new QLabel(this);
     m_lblXY->setObjectName(QStringLiteral("lblXY"));

@@ -59,8 +59,8 @@ QWidget *firstInput(const QWidget *window);
 QStringList keyboardFaults(QWidget *window);
 
 /// The inputs, lists and result boxes of `window` (text boxes, text views, list and table views, drop-down
-/// lists, spin boxes and the window's own scroll bars) that have no accessible name, so that a screen reader
-/// could not say what they are; each described.
+/// lists, spin boxes, the window's own scroll bars and buttons that show only a picture) that have no accessible
+/// name, so that a screen reader could not say what they are; each described.
 QStringList unnamedControls(const QWidget *window);
 
 /// Fails the running test with every fault listed.
