@@ -32,6 +32,11 @@ TEST(CoefficientInput, AFileAsTheDesktopSolverSavesItReadsLeadingFirstWithItsCom
                                                               "1/2\t= 0\r\nignored after the coefficients\r\n"));
     EXPECT_FALSE(p.complex);
     EXPECT_EQ(p.coefficients, (std::vector<Complex> { 0.5, -3.0, 1.0 }));
+    // An editor saving UTF-8 may put a byte-order mark before the degree; the desktop solver reads past it.
+    EXPECT_EQ(polynomial(cli::ParseCoefficientText("\xEF\xBB\xBF"
+                                                   "2\tdegree\r\n1\r\n-3\r\n2\r\n"))
+                  .coefficients,
+        (std::vector<Complex> { 2.0, -3.0, 1.0 }));
 }
 
 TEST(CoefficientInput, ACommaAnywhereMakesTheFileComplex)

@@ -1,5 +1,7 @@
 #include "cli/coefficient_input.h"
 
+#include "frontend/core/text_file.h"
+
 #include <cmath>
 #include <optional>
 
@@ -114,6 +116,7 @@ ParsedInput polynomialOf(std::vector<std::complex<double>> leadingFirst, bool co
 
 ParsedInput ParseCoefficientText(std::string_view text)
 {
+    text = frontend::core::withoutByteOrderMark(text); // as the desktop solver reads a file
     const std::vector<std::string_view> lines = splitLines(text);
     if (lines.empty() || cutAtBlank(lines[0]).empty()) {
         return InputError { 1, "the first line must hold the degree" };
