@@ -122,23 +122,34 @@ TEST_F(Program, CsvHoldsEveryRootOfRealAndComplexFilesWithinItsBound)
 
 TEST_F(Program, TextListsEachRootAlignedWithItsAccuracy)
 {
-    const Outcome o = run({ path("real.txt"), path("complex.txt") });
-    EXPECT_EQ(o.status, cli::AllVerified) << o.err;
-    const auto text = lines(o.out);
-    ASSERT_GE(text.size(), 8u) << o.out;
-    EXPECT_EQ(text[0], path("real.txt") + ": degree 2, real coefficients");
-    EXPECT_EQ(text[4], "");
-    EXPECT_EQ(text[5], path("complex.txt") + ": degree 2, complex coefficients");
-    // Columns start where the header's names start.
-    const std::size_t imaginary = text[1].find("imaginary part");
-    const std::size_t bound = text[1].find("error bound");
-    for (const std::size_t row : { 2u, 3u, 7u, 8u }) {
-        EXPECT_EQ(text[row][imaginary - 1], ' ') << text[row];
-        EXPECT_NE(text[row][imaginary], ' ') << text[row];
-        EXPECT_EQ(text[row][bound - 1], ' ') << text[row];
-        EXPECT_NE(text[row][bound], ' ') << text[row];
-        EXPECT_NE(text[row].find("15"), std::string::npos) << text[row];
-        EXPECT_NE(text[row].find("\u00d71"), std::string::npos) << text[row];
+    // With all digits and with few: the columns stay apart however narrow the numbers are.
+    for (const std::vector<std::string> &digits :
+        std::vector<std::vector<std::string>> { {}, { "--digits", "1" }, { "--digits", "3" }, { "--digits", "17" } }) {
+        std::vector<std::string> arguments = digits;
+        arguments.push_back(path("real.txt"));
+        arguments.push_back(path("complex.txt"));
+        const Outcome o = run(arguments);
+        EXPECT_EQ(o.status, cli::AllVerified) << o.err;
+        const auto text = lines(o.out);
+        ASSERT_GE(text.size(), 9u) << o.out;
+        EXPECT_EQ(text[0], path("real.txt") + ": degree 2, real coefficients");
+        EXPECT_EQ(text[4], "");
+        EXPECT_EQ(text[5], path("complex.txt") + ": degree 2, complex coefficients");
+        // Columns start where the header's names start, each name set off by a blank.
+        const std::size_t imaginary = text[1].find("imaginary part");
+        const std::size_t bound = text[1].find("error bound");
+        ASSERT_NE(imaginary, std::string::npos) << text[1];
+        ASSERT_NE(bound, std::string::npos) << text[1];
+        EXPECT_EQ(text[1][imaginary - 1], ' ') << text[1];
+        EXPECT_EQ(text[1][bound - 1], ' ') << text[1];
+        for (const std::size_t row : { 2u, 3u, 7u, 8u }) {
+            EXPECT_EQ(text[row][imaginary - 1], ' ') << text[row];
+            EXPECT_NE(text[row][imaginary], ' ') << text[row];
+            EXPECT_EQ(text[row][bound - 1], ' ') << text[row];
+            EXPECT_NE(text[row][bound], ' ') << text[row];
+            EXPECT_NE(text[row].find("15"), std::string::npos) << text[row];
+            EXPECT_NE(text[row].find("\u00d71"), std::string::npos) << text[row];
+        }
     }
 }
 

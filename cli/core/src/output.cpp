@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -157,7 +158,10 @@ void OutputWriter::separateJson()
 
 void OutputWriter::text(const std::string &source, const Polynomial &polynomial, const Solution &solution)
 {
-    const std::size_t width = m_style.digits ? static_cast<std::size_t>(*m_style.digits) + 9 : 25;
+    // Room for a number of the chosen digits with its sign, point and exponent, and never less than the
+    // header's own names take.
+    const std::size_t width =
+        m_style.digits ? std::max<std::size_t>(static_cast<std::size_t>(*m_style.digits) + 9, 16) : 25;
     m_out +=
         source + ": degree " + std::to_string(polynomial.degree()) + ", " + kindName(polynomial) + " coefficients\n";
     m_out += padded("real part", width) + padded("imaginary part", width) + "error bound  digits  multiplicity\n";
