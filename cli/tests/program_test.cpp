@@ -204,11 +204,16 @@ TEST_F(Program, ABatchWithOneBrokenFileSolvesTheOthersAndSaysWhereTheFaultIs)
     expectCsvRoots({ rows.begin() + 1, rows.end() }, path("real.txt"), { 1.0, 2.0 });
     expectCsvRoots({ rows.begin() + 1, rows.end() }, path("complex.txt"), { { 0, 1 }, { 0, 2 } });
 
-    const Outcome json = run({ "-f", "json", path("broken.txt"), path("real.txt") });
+    // A name and a broken line that are not UTF-8 (a binary file, a name in another encoding) do not stop
+    // the JSON output: the files after them are still there.
+    const std::string latin1 = write("degr\xE9.txt", "2\n1\n\xFF\xFE\n2\n");
+    const Outcome json = run({ "-f", "json", path("broken.txt"), latin1, path("real.txt") });
+    EXPECT_EQ(json.status, cli::BadInput);
     const auto results = nlohmann::json::parse(json.out);
-    ASSERT_EQ(results.size(), 2u);
+    ASSERT_EQ(results.size(), 3u);
     EXPECT_EQ(results[0]["error"]["line"], 3);
-    EXPECT_EQ(results[1]["verified"], true);
+    EXPECT_EQ(results[1]["error"]["line"], 3);
+    EXPECT_EQ(results[2]["verified"], true);
 }
 
 TEST_F(Program, ALongBatchIsPrintedInTheOrderOfItsFilesWithItsBrokenFileInPlace)

@@ -70,6 +70,13 @@ nlohmann::json jsonBound(const NumberStyle &style, double x)
     return std::isfinite(x) ? nlohmann::json(parsed(style.bound(x))) : nlohmann::json(nullptr);
 }
 
+/// One JSON item as text. A file's name or a broken file's line may hold bytes that are not UTF-8, which JSON
+/// cannot carry: they become U+FFFD rather than stop the run.
+std::string jsonText(const nlohmann::json &item)
+{
+    return item.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
 const char *kindName(const Polynomial &polynomial)
 {
     return polynomial.complex ? "complex" : "real";
@@ -146,7 +153,7 @@ void OutputWriter::failed(const std::string &source, const InputError &error)
         separateJson();
         nlohmann::json item { { "source", source },
             { "error", { { "line", error.line }, { "message", error.message } } } };
-        m_out += item.dump();
+        m_out += jsonText(item);
     }
 }
 
@@ -230,7 +237,7 @@ void OutputWriter::json(const std::string &source, const Polynomial &polynomial,
         { "verified", solution.verified() },
         { "roots", std::move(roots) },
         { "clusters", std::move(clusters) } };
-    m_out += item.dump();
+    m_out += jsonText(item);
 }
 
 } // namespace cli
