@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <charconv>
 #include <complex>
 #include <filesystem>
@@ -250,6 +251,25 @@ TEST_F(Program, EveryBadInputGetsOneLineAndStatusTwo)
     EXPECT_NE(messages[1].find("not a regular file"), std::string::npos) << messages[1];
     EXPECT_EQ(messages[2].rfind("kovalin-roots: " + path("broken.txt") + ":3: ", 0), 0u) << messages[2];
     EXPECT_NE(o.out.find(path("real.txt") + ": degree 2"), std::string::npos);
+
+    // A damaged file's line is quoted short and without its control bytes: still one line each, and nothing
+    // that a terminal would take as a command.
+    const Outcome damaged = run({ write("escape.txt", "2\n1\n\x1B[2J\r\x0B5\n2\n"),
+        write("long.txt", "2\n1\n" + std::string(1u << 20, 'y') + "\n2\n") });
+    EXPECT_EQ(damaged.status, cli::BadInput);
+    const auto shown = lines(damaged.err);
+    ASSERT_EQ(shown.size(), 2u) << damaged.err.substr(0, 300);
+    for (const std::string &line : shown) {
+        EXPECT_LT(line.size(), path("long.txt").size() + 120) << line.substr(0, 300);
+        EXPECT_EQ(std::count_if(line.begin(),
+                      line.end(),
+                      [](char c) {
+                          return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+                      }),
+            0)
+            << line;
+        EXPECT_NE(line.find(":3: the coefficient \""), std::string::npos) << line.substr(0, 300);
+    }
 
     for (const std::vector<std::string> &arguments : std::vector<std::vector<std::string>> { {},
              { "-c", "1", "x" },

@@ -47,9 +47,18 @@ std::string_view cutAtBlank(std::string_view line)
     return line.substr(0, end);
 }
 
+/// The text in quotes, its start only when it is long (a line of a damaged file may run to megabytes).
 std::string quoted(std::string_view text)
 {
-    return "\"" + std::string(text) + "\"";
+    constexpr std::size_t most = 40;
+    if (text.size() <= most) {
+        return "\"" + std::string(text) + "\"";
+    }
+    std::size_t cut = most;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        --cut; // not inside a UTF-8 character
+    }
+    return "\"" + std::string(text.substr(0, cut)) + "...\"";
 }
 
 InputError numberError(int line, std::string_view what, std::string_view text, const char *problem)

@@ -105,7 +105,23 @@ std::string NumberStyle::bound(double x) const
 
 std::string ErrorLine(const std::string &source, const InputError &error)
 {
-    return source + (error.line > 0 ? ":" + std::to_string(error.line) : std::string()) + ": " + error.message;
+    const std::string line =
+        source + (error.line > 0 ? ":" + std::to_string(error.line) : std::string()) + ": " + error.message;
+    // A file name or a broken line may hold control bytes: shown as \xHH, they neither break the message's
+    // one line nor reach the terminal as commands.
+    std::string shown;
+    for (const char c : line) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            constexpr const char *hex = "0123456789ABCDEF";
+            shown += "\\x";
+            shown += hex[byte >> 4];
+            shown += hex[byte & 0x0F];
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
 }
 
 OutputWriter::OutputWriter(Format format, NumberStyle style, std::string &out)
