@@ -66,12 +66,13 @@ InputError numberError(int line, std::string_view what, std::string_view text, c
     return { line, std::string(what) + " " + quoted(text) + " is " + problem };
 }
 
-/// A coefficient written as a number or "re,im" (an empty imaginary part is 0, as in the desktop solver).
+/// A coefficient written as a number or "re,im" (an empty part beside the comma is 0, as in the desktop solver).
 std::variant<std::complex<double>, InputError> readCoefficient(std::string_view text, int line)
 {
     const std::size_t comma = text.find(',');
     const std::string_view re = text.substr(0, comma);
-    const NumberRead real = ReadCoefficientNumber(re);
+    const NumberRead real =
+        comma != std::string_view::npos && re.empty() ? NumberRead { 0.0, nullptr } : ReadCoefficientNumber(re);
     if (real.problem) {
         return numberError(line, "the coefficient", text, real.problem);
     }
