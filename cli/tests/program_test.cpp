@@ -312,6 +312,11 @@ TEST_F(Program, StandardInputIsReadForADash)
     EXPECT_EQ(o.status, cli::AllVerified) << o.err;
     const auto rows = lines(o.out);
     expectCsvRoots({ rows.begin() + 1, rows.end() }, "standard input", { 0.5 });
+
+    // Standard input is held to the size of a file, so a stream without end is not read into memory for ever.
+    const Outcome endless = run({ "-" }, "1\n2\n-1\n" + std::string(17u << 20, 'x'));
+    EXPECT_EQ(endless.status, cli::BadInput);
+    EXPECT_EQ(endless.err, "kovalin-roots: standard input: is too large to be a coefficient file\n");
 }
 
 } // namespace
