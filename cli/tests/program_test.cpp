@@ -306,6 +306,24 @@ TEST_F(Program, ARootNotFoundGivesStatusOneAndSaysSo)
     EXPECT_TRUE(json[0]["roots"][0]["error_bound"].is_null());
 }
 
+/// An output that takes nothing, as a full disk does.
+class FullOutput : public std::streambuf
+{
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char *, std::streamsize) override { return 0; }
+};
+
+TEST_F(Program, ResultsThatCouldNotBeWrittenAreNoSuccess)
+{
+    FullOutput full;
+    std::ostream out(&full);
+    std::istringstream in;
+    std::ostringstream err;
+    EXPECT_EQ(cli::RunRoots({ path("real.txt") }, in, out, err), cli::BadInput);
+    EXPECT_EQ(err.str(), "kovalin-roots: the results could not be written to standard output\n");
+}
+
 TEST_F(Program, StandardInputIsReadForADash)
 {
     const Outcome o = run({ "-f", "csv", "-" }, "1\n2\n-1\n");

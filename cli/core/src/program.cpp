@@ -176,6 +176,10 @@ public:
         files(in);
         m_writer.end();
         flush(true);
+        if (!m_out) { // a full disk or a closed pipe: the results are not all there, which is no success
+            m_err << programName << ": the results could not be written to standard output\n";
+            return BadInput;
+        }
         return m_status;
     }
 
