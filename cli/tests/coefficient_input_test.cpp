@@ -32,6 +32,11 @@ TEST(CoefficientInput, AFileAsTheDesktopSolverSavesItReadsLeadingFirstWithItsCom
                                                               "1/2\t= 0\r\nignored after the coefficients\r\n"));
     EXPECT_FALSE(p.complex);
     EXPECT_EQ(p.coefficients, (std::vector<Complex> { 0.5, -3.0, 1.0 }));
+    // An editor saving UTF-8 may put a byte-order mark before the degree; the desktop solver reads past it.
+    EXPECT_EQ(polynomial(cli::ParseCoefficientText("\xEF\xBB\xBF"
+                                                   "2\tdegree\r\n1\r\n-3\r\n2\r\n"))
+                  .coefficients,
+        (std::vector<Complex> { 2.0, -3.0, 1.0 }));
 }
 
 TEST(CoefficientInput, ACommaAnywhereMakesTheFileComplex)
@@ -42,6 +47,11 @@ TEST(CoefficientInput, ACommaAnywhereMakesTheFileComplex)
     // An empty imaginary part is 0, as the desktop solver reads it.
     EXPECT_EQ(polynomial(cli::ParseCoefficientText("1\n2,\n1,1")).coefficients,
         (std::vector<Complex> { Complex(1, 1), 2.0 }));
+    // So is an empty real part; both empty is a zero coefficient.
+    EXPECT_EQ(polynomial(cli::ParseCoefficientText("2\n,2\n,\n,-1\n")).coefficients,
+        (std::vector<Complex> { Complex(0, -1), 0.0, Complex(0, 2) }));
+    EXPECT_EQ(polynomial(cli::ParseCoefficientArguments({ ",1", "1" })).coefficients,
+        (std::vector<Complex> { 1.0, Complex(0, 1) }));
 }
 
 TEST(CoefficientInput, BadFilesNameTheLineAndTheFault)
@@ -66,6 +76,7 @@ TEST(CoefficientInput, BadFilesNameTheLineAndTheFault)
         { "1\n1,x\n4\n", 2, "imaginary part" },
         { "2\n0\n1\n4\n", 2, "leading coefficient is 0" },
         { "1\n0,0\n1,1\n", 2, "leading coefficient is 0" },
+        { "1\n,\n1,1\n", 2, "leading coefficient is 0" },
     };
     for (const Case &c : cases) {
         const InputError e = error(cli::ParseCoefficientText(c.text));

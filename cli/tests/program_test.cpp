@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <charconv>
 #include <complex>
 #include <filesystem>
@@ -122,23 +123,34 @@ TEST_F(Program, CsvHoldsEveryRootOfRealAndComplexFilesWithinItsBound)
 
 TEST_F(Program, TextListsEachRootAlignedWithItsAccuracy)
 {
-    const Outcome o = run({ path("real.txt"), path("complex.txt") });
-    EXPECT_EQ(o.status, cli::AllVerified) << o.err;
-    const auto text = lines(o.out);
-    ASSERT_GE(text.size(), 8u) << o.out;
-    EXPECT_EQ(text[0], path("real.txt") + ": degree 2, real coefficients");
-    EXPECT_EQ(text[4], "");
-    EXPECT_EQ(text[5], path("complex.txt") + ": degree 2, complex coefficients");
-    // Columns start where the header's names start.
-    const std::size_t imaginary = text[1].find("imaginary part");
-    const std::size_t bound = text[1].find("error bound");
-    for (const std::size_t row : { 2u, 3u, 7u, 8u }) {
-        EXPECT_EQ(text[row][imaginary - 1], ' ') << text[row];
-        EXPECT_NE(text[row][imaginary], ' ') << text[row];
-        EXPECT_EQ(text[row][bound - 1], ' ') << text[row];
-        EXPECT_NE(text[row][bound], ' ') << text[row];
-        EXPECT_NE(text[row].find("15"), std::string::npos) << text[row];
-        EXPECT_NE(text[row].find("\u00d71"), std::string::npos) << text[row];
+    // With all digits and with few: the columns stay apart however narrow the numbers are.
+    for (const std::vector<std::string> &digits :
+        std::vector<std::vector<std::string>> { {}, { "--digits", "1" }, { "--digits", "3" }, { "--digits", "17" } }) {
+        std::vector<std::string> arguments = digits;
+        arguments.push_back(path("real.txt"));
+        arguments.push_back(path("complex.txt"));
+        const Outcome o = run(arguments);
+        EXPECT_EQ(o.status, cli::AllVerified) << o.err;
+        const auto text = lines(o.out);
+        ASSERT_GE(text.size(), 9u) << o.out;
+        EXPECT_EQ(text[0], path("real.txt") + ": degree 2, real coefficients");
+        EXPECT_EQ(text[4], "");
+        EXPECT_EQ(text[5], path("complex.txt") + ": degree 2, complex coefficients");
+        // Columns start where the header's names start, each name set off by a blank.
+        const std::size_t imaginary = text[1].find("imaginary part");
+        const std::size_t bound = text[1].find("error bound");
+        ASSERT_NE(imaginary, std::string::npos) << text[1];
+        ASSERT_NE(bound, std::string::npos) << text[1];
+        EXPECT_EQ(text[1][imaginary - 1], ' ') << text[1];
+        EXPECT_EQ(text[1][bound - 1], ' ') << text[1];
+        for (const std::size_t row : { 2u, 3u, 7u, 8u }) {
+            EXPECT_EQ(text[row][imaginary - 1], ' ') << text[row];
+            EXPECT_NE(text[row][imaginary], ' ') << text[row];
+            EXPECT_EQ(text[row][bound - 1], ' ') << text[row];
+            EXPECT_NE(text[row][bound], ' ') << text[row];
+            EXPECT_NE(text[row].find("15"), std::string::npos) << text[row];
+            EXPECT_NE(text[row].find("\u00d71"), std::string::npos) << text[row];
+        }
     }
 }
 
@@ -193,11 +205,16 @@ TEST_F(Program, ABatchWithOneBrokenFileSolvesTheOthersAndSaysWhereTheFaultIs)
     expectCsvRoots({ rows.begin() + 1, rows.end() }, path("real.txt"), { 1.0, 2.0 });
     expectCsvRoots({ rows.begin() + 1, rows.end() }, path("complex.txt"), { { 0, 1 }, { 0, 2 } });
 
-    const Outcome json = run({ "-f", "json", path("broken.txt"), path("real.txt") });
+    // A name and a broken line that are not UTF-8 (a binary file, a name in another encoding) do not stop
+    // the JSON output: the files after them are still there.
+    const std::string latin1 = write("degr\xE9.txt", "2\n1\n\xFF\xFE\n2\n");
+    const Outcome json = run({ "-f", "json", path("broken.txt"), latin1, path("real.txt") });
+    EXPECT_EQ(json.status, cli::BadInput);
     const auto results = nlohmann::json::parse(json.out);
-    ASSERT_EQ(results.size(), 2u);
+    ASSERT_EQ(results.size(), 3u);
     EXPECT_EQ(results[0]["error"]["line"], 3);
-    EXPECT_EQ(results[1]["verified"], true);
+    EXPECT_EQ(results[1]["error"]["line"], 3);
+    EXPECT_EQ(results[2]["verified"], true);
 }
 
 TEST_F(Program, ALongBatchIsPrintedInTheOrderOfItsFilesWithItsBrokenFileInPlace)
@@ -235,6 +252,25 @@ TEST_F(Program, EveryBadInputGetsOneLineAndStatusTwo)
     EXPECT_EQ(messages[2].rfind("kovalin-roots: " + path("broken.txt") + ":3: ", 0), 0u) << messages[2];
     EXPECT_NE(o.out.find(path("real.txt") + ": degree 2"), std::string::npos);
 
+    // A damaged file's line is quoted short and without its control bytes: still one line each, and nothing
+    // that a terminal would take as a command.
+    const Outcome damaged = run({ write("escape.txt", "2\n1\n\x1B[2J\r\x0B5\n2\n"),
+        write("long.txt", "2\n1\n" + std::string(1u << 20, 'y') + "\n2\n") });
+    EXPECT_EQ(damaged.status, cli::BadInput);
+    const auto shown = lines(damaged.err);
+    ASSERT_EQ(shown.size(), 2u) << damaged.err.substr(0, 300);
+    for (const std::string &line : shown) {
+        EXPECT_LT(line.size(), path("long.txt").size() + 120) << line.substr(0, 300);
+        EXPECT_EQ(std::count_if(line.begin(),
+                      line.end(),
+                      [](char c) {
+                          return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+                      }),
+            0)
+            << line;
+        EXPECT_NE(line.find(":3: the coefficient \""), std::string::npos) << line.substr(0, 300);
+    }
+
     for (const std::vector<std::string> &arguments : std::vector<std::vector<std::string>> { {},
              { "-c", "1", "x" },
              { "--digits", "0", path("real.txt") },
@@ -270,12 +306,35 @@ TEST_F(Program, ARootNotFoundGivesStatusOneAndSaysSo)
     EXPECT_TRUE(json[0]["roots"][0]["error_bound"].is_null());
 }
 
+/// An output that takes nothing, as a full disk does.
+class FullOutput : public std::streambuf
+{
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char *, std::streamsize) override { return 0; }
+};
+
+TEST_F(Program, ResultsThatCouldNotBeWrittenAreNoSuccess)
+{
+    FullOutput full;
+    std::ostream out(&full);
+    std::istringstream in;
+    std::ostringstream err;
+    EXPECT_EQ(cli::RunRoots({ path("real.txt") }, in, out, err), cli::BadInput);
+    EXPECT_EQ(err.str(), "kovalin-roots: the results could not be written to standard output\n");
+}
+
 TEST_F(Program, StandardInputIsReadForADash)
 {
     const Outcome o = run({ "-f", "csv", "-" }, "1\n2\n-1\n");
     EXPECT_EQ(o.status, cli::AllVerified) << o.err;
     const auto rows = lines(o.out);
     expectCsvRoots({ rows.begin() + 1, rows.end() }, "standard input", { 0.5 });
+
+    // Standard input is held to the size of a file, so a stream without end is not read into memory for ever.
+    const Outcome endless = run({ "-" }, "1\n2\n-1\n" + std::string(17u << 20, 'x'));
+    EXPECT_EQ(endless.status, cli::BadInput);
+    EXPECT_EQ(endless.err, "kovalin-roots: standard input: is too large to be a coefficient file\n");
 }
 
 } // namespace

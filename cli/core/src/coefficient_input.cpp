@@ -1,5 +1,7 @@
 #include "cli/coefficient_input.h"
 
+#include "frontend/core/text_file.h"
+
 #include <cmath>
 #include <optional>
 
@@ -45,9 +47,18 @@ std::string_view cutAtBlank(std::string_view line)
     return line.substr(0, end);
 }
 
+/// The text in quotes, its start only when it is long (a line of a damaged file may run to megabytes).
 std::string quoted(std::string_view text)
 {
-    return "\"" + std::string(text) + "\"";
+    constexpr std::size_t most = 40;
+    if (text.size() <= most) {
+        return "\"" + std::string(text) + "\"";
+    }
+    std::size_t cut = most;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        --cut; // not inside a UTF-8 character
+    }
+    return "\"" + std::string(text.substr(0, cut)) + "...\"";
 }
 
 InputError numberError(int line, std::string_view what, std::string_view text, const char *problem)
@@ -55,12 +66,13 @@ InputError numberError(int line, std::string_view what, std::string_view text, c
     return { line, std::string(what) + " " + quoted(text) + " is " + problem };
 }
 
-/// A coefficient written as a number or "re,im" (an empty imaginary part is 0, as in the desktop solver).
+/// A coefficient written as a number or "re,im" (an empty part beside the comma is 0, as in the desktop solver).
 std::variant<std::complex<double>, InputError> readCoefficient(std::string_view text, int line)
 {
     const std::size_t comma = text.find(',');
     const std::string_view re = text.substr(0, comma);
-    const NumberRead real = ReadCoefficientNumber(re);
+    const NumberRead real =
+        comma != std::string_view::npos && re.empty() ? NumberRead { 0.0, nullptr } : ReadCoefficientNumber(re);
     if (real.problem) {
         return numberError(line, "the coefficient", text, real.problem);
     }
@@ -114,6 +126,7 @@ ParsedInput polynomialOf(std::vector<std::complex<double>> leadingFirst, bool co
 
 ParsedInput ParseCoefficientText(std::string_view text)
 {
+    text = frontend::core::withoutByteOrderMark(text); // as the desktop solver reads a file
     const std::vector<std::string_view> lines = splitLines(text);
     if (lines.empty() || cutAtBlank(lines[0]).empty()) {
         return InputError { 1, "the first line must hold the degree" };

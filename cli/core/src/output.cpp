@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -69,6 +70,13 @@ nlohmann::json jsonBound(const NumberStyle &style, double x)
     return std::isfinite(x) ? nlohmann::json(parsed(style.bound(x))) : nlohmann::json(nullptr);
 }
 
+/// One JSON item as text. A file's name or a broken file's line may hold bytes that are not UTF-8, which JSON
+/// cannot carry: they become U+FFFD rather than stop the run.
+std::string jsonText(const nlohmann::json &item)
+{
+    return item.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
 const char *kindName(const Polynomial &polynomial)
 {
     return polynomial.complex ? "complex" : "real";
@@ -97,7 +105,23 @@ std::string NumberStyle::bound(double x) const
 
 std::string ErrorLine(const std::string &source, const InputError &error)
 {
-    return source + (error.line > 0 ? ":" + std::to_string(error.line) : std::string()) + ": " + error.message;
+    const std::string line =
+        source + (error.line > 0 ? ":" + std::to_string(error.line) : std::string()) + ": " + error.message;
+    // A file name or a broken line may hold control bytes: shown as \xHH, they neither break the message's
+    // one line nor reach the terminal as commands.
+    std::string shown;
+    for (const char c : line) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            constexpr const char *hex = "0123456789ABCDEF";
+            shown += "\\x";
+            shown += hex[byte >> 4];
+            shown += hex[byte & 0x0F];
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
 }
 
 OutputWriter::OutputWriter(Format format, NumberStyle style, std::string &out)
@@ -145,7 +169,7 @@ void OutputWriter::failed(const std::string &source, const InputError &error)
         separateJson();
         nlohmann::json item { { "source", source },
             { "error", { { "line", error.line }, { "message", error.message } } } };
-        m_out += item.dump();
+        m_out += jsonText(item);
     }
 }
 
@@ -157,7 +181,10 @@ void OutputWriter::separateJson()
 
 void OutputWriter::text(const std::string &source, const Polynomial &polynomial, const Solution &solution)
 {
-    const std::size_t width = m_style.digits ? static_cast<std::size_t>(*m_style.digits) + 9 : 25;
+    // Room for a number of the chosen digits with its sign, point and exponent, and never less than the
+    // header's own names take.
+    const std::size_t width =
+        m_style.digits ? std::max<std::size_t>(static_cast<std::size_t>(*m_style.digits) + 9, 16) : 25;
     m_out +=
         source + ": degree " + std::to_string(polynomial.degree()) + ", " + kindName(polynomial) + " coefficients\n";
     m_out += padded("real part", width) + padded("imaginary part", width) + "error bound  digits  multiplicity\n";
@@ -226,7 +253,7 @@ void OutputWriter::json(const std::string &source, const Polynomial &polynomial,
         { "verified", solution.verified() },
         { "roots", std::move(roots) },
         { "clusters", std::move(clusters) } };
-    m_out += item.dump();
+    m_out += jsonText(item);
 }
 
 } // namespace cli

@@ -7,9 +7,9 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <istream>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <new>
@@ -57,6 +57,21 @@ std::variant<std::string, InputError> readFile(const std::string &path)
         break;
     }
     return InputError { 0, "cannot be read" };
+}
+
+/// Standard input whole, held to the size of a file: a stream without end (a device, a runaway pipe) is not
+/// read for ever into memory.
+std::variant<std::string, InputError> readStandardInput(std::istream &in)
+{
+    std::string text;
+    std::array<char, 1u << 16> piece {};
+    while (in.read(piece.data(), piece.size()) || in.gcount() > 0) {
+        text.append(piece.data(), static_cast<std::size_t>(in.gcount()));
+        if (text.size() > maxFileBytes) {
+            return InputError { 0, "is too large to be a coefficient file" };
+        }
+    }
+    return text;
 }
 
 /// The command line's options; nothing, with the exit status to return, when the run ends here.
@@ -161,6 +176,10 @@ public:
         files(in);
         m_writer.end();
         flush(true);
+        if (!m_out) { // a full disk or a closed pipe: the results are not all there, which is no success
+            m_err << programName << ": the results could not be written to standard output\n";
+            return BadInput;
+        }
         return m_status;
     }
 
@@ -185,7 +204,10 @@ private:
             // Standard input is read here, where it stands among the files; the files by the workers.
             for (std::size_t k = 0; k < count; ++k) {
                 if (files[start + k] == "-") {
-                    batch[k] = prepareText(std::string(std::istreambuf_iterator<char>(in), {}), *m_solvers.front());
+                    auto read = readStandardInput(in);
+                    batch[k] = std::holds_alternative<InputError>(read)
+                        ? Prepared { std::get<InputError>(read), {}, {} }
+                        : prepareText(std::get<std::string>(read), *m_solvers.front());
                 }
             }
             forEachInParallel(count, m_solvers.size(), [&](std::size_t k, std::size_t worker) {

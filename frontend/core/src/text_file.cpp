@@ -38,8 +38,13 @@ LoadedText loadFileText(const std::filesystem::path &path)
     return { std::move(read.bytes), problemOf(read.fault) };
 }
 
+std::string_view withoutByteOrderMark(std::string_view text)
+{
+    return text.starts_with("\xEF\xBB\xBF") ? text.substr(3) : text;
+}
+
 LineReader::LineReader(std::string_view text)
-    : m_rest(text.starts_with("\xEF\xBB\xBF") ? text.substr(3) : text)
+    : m_rest(withoutByteOrderMark(text))
 {
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // kovalin-roots: the roots of coefficient files (or of standard input, "-"), or of coefficients given with -c,
 // with the accuracy of each root. Exit status 0 when every root was found and verified, 1 when some root was not
-// found or could not be verified, 2 when an input (or the command line) was bad; the other inputs of a batch are
-// still solved.
+// found or could not be verified, 2 when an input (or the command line) was bad or the results could not be
+// written; the other inputs of a batch are still solved.
 
 #include <iosfwd>
 #include <string>

@@ -34,12 +34,15 @@ std::filesystem::path pathFromUtf8(const std::string &path);
 /// and a pipe or device is refused without waiting on it.
 LoadedText loadFileText(const std::filesystem::path &path);
 
+/// The text less a UTF-8 byte-order mark at its start (editors that save UTF-8 may write one; it belongs to
+/// no line).
+std::string_view withoutByteOrderMark(std::string_view text);
+
 /// Reads a file's text line by line, without the line ends.
 class LineReader
 {
 public:
-    /// Over the text, less a UTF-8 byte-order mark at its start (editors that save UTF-8 may write one; it
-    /// belongs to no line).
+    /// Over the text, less a byte-order mark at its start.
     explicit LineReader(std::string_view text);
     /// The next line; nothing at the end of the text or after an over-long line (see failed()).
     std::optional<std::string> next();
