@@ -2,7 +2,7 @@
 # Checks what the built Debian package holds, without installing it: every program and the engine built with
 # the hardening flags (hardening-check from devscripts when present, else readelf), the installed README's
 # picture links pointing at pictures the package installs, an icon for each desktop entry, and the notice
-# program installed but kept out of menus.
+# program installed but kept out of menus, and each translation of the source tree installed.
 #   bash scripts/check-package-contents.sh build-package/kovalin_*.deb
 set -euo pipefail
 deb=$1
@@ -51,6 +51,14 @@ done
 icons=$(sed -n 's/^Icon=//p' "$root"/usr/share/applications/*.desktop | sort -u | wc -l)
 programs=$(ls "$root"/usr/share/applications/*.desktop | wc -l)
 [[ $icons == "$programs" ]] || fail "programs share icons ($icons icons for $programs entries)"
+# Each translation of the source tree is installed where the programs look for it.
+source_tree=$(cd "$(dirname "$0")/.." && pwd)
+for translation in "$source_tree"/translations/kovalin_*.ts; do
+    [[ -e $translation ]] || continue
+    catalogue=$(basename "$translation" .ts).qm
+    [[ -f $root/usr/share/kovalin/translations/$catalogue ]] || fail "translation $catalogue is not installed"
+done
+
 grep -qx 'NoDisplay=true' "$root/usr/share/applications/org.kovalin.Pellicor.desktop" || fail "the notice is listed in menus"
 [[ -x $root/usr/bin/VT_Pellicor ]] || fail "the notice program is not installed"
 exit $failed
