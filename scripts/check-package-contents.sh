@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks what the built Debian package holds, without installing it: every program and the engine built with
 # the hardening flags (hardening-check from devscripts when present, else readelf), the installed README's
-# picture links pointing at pictures the package installs, an icon for each desktop entry, and the notice
-# program installed but kept out of menus, and each translation of the source tree installed.
+# picture links pointing at pictures the package installs, the engine where the solver looks for it, an icon
+# for each desktop entry, the notice program installed but kept out of menus, and each translation of the
+# source tree installed.
 #   bash scripts/check-package-contents.sh build-package/kovalin_*.deb
 set -euo pipefail
 deb=$1
@@ -51,6 +52,17 @@ done
 icons=$(sed -n 's/^Icon=//p' "$root"/usr/share/applications/*.desktop | sort -u | wc -l)
 programs=$(ls "$root"/usr/share/applications/*.desktop | wc -l)
 [[ $icons == "$programs" ]] || fail "programs share icons ($icons icons for $programs entries)"
+# The solver looks for its engine in a folder named relative to its own, built into it as a UTF-16 text: the
+# package must put the engine there, whatever the configured prefix and library folder were.
+engine_folder=$(strings -el "$root/usr/bin/VT_Kovalin" | grep -m1 -x '\.\./.*/kovalin/' || true)
+if [[ -z $engine_folder ]]; then
+    fail "VT_Kovalin names no engine folder"
+elif [[ ! -f $root/usr/bin/${engine_folder}libVX_KOVALIN.so ]]; then
+    fail "the solver looks for its engine in /usr/bin/$engine_folder, where the package puts none"
+else
+    echo "engine: /usr/bin/${engine_folder}libVX_KOVALIN.so"
+fi
+
 # Each translation of the source tree is installed where the programs look for it.
 source_tree=$(cd "$(dirname "$0")/.." && pwd)
 for translation in "$source_tree"/translations/kovalin_*.ts; do
