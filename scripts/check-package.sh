@@ -54,5 +54,9 @@ if chroot "$root" kovalin-roots --format csv -c 1 -3 2 >/tmp/kovalin-roots.log 2
 else
     echo "kovalin-roots: failed"; cat /tmp/kovalin-roots.log; failed=1
 fi
-test -f "$root/usr/lib/x86_64-linux-gnu/kovalin/libVX_KOVALIN.so" && echo "engine library installed"
+if compgen -G "$root/usr/lib/*/kovalin/libVX_KOVALIN.so" >/dev/null; then
+    echo "engine library installed"
+else
+    echo "engine library not installed"; failed=1
+fi
 exit $failed
