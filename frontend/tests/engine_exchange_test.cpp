@@ -276,11 +276,14 @@ TEST(knownRealRoots, TheRootsCountedRealOfTheSameCoefficientsOnly)
 
 TEST(lengthTooLarge, NothingReadOrAZeroLength)
 {
-    EXPECT_TRUE(lengthTooLarge(std::nullopt));
-    EXPECT_TRUE(lengthTooLarge(std::string("0")));
-    EXPECT_FALSE(lengthTooLarge(std::string("1.5")));
-    EXPECT_FALSE(lengthTooLarge(std::string("1,234.5")));
-    EXPECT_FALSE(lengthTooLarge(std::string("1.E-30")));
+    const auto read = [](double value) {
+        return LengthResult { ExchangeFault::None, FormatNumber(value, 15), value };
+    };
+    EXPECT_TRUE(lengthTooLarge(LengthResult { ExchangeFault::AnswerUnreadable, std::nullopt, std::nullopt }));
+    EXPECT_TRUE(lengthTooLarge(read(0.0)));
+    EXPECT_FALSE(lengthTooLarge(read(1.5)));
+    EXPECT_FALSE(lengthTooLarge(read(1234.5)));
+    EXPECT_FALSE(lengthTooLarge(read(1e-30)));
 }
 
 TEST_F(ExchangeTest, ASolveThroughTheEngineLeavesNoFileBehind)
@@ -428,7 +431,7 @@ TEST_F(ExchangeTest, AnArcLengthThroughTheEngine)
     ASSERT_TRUE(result.length);
     const double expected = (2.0 * std::sqrt(5.0) + std::asinh(2.0)) / 4.0;
     EXPECT_NEAR(std::stod(*result.length), expected, 1e-7);
-    EXPECT_FALSE(lengthTooLarge(result.length));
+    EXPECT_FALSE(lengthTooLarge(result));
     EXPECT_FALSE(fs::exists(request()));
     EXPECT_FALSE(fs::exists(answer()));
 }
@@ -440,8 +443,18 @@ TEST_F(ExchangeTest, AnArcLengthThatIsNotANumberIsTooLarge)
         return true;
     });
     EXPECT_EQ(result.fault, ExchangeFault::AnswerUnreadable);
-    EXPECT_TRUE(lengthTooLarge(result.length));
+    EXPECT_TRUE(lengthTooLarge(result));
     EXPECT_TRUE(fs::exists(answer()));
+}
+
+TEST_F(ExchangeTest, AShortArcLengthShownAsZeroIsNoInputTooLarge)
+{
+    // y = x^2 from 0 to 0.04 is a little over 0.04 long: at one decimal it shows as 0, yet it is no failure.
+    const LengthResult result = WriteLengthRequest(realBoxes({ "1", "0", "0" }), 0.0, 0.04, 1, engine());
+    EXPECT_EQ(result.fault, ExchangeFault::None);
+    ASSERT_TRUE(result.length);
+    EXPECT_EQ(*result.length, "0");
+    EXPECT_FALSE(lengthTooLarge(result));
 }
 
 TEST_F(ExchangeTest, TheRootsNearTheLargestDoubleAreListedAsImaginary)

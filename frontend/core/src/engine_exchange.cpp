@@ -133,6 +133,18 @@ double displayValue(const std::string &text)
     return textToDouble(plain).value_or(0.0);
 }
 
+/// The one number of an arc-length answer, and the file deleted; nothing, and the file kept, when it cannot be read.
+std::optional<double> readLengthValue(const platform::ExchangeFiles &files)
+{
+    const auto values = consumeAnswer(files, [](std::string_view answer) {
+        return readAnswerValues(answer, 1);
+    });
+    if (!values) {
+        return std::nullopt;
+    }
+    return values->front();
+}
+
 } // namespace
 
 bool solveRefused(const Equation &equation)
@@ -284,27 +296,27 @@ LengthResult WriteLengthRequest(
     if (result.fault != ExchangeFault::None) {
         return result;
     }
-    result.length = ReadLengthResult(*files, decimals);
-    if (!result.length) {
+    result.value = readLengthValue(*files);
+    if (!result.value) {
         result.fault = ExchangeFault::AnswerUnreadable;
+        return result;
     }
+    result.length = FormatNumber(*result.value, decimals);
     return result;
 }
 
 std::optional<std::string> ReadLengthResult(const platform::ExchangeFiles &files, std::size_t decimals)
 {
-    const auto values = consumeAnswer(files, [](std::string_view answer) {
-        return readAnswerValues(answer, 1);
-    });
-    if (!values) {
+    const auto value = readLengthValue(files);
+    if (!value) {
         return std::nullopt;
     }
-    return FormatNumber(values->front(), decimals);
+    return FormatNumber(*value, decimals);
 }
 
-bool lengthTooLarge(const std::optional<std::string> &length)
+bool lengthTooLarge(const LengthResult &result)
 {
-    return !length || displayValue(*length) == 0.0;
+    return !result.value || *result.value == 0.0;
 }
 
 } // namespace frontend::core

@@ -6,12 +6,15 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <algorithm>
 
 namespace frontend
 {
@@ -101,6 +104,24 @@ QLineEdit *display(const char *name, bool fixedPitch)
         box->setFont(fixedFont());
     }
     return box;
+}
+
+QLineEdit *numberDisplay(const char *name)
+{
+    QLineEdit *box = display(name);
+    // The widest text a formatted number has: a sign, fifteen significant digits, the point and a three-digit
+    // exponent. A line edit's size hint holds 17 'x' besides its frame and margins; the longest text replaces them.
+    const QFontMetrics metrics(box->font());
+    const int extra = metrics.horizontalAdvance(QStringLiteral("-8.88888888888888E-308"))
+        - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
+    box->setMinimumWidth(box->sizeHint().width() + std::max(extra, 0) + 2); // and the caret's pixel or two
+    return box;
+}
+
+void showText(QLineEdit *box, const QString &text)
+{
+    box->setText(text);
+    box->setCursorPosition(0);
 }
 
 QBoxLayout *row(std::initializer_list<QWidget *> widgets)

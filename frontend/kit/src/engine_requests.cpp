@@ -38,7 +38,7 @@ QString runLengthRequest(const core::Equation &equation,
 {
     const core::LengthResult result = core::WriteLengthRequest(equation, x1, x2, decimals, engineCall(services.engine));
     tellExchangeFault(services.messages, owner, result.fault);
-    return core::lengthTooLarge(result.length) ? msg::inputTooLarge() : toQt(*result.length);
+    return core::lengthTooLarge(result) ? msg::inputTooLarge() : toQt(*result.length);
 }
 
 } // namespace frontend

@@ -142,6 +142,33 @@ private Q_SLOTS:
         QCOMPARE(fakes->clipboard.text, QStringLiteral("(1.E-10) = (1)*(1.0000000001)^1 + (-1)"));
     }
 
+    void longValuesAreShownWhole_data()
+    {
+        QTest::addColumn<QString>("x");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("largest double") << u"-1.7976931348623157E308"_s << u"-1.79769313486231E+308"_s;
+        QTest::newRow("grouped digits") << u"-123456789012345"_s << u"-123,456,789,012,345"_s;
+        QTest::newRow("tiny") << u"-1.23456789012345E-300"_s << u"-1.23456789012345E-300"_s;
+    }
+    void longValuesAreShownWhole()
+    {
+        // A value box wider than its box showed only its tail: "23,456,789,012,345" with no sign, or a
+        // mantissa without its exponent. Every value has its sign, its digits and its exponent in sight.
+        QFETCH(QString, x);
+        QFETCH(QString, shown);
+        open({ "0", "1" });
+        type(x, x);
+        click(window.get(), "btnEvaluate");
+        for (const char *name : { "txtEvaluateA", "txtEvaluateB" }) {
+            QLineEdit *value = box(window.get(), name);
+            QCOMPARE(value->text(), shown);
+            value->repaint(); // the view is placed when the box paints
+            const int middle = value->height() / 2;
+            QCOMPARE(value->cursorPositionAt(QPoint(1, middle)), 0);
+            QCOMPARE(value->cursorPositionAt(QPoint(value->width() - 2, middle)), value->text().size());
+        }
+    }
+
     void opensReadyForTheUser_data() { platform::testing::addFontSizeRows(); }
     void opensReadyForTheUser()
     {

@@ -82,7 +82,7 @@ QWidget *CalculusResultWindow::buildTop(const Names &names)
 QWidget *CalculusResultWindow::buildPoint(const Names &names)
 {
     m_pointFrame = frontend::frame(names.pointFrameTitle, names.pointFrame);
-    m_pointValue = frontend::display(names.pointValue);
+    m_pointValue = frontend::numberDisplay(names.pointValue);
     auto *layout = new QVBoxLayout(m_pointFrame);
     QLabel *point = frontend::caption(names.pointCaption, "lblPoint");
     frontend::names::nameAfter(m_pointValue, point);
@@ -127,16 +127,14 @@ QWidget *CalculusResultWindow::buildButtons(const Names &names)
 void CalculusResultWindow::showResult(const CalculusResult &result, const QString &function)
 {
     m_result = result;
-    m_txtFunction->setText(function);
-    m_txtFunction->setCursorPosition(0);
-    m_line->setText(toQt(result.line));
-    m_line->setCursorPosition(0);
+    frontend::showText(m_txtFunction, function);
+    frontend::showText(m_line, toQt(result.line));
     m_list->clear();
     for (const std::string &entry : result.list) {
         m_list->addItem(toQt(entry));
     }
     const bool withPoint = result.pointValue.has_value();
-    m_pointValue->setText(toQt(result.pointValue.value_or(std::string())));
+    frontend::showText(m_pointValue, toQt(result.pointValue.value_or(std::string())));
     m_pointFrame->setVisible(withPoint);
     // The height the window has by its description, or more where larger fonts need it for their texts.
     const int width = std::max(sizeHint().width(), minimumWidth());
@@ -306,8 +304,7 @@ QLayout *FrmCalculusNew::buildButtons()
 
 void FrmCalculusNew::setFunction(const QString &text)
 {
-    m_txtFunction->setText(text);
-    m_txtFunction->setCursorPosition(0);
+    frontend::showText(m_txtFunction, text);
 }
 
 void FrmCalculusNew::optDiff_Click()

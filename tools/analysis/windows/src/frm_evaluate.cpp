@@ -84,8 +84,8 @@ QWidget *FrmEvaluate::buildValue()
     QGroupBox *group = frontend::frame(tr("Value of Polynomial"), "frmArcLength");
     auto *layout = new QVBoxLayout(group);
     layout->addWidget(frontend::label(tr("Below is the value of the evaluated polynomial."), "lblLengthNew_2"));
-    m_txtEvaluateA = frontend::display("txtEvaluateA");
-    m_txtEvaluateB = frontend::display("txtEvaluateB");
+    m_txtEvaluateA = frontend::numberDisplay("txtEvaluateA");
+    m_txtEvaluateB = frontend::numberDisplay("txtEvaluateB");
     m_txtEvaluateA->setAccessibleName(tr("Real part of the value of the polynomial"));
     m_txtEvaluateB->setAccessibleName(tr("Imaginary part of the value of the polynomial"));
     layout->addLayout(complexRow(tr("Value of polynomial:"), 3, m_txtEvaluateA, m_txtEvaluateB));
@@ -110,8 +110,7 @@ QLayout *FrmEvaluate::buildButtons()
 
 void FrmEvaluate::setPolynomial(const QString &text)
 {
-    m_txtPolynomial->setText(text);
-    m_txtPolynomial->setCursorPosition(0);
+    frontend::showText(m_txtPolynomial, text);
 }
 
 void FrmEvaluate::btnEvaluate_Click()
@@ -136,8 +135,8 @@ void FrmEvaluate::btnEvaluate_Click()
             m_services.messages.show(frontend::msg::overflow(), this);
             return;
         }
-        m_txtEvaluateA->setText(toQt(frontend::core::FormatNumber(evaluation.value.re, m_decimals)));
-        m_txtEvaluateB->setText(toQt(frontend::core::FormatNumber(evaluation.value.im, m_decimals)));
+        frontend::showText(m_txtEvaluateA, toQt(frontend::core::FormatNumber(evaluation.value.re, m_decimals)));
+        frontend::showText(m_txtEvaluateB, toQt(frontend::core::FormatNumber(evaluation.value.im, m_decimals)));
         m_savedXA = m_txtXA->text();
         m_savedXB = m_txtXB->text();
         setWindowTitle(tr("Kovalin - Evaluate Polynomial - [Evaluated]"));

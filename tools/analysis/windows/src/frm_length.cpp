@@ -45,7 +45,7 @@ FrmLength::FrmLength(platform::Services services, QWidget *parent)
     topLayout->addLayout(frontend::row({ frontend::caption(tr("Coordinates:"), "lblLength_2"), m_txtXY1, m_txtXY2 }));
 
     QGroupBox *result = frontend::frame(tr("Arc Length"), "frmArcLength");
-    m_txtArcLength = frontend::display("txtArcLength");
+    m_txtArcLength = frontend::numberDisplay("txtArcLength");
     auto *resultLayout = new QVBoxLayout(result);
     resultLayout->addWidget(frontend::label(
         tr("The length of the graphed curve between the two given coordinates for the function above has been "
@@ -70,19 +70,18 @@ FrmLength::FrmLength(platform::Services services, QWidget *parent)
 
 void FrmLength::setFunction(const QString &text)
 {
-    m_txtFunction->setText(text);
-    m_txtFunction->setCursorPosition(0);
+    frontend::showText(m_txtFunction, text);
 }
 
 void FrmLength::setCoordinates(const QString &first, const QString &second)
 {
-    m_txtXY1->setText(first);
-    m_txtXY2->setText(second);
+    frontend::showText(m_txtXY1, first);
+    frontend::showText(m_txtXY2, second);
 }
 
 void FrmLength::setArcLength(const QString &text)
 {
-    m_txtArcLength->setText(text);
+    frontend::showText(m_txtArcLength, text);
 }
 
 void FrmLength::btnCopy_Click()
@@ -136,8 +135,7 @@ FrmLengthNew::FrmLengthNew(
 
 void FrmLengthNew::setFunction(const QString &text)
 {
-    m_txtFunction->setText(text);
-    m_txtFunction->setCursorPosition(0);
+    frontend::showText(m_txtFunction, text);
 }
 
 void FrmLengthNew::btnCancel_Click()

@@ -156,8 +156,7 @@ QLayout *FrmTableNew::buildButtons()
 
 void FrmTableNew::setFunction(const QString &text)
 {
-    m_txtFunction->setText(text);
-    m_txtFunction->setCursorPosition(0);
+    frontend::showText(m_txtFunction, text);
 }
 
 void FrmTableNew::enableBoxes(bool wholeNumbers)
@@ -261,8 +260,7 @@ FrmTable::FrmTable(platform::Services services, ValueTable table, const QString 
     inner->addWidget(
         frontend::label(tr("The table elements may be selected and dragged into a text editor"), "lblSolved_1"));
     m_txtFunction = frontend::display("txtFunction", true);
-    m_txtFunction->setText(function);
-    m_txtFunction->setCursorPosition(0);
+    frontend::showText(m_txtFunction, function);
     m_txtFunction->setAccessibleName(tr("Function"));
     inner->addWidget(m_txtFunction);
 

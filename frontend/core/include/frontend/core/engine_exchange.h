@@ -95,6 +95,7 @@ SolveOutcome solve(const Equation &equation, std::size_t decimals, const EngineC
 struct LengthResult {
     ExchangeFault fault = ExchangeFault::None;
     std::optional<std::string> length; // the arc length formatted to the display precision
+    std::optional<double> value; // the arc length as the engine gave it
 };
 
 /// Writes the arc-length request from x1 to x2, calls the engine, deletes the request file and reads the
@@ -105,7 +106,7 @@ LengthResult WriteLengthRequest(
 /// kept, when no number can be read.
 std::optional<std::string> ReadLengthResult(const platform::ExchangeFiles &files, std::size_t decimals);
 /// True when the result window must say the input was too large instead of showing a length: nothing was
-/// read, or the length reads as 0.
-bool lengthTooLarge(const std::optional<std::string> &length);
+/// read, or the engine's length is 0. A short length that only shows as 0 at the display precision is a length.
+bool lengthTooLarge(const LengthResult &result);
 
 } // namespace frontend::core

@@ -53,6 +53,12 @@ QLineEdit *numberBox(const char *name, const QString &text = QString());
 /// A read-only box showing a text the window computed or was handed. A click selects in it, but the Tab key
 /// passes it by: the keyboard's way through a window goes through what the user can change or press.
 QLineEdit *display(const char *name, bool fixedPitch = false);
+/// A display for one number as the program formats it, wide enough for the longest such text
+/// ("-1.79769313486231E+308"), so that no digit, sign or exponent is out of sight.
+QLineEdit *numberDisplay(const char *name);
+/// Puts `text` into a display with its start in sight: a text wider than the box shows its sign and leading
+/// digits, not only its tail, where setText alone leaves the view.
+void showText(QLineEdit *box, const QString &text);
 
 /// Widgets side by side, in the given order.
 QBoxLayout *row(std::initializer_list<QWidget *> widgets);
